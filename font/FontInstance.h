@@ -1,0 +1,35 @@
+#pragma once
+
+struct FT_SizeRec_;
+
+namespace vyr {
+
+class FontFace;
+
+/// One size of a face: a character size at a resolution.
+class FontInstance {
+public:
+    explicit FontInstance(FontFace* face);
+    virtual ~FontInstance();
+    FontInstance(const FontInstance&) = delete;
+    FontInstance& operator=(const FontInstance&) = delete;
+
+    /// Creates the size object for the face; fails (0) when the face is not open.
+    int open();
+    /// Dots per inch, horizontal and vertical; applied by setPointSize.
+    int setResolution(int horizontal, int vertical);
+    /// Character size in points (values below 1 are taken as 1). 1 on success.
+    int setPointSize(double points);
+    /// Makes this size the face's current one before a glyph load.
+    int activate() const;
+
+    FontFace* face() const { return face_; }
+
+private:
+    FontFace* face_;
+    FT_SizeRec_* size_ = nullptr;
+    int hres_ = 72;
+    int vres_ = 72;
+};
+
+}  // namespace vyr

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "font/FontGlyph.h"
+
+namespace vyr {
+
+class FontInstance;
+
+/// The 256 glyphs of one font instance, indexed by character code. Glyphs are loaded on first
+/// use; loadAll() loads them all. Each load is independent, so lazily loaded glyphs equal the
+/// ones loadAll() gives.
+class GlyphSet {
+public:
+    explicit GlyphSet(FontInstance* instance);
+    virtual ~GlyphSet();
+    GlyphSet(const GlyphSet&) = delete;
+    GlyphSet& operator=(const GlyphSet&) = delete;
+
+    /// Loads codes 0..255 in order; a code that fails keeps an empty slot. 0 without instance.
+    virtual int loadAll();
+    /// The glyph of a code, loading it now if needed; nullptr when loading failed.
+    const FontGlyph* glyph(int code);
+
+private:
+    enum class Slot : unsigned char { kUnknown, kLoaded, kFailed };
+    FontInstance* instance_;
+    std::array<std::unique_ptr<FontGlyph>, 256> glyphs_;
+    std::array<Slot, 256> state_{};
+};
+
+}  // namespace vyr

@@ -1,0 +1,201 @@
+#include "font/OutlineVectorizer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "font/FontGlyph.h"
+
+namespace vyr {
+
+namespace {
+
+constexpr double kUnit = 1.0 / 64.0;  // 26.6 fixed point to pixels
+
+struct Node {
+    double x, y;
+    bool on;
+};
+
+// Keeps n finite and within int even for absurd precisions or coordinates.
+int segmentCount(double extent, double precision) {
+    const double n = extent / precision + 0.5;
+    if (!(n >= 0.0)) return 0;
+    if (n > 1e6) return 1000000;
+    return static_cast<int>(n);
+}
+
+}  // namespace
+
+OutlineVectorizer::~OutlineVectorizer() = default;
+
+void OutlineVectorizer::setPrecision(double p) {
+    // The NaN test keeps a garbage precision from reaching the segment count.
+    precision_ = (p > 0.01) ? p : 0.01;
+}
+
+int OutlineVectorizer::init(const FontGlyph* glyph) {
+    contours_.clear();
+    outline_ = GlyphOutline();
+    hasOutline_ = false;
+    glyph_ = glyph;
+    if (glyph == nullptr || !glyph->isLoaded() || !glyph->hasOutline()) return 0;
+    outline_ = glyph->outline();
+    hasOutline_ = true;
+    contours_.resize(outline_.contourEnds.size());
+    return 1;
+}
+
+int OutlineVectorizer::initOutline(const GlyphOutline& outline) {
+    contours_.clear();
+    glyph_ = nullptr;
+    hasOutline_ = false;
+    outline_ = GlyphOutline();
+    if (!outline.isConsistent()) return 0;
+    outline_ = outline;
+    hasOutline_ = true;
+    contours_.resize(outline_.contourEnds.size());
+    return 1;
+}
+
+double OutlineVectorizer::advance() const { return glyph_ ? glyph_->advance() : 0.0; }
+
+Contour* OutlineVectorizer::contour(int i) {
+    return (i >= 0 && i < contourCount()) ? &contours_[i] : nullptr;
+}
+
+const Contour* OutlineVectorizer::contour(int i) const {
+    return (i >= 0 && i < contourCount()) ? &contours_[i] : nullptr;
+}
+
+int OutlineVectorizer::pointCount() const {
+    int total = 0;
+    for (const Contour& c : contours_) total += c.count;
+    return total;
+}
+
+int OutlineVectorizer::vectorize() {
+    // One fresh contour per outline contour, so that a second call gives the same result.
+    contours_.clear();
+    if (hasOutline_) contours_.resize(outline_.contourEnds.size());
+    int first = 0;
+    for (size_t c = 0; c < contours_.size(); ++c) {
+        const int last = outline_.contourEnds[c];
+        flatten(first, last, contours_[c]);
+        first = last + 1;
+    }
+    std::erase_if(contours_, [](const Contour& c) { return c.count < 2; });
+    orderContours();
+    return 1;
+}
+
+void OutlineVectorizer::addCurve(Contour& contour, double x0, double y0, double x1, double y1,
+                                 double x2, double y2) const {
+    const double width = std::max({x0, x1, x2}) - std::min({x0, x1, x2});
+    const double height = std::max({y0, y1, y2}) - std::min({y0, y1, y2});
+    const int n = segmentCount(std::max(width, height), precision_);
+    contour.addPoint(x0, y0);
+    if (n < 2) return;
+    const double dt = 1.0 / n;
+    double t = dt;
+    for (int k = 1; k < n; ++k) {
+        const double u = 1.0 - t;
+        const double x = u * u * x0 + 2.0 * t * u * x1 + t * t * x2;
+        const double y = u * u * y0 + 2.0 * t * u * y1 + t * t * y2;
+        contour.addPoint(x, y);
+        t += dt;
+    }
+}
+
+void OutlineVectorizer::flatten(int s, int e, Contour& contour) const {
+    contour.reset();
+    if (e - s + 1 < 2) return;
+    auto node = [&](int i) {
+        return Node{outline_.points[i].x * kUnit, outline_.points[i].y * kUnit,
+                    outline_.onCurve(i)};
+    };
+    auto mid = [](const Node& p, const Node& q) {
+        return Node{(p.x + q.x) * 0.5, (p.y + q.y) * 0.5, true};
+    };
+
+    Node a = node(s);
+    Node b = node(s + 1);
+    for (int i = s + 1; i <= e; ++i) {
+        const Node c = node(i == e ? s : i + 1);
+        if (a.on && b.on) {
+            contour.addPoint(a.x, a.y);
+            if (i == e) contour.addPoint(b.x, b.y);
+        } else if (a.on && !b.on && c.on) {
+            addCurve(contour, a.x, a.y, b.x, b.y, c.x, c.y);
+            if (i == e - 1) contour.addPoint(c.x, c.y);
+        } else if (a.on && !b.on && !c.on) {
+            const Node m = mid(b, c);
+            addCurve(contour, a.x, a.y, b.x, b.y, m.x, m.y);
+        } else if (!a.on && b.on) {
+            // The piece ending at B was added when B was the control point or the end point.
+        } else if (!a.on && !b.on && c.on) {
+            const Node m = mid(a, b);
+            addCurve(contour, m.x, m.y, b.x, b.y, c.x, c.y);
+            if (i == e - 1) contour.addPoint(c.x, c.y);
+        } else {
+            const Node m0 = mid(a, b);
+            const Node m1 = mid(b, c);
+            addCurve(contour, m0.x, m0.y, b.x, b.y, m1.x, m1.y);
+        }
+        a = b;
+        b = c;
+    }
+    contour.finish();
+}
+
+bool rayClaims(const Contour& outer, double px, double py) {
+    int crossings = 0;
+    const int n = outer.count;
+    for (int k = 0; k < n; ++k) {
+        // Edge from point k-1 to point k; for k = 0 the closing edge from the last point.
+        const ContourPoint& p0 = outer.points[k == 0 ? n - 1 : k - 1];
+        const ContourPoint& p1 = outer.points[k];
+        const double lo = std::min(p0.y, p1.y);
+        const double hi = std::max(p0.y, p1.y);
+        if (py < lo || py > hi) continue;
+        if (p0.y != p1.y) {
+            const double x = p0.x + (py - p0.y) * (p1.x - p0.x) / (p1.y - p0.y);
+            if (x <= px) ++crossings;
+        } else if (p0.x < px || p1.x < px) {
+            ++crossings;
+        }
+    }
+    return (crossings & 1) != 0;
+}
+
+void OutlineVectorizer::orderContours() {
+    std::vector<Contour> remaining = std::move(contours_);
+    std::vector<Contour> ordered;
+    ordered.reserve(remaining.size());
+    for (;;) {
+        auto outerIt = std::find_if(remaining.begin(), remaining.end(),
+                                    [](const Contour& c) { return c.clockwise == 1; });
+        if (outerIt == remaining.end()) break;
+        ordered.push_back(std::move(*outerIt));
+        remaining.erase(outerIt);
+        const Contour& o = ordered.back();
+        // Stable partition by hand: claimed holes move to the output in list order.
+        std::vector<Contour> kept;
+        kept.reserve(remaining.size());
+        std::vector<Contour> claimed;
+        for (Contour& h : remaining) {
+            const bool candidate = h.clockwise == 0 && h.minX >= o.minX && h.maxX <= o.maxX &&
+                                   h.minY >= o.minY && h.maxY <= o.maxY;
+            if (candidate && rayClaims(o, h.points[0].x, h.points[0].y)) {
+                claimed.push_back(std::move(h));
+            } else {
+                kept.push_back(std::move(h));
+            }
+        }
+        for (Contour& h : claimed) ordered.push_back(std::move(h));
+        remaining = std::move(kept);
+    }
+    for (Contour& c : remaining) ordered.push_back(std::move(c));
+    contours_ = std::move(ordered);
+}
+
+}  // namespace vyr

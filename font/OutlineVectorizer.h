@@ -1,0 +1,70 @@
+#pragma once
+
+#include <vector>
+
+#include "font/Contour.h"
+#include "font/GlyphOutline.h"
+
+namespace vyr {
+
+class FontGlyph;
+
+/// Flattens one glyph's quadratic outline into closed polygons at a chosen precision and
+/// orders them: each outer (clockwise) contour followed by the holes it contains, holes that
+/// no outer contour claims last.
+///
+/// Use: setPrecision, init, vectorize, then read contours and advance.
+class OutlineVectorizer {
+public:
+    OutlineVectorizer() = default;
+    virtual ~OutlineVectorizer();
+    OutlineVectorizer(const OutlineVectorizer&) = delete;
+    OutlineVectorizer& operator=(const OutlineVectorizer&) = delete;
+
+    /// Target step in pixels; values <= 0.01 are stored as 0.01.
+    void setPrecision(double p);
+    double precision() const { return precision_; }
+
+    /// Releases the contours and takes a copy of the glyph's outline. The glyph is remembered
+    /// also when this fails (no glyph, or a glyph without an outline). 1 on success.
+    int init(const FontGlyph* glyph);
+    /// Same as init, from an outline given directly (no glyph, advance 0). 0 when the outline's
+    /// contour ends are inconsistent.
+    int initOutline(const GlyphOutline& outline);
+
+    /// Flattens every contour, drops those with fewer than 2 points and orders the rest.
+    /// Returns 1.
+    int vectorize();
+
+    /// The glyph's advance in pixels (0.0 without a glyph).
+    double advance() const;
+    int contourCount() const { return static_cast<int>(contours_.size()); }
+    /// nullptr for an index outside 0..count-1.
+    Contour* contour(int i);
+    const Contour* contour(int i) const;
+    const FontGlyph* glyph() const { return glyph_; }
+    /// Whether an outline was taken by the last init.
+    bool hasOutline() const { return hasOutline_; }
+    /// Total number of points over all contours.
+    int pointCount() const;
+
+private:
+    void flatten(int first, int last, Contour& contour) const;
+    void addCurve(Contour& contour, double x0, double y0, double x1, double y1, double x2,
+                  double y2) const;
+    void orderContours();
+
+    const FontGlyph* glyph_ = nullptr;
+    GlyphOutline outline_;
+    bool hasOutline_ = false;
+    double precision_ = 18.0;
+    std::vector<Contour> contours_;
+};
+
+/// Whether a ray from (px, py) towards -x crosses the contour an odd number of times, with the
+/// inclusive rules used to assign holes to outer contours: an edge counts when py lies between
+/// its end y values (both included) and its x at py is <= px; a horizontal edge at py counts
+/// when one of its end x values is < px.
+bool rayClaims(const Contour& outer, double px, double py);
+
+}  // namespace vyr

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "font/OutlineVectorizer.h"
+#include "font/TriangleList.h"
+#include "text/VertexRecord.h"
+
+namespace vyr {
+
+/// One character of the text. Every character has an entry, also a space or a code the
+/// font lacks; such entries hold no contours and no triangles.
+struct TextMeshEntry {
+    int code = 0;
+    /// The flattened outline. After a build each ContourPoint's x, y hold the inset position
+    /// (offset and filters included) and its `user` points at the point's VertexRecord.
+    std::unique_ptr<OutlineVectorizer> outline;
+    /// Triangles of the front face (the outline) and of the back face (the inset outline).
+    std::unique_ptr<TriangleList> front;
+    std::unique_ptr<TriangleList> back;
+    /// One record per contour point, contour after contour, in contour order.
+    std::vector<VertexRecord> records;
+    /// Offset of the character's glyph origin along x.
+    double xOffset = 0.0;
+    /// A glyph was found for the code (the offset advances by it).
+    bool hasGlyph = false;
+    /// The outline was read and flattened (its advance counts towards the width).
+    bool vectorised = false;
+
+    int contourCount() const { return outline ? outline->contourCount() : 0; }
+    const Contour& contour(int k) const { return *outline->contour(k); }
+    int frontCount() const { return front ? front->triangleCount : 0; }
+    int backCount() const { return back ? back->triangleCount : 0; }
+};
+
+/// The extruded text as the last build left it. The first character's glyph origin is at
+/// x = 0; drawing and exports centre the text by translating by -width / 2.
+struct TextMesh {
+    std::vector<TextMeshEntry> entries;
+    int entryCount = 0;
+    /// Sum of the advances of the vectorised characters.
+    float width = 0.0f;
+    /// Lowest and highest outline y before the vertical placement (1e20 / -1e20 when empty).
+    double minY = 1e20;
+    double maxY = -1e20;
+
+    /// The record of a contour point.
+    static const VertexRecord& record(const ContourPoint& p) { return *p.user; }
+};
+
+}  // namespace vyr
