@@ -17,7 +17,8 @@ void Contour::reset() {
 void Contour::addPoint(double x, double y) {
     if (count > 0) {
         const ContourPoint& last = points[count - 1];
-        if (std::fabs(x - last.x) < 1e-8 && std::fabs(y - last.y) < 1e-8) return;
+        if (std::fabs(x - last.x) < 1e-8 && std::fabs(y - last.y) < 1e-8)
+            return;
     }
     if (count == capacity) {
         const int grown = capacity == 0 ? 8 : capacity + capacity / 2;
@@ -39,7 +40,8 @@ void Contour::addPoint(double x, double y) {
 }
 
 void Contour::finish() {
-    if (count < 2) return;
+    if (count < 2)
+        return;
     const ContourPoint& first = points[0];
     const ContourPoint& last = points[count - 1];
     area = 0.5 * (areaSum_ + last.x * first.y - last.y * first.x);

@@ -18,7 +18,7 @@ struct ContourPoint {
 /// The point array starts at 8 entries and grows by half, so points keep their addresses
 /// once the contour is complete.
 class Contour {
-public:
+  public:
     int capacity = 0;
     int count = 0;
     std::unique_ptr<ContourPoint[]> points;
@@ -41,7 +41,7 @@ public:
     ContourPoint& operator[](int i) { return points[i]; }
     const ContourPoint& operator[](int i) const { return points[i]; }
 
-private:
+  private:
     double areaSum_ = 0.0;
 };
 

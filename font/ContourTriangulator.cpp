@@ -11,19 +11,26 @@ namespace {
 
 // The tessellator hands the sink back to every callback as polygon data, so runs need no
 // process-wide receiver.
-void GLAPIENTRY onBegin(GLenum type, void* sink) { static_cast<TriangleSink*>(sink)->begin(type); }
+void GLAPIENTRY onBegin(GLenum type, void* sink) {
+    static_cast<TriangleSink*>(sink)->begin(type);
+}
 void GLAPIENTRY onVertex(void* point, void* sink) {
     static_cast<TriangleSink*>(sink)->vertex(static_cast<ContourPoint*>(point));
 }
-void GLAPIENTRY onEnd(void* sink) { static_cast<TriangleSink*>(sink)->end(); }
-void GLAPIENTRY onError(GLenum code, void* sink) { static_cast<TriangleSink*>(sink)->error(code); }
+void GLAPIENTRY onEnd(void* sink) {
+    static_cast<TriangleSink*>(sink)->end();
+}
+void GLAPIENTRY onError(GLenum code, void* sink) {
+    static_cast<TriangleSink*>(sink)->error(code);
+}
 
 using Callback = void(GLAPIENTRY*)();
 
 struct Tessellator {
     GLUtesselator* tess = gluNewTess();
     ~Tessellator() {
-        if (tess) gluDeleteTess(tess);
+        if (tess)
+            gluDeleteTess(tess);
     }
 };
 
@@ -48,17 +55,24 @@ int ContourTriangulator::setGlyph(const FontGlyph* glyph) {
     return owned_ ? vectorizer_->init(glyph) : 1;
 }
 
-void ContourTriangulator::setPrecision(double p) { vectorizer_->setPrecision(p); }
+void ContourTriangulator::setPrecision(double p) {
+    vectorizer_->setPrecision(p);
+}
 
 int ContourTriangulator::triangulate(TriangleSink* sink) {
-    if (glyph_ == nullptr) glyph_ = vectorizer_->glyph();
+    if (glyph_ == nullptr)
+        glyph_ = vectorizer_->glyph();
     // An outline given directly stands in for a glyph.
-    if (glyph_ == nullptr && !vectorizer_->hasOutline()) return 0;
-    if (sink == nullptr) sink = &defaultSink();
+    if (glyph_ == nullptr && !vectorizer_->hasOutline())
+        return 0;
+    if (sink == nullptr)
+        sink = &defaultSink();
 
     Tessellator t;
-    if (t.tess == nullptr) return 0;
-    if (owned_ && !vectorizer_->vectorize()) return 0;
+    if (t.tess == nullptr)
+        return 0;
+    if (owned_ && !vectorizer_->vectorize())
+        return 0;
 
     sink->currentTriangulator = this;
     gluTessCallback(t.tess, GLU_TESS_BEGIN_DATA, reinterpret_cast<Callback>(onBegin));
@@ -75,7 +89,8 @@ int ContourTriangulator::triangulate(TriangleSink* sink) {
     for (int i = 0; i < vectorizer_->contourCount(); ++i) {
         Contour& contour = *vectorizer_->contour(i);
         if (contour.clockwise) {
-            if (open) gluTessEndPolygon(t.tess);
+            if (open)
+                gluTessEndPolygon(t.tess);
             gluTessBeginPolygon(t.tess, sink);
             open = true;
         } else if (!open) {
@@ -89,7 +104,8 @@ int ContourTriangulator::triangulate(TriangleSink* sink) {
         }
         gluTessEndContour(t.tess);
     }
-    if (open) gluTessEndPolygon(t.tess);
+    if (open)
+        gluTessEndPolygon(t.tess);
 
     sink->currentTriangulator = nullptr;
     return 1;

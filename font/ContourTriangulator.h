@@ -12,7 +12,7 @@ class TriangleSink;
 /// contour begins a polygon and its holes follow as further contours; every contour is passed
 /// from its last point to its first, with the ContourPoint itself as vertex data.
 class ContourTriangulator {
-public:
+  public:
     /// Borrows the vectorizer; without one it creates and owns its own.
     explicit ContourTriangulator(OutlineVectorizer* vectorizer = nullptr);
     virtual ~ContourTriangulator();
@@ -28,7 +28,7 @@ public:
 
     OutlineVectorizer* vectorizer() const { return vectorizer_; }
 
-private:
+  private:
     const FontGlyph* glyph_ = nullptr;
     OutlineVectorizer* vectorizer_;
     std::unique_ptr<OutlineVectorizer> owned_;

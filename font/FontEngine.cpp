@@ -21,7 +21,8 @@ FontEngine* FontEngine::instance() {
 }
 
 FontEngine::~FontEngine() {
-    if (library_ != nullptr) FT_Done_FreeType(library_);
+    if (library_ != nullptr)
+        FT_Done_FreeType(library_);
 }
 
 }  // namespace vyr

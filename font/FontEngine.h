@@ -6,7 +6,7 @@ namespace vyr {
 
 /// The process-wide FreeType library.
 class FontEngine {
-public:
+  public:
     /// The process-wide engine, created and initialised on first use. Returns nullptr when
     /// FreeType cannot be initialised; a later call tries again. Never released.
     static FontEngine* instance();
@@ -17,7 +17,7 @@ public:
 
     FT_LibraryRec_* library() const { return library_; }
 
-private:
+  private:
     FontEngine() = default;
     FT_LibraryRec_* library_ = nullptr;
 };

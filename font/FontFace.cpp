@@ -15,9 +15,11 @@ FontFace::~FontFace() {
 }
 
 int FontFace::open(const std::string& path) {
-    if (face_ != nullptr || engine_ == nullptr || engine_->library() == nullptr) return 0;
+    if (face_ != nullptr || engine_ == nullptr || engine_->library() == nullptr)
+        return 0;
     FT_Face face = nullptr;
-    if (FT_New_Face(engine_->library(), path.c_str(), 0, &face) != 0) return 0;
+    if (FT_New_Face(engine_->library(), path.c_str(), 0, &face) != 0)
+        return 0;
     // Only scalable outline faces can be flattened; a bitmap font would give no contours.
     if (!FT_IS_SCALABLE(face)) {
         FT_Done_Face(face);
@@ -29,18 +31,22 @@ int FontFace::open(const std::string& path) {
 }
 
 void FontFace::close() {
-    if (face_ != nullptr) FT_Done_Face(face_);
+    if (face_ != nullptr)
+        FT_Done_Face(face_);
     face_ = nullptr;
     glyphIndex_.fill(0);
     charmapPlatform_ = charmapEncoding_ = -1;
 }
 
 uint32_t FontFace::glyphIndex(int code) const {
-    if (code < 0 || code > 255) code = 0;
+    if (code < 0 || code > 255)
+        code = 0;
     return glyphIndex_[code];
 }
 
-long FontFace::glyphCount() const { return face_ ? face_->num_glyphs : 0; }
+long FontFace::glyphCount() const {
+    return face_ ? face_->num_glyphs : 0;
+}
 
 void FontFace::buildCodeTable() {
     FT_CharMap unicode = nullptr;
@@ -82,7 +88,8 @@ void FontFace::buildCodeTable() {
         uint32_t index = static_cast<uint32_t>(c);
         if (haveMap) {
             index = FT_Get_Char_Index(face_, symbol ? 0xF000u + c : static_cast<FT_ULong>(c));
-            if (symbol && index == 0) index = FT_Get_Char_Index(face_, c);
+            if (symbol && index == 0)
+                index = FT_Get_Char_Index(face_, c);
         }
         glyphIndex_[c] = static_cast<long>(index) < face_->num_glyphs ? index : 0;
     }

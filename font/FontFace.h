@@ -12,7 +12,7 @@ class FontEngine;
 
 /// An open TrueType face and its table from 8-bit character codes to glyph indices.
 class FontFace {
-public:
+  public:
     /// Without an engine the process-wide one is used.
     explicit FontFace(FontEngine* engine = nullptr);
     virtual ~FontFace();
@@ -37,7 +37,7 @@ public:
     FT_FaceRec_* handle() const { return face_; }
     FontEngine* engine() const { return engine_; }
 
-private:
+  private:
     void buildCodeTable();
 
     FontEngine* engine_ = nullptr;

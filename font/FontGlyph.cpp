@@ -21,11 +21,13 @@ int FontGlyph::load(int code) {
     if (instance_ == nullptr || instance_->face() == nullptr || !instance_->face()->isOpen()) {
         return 0;
     }
-    if (!instance_->activate()) return 0;
+    if (!instance_->activate())
+        return 0;
     FT_Face face = instance_->face()->handle();
     const uint32_t index = instance_->face()->glyphIndex(code);
     // Scaled and hinted; embedded bitmaps are skipped so that an outline is always loaded.
-    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) return 0;
+    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0)
+        return 0;
 
     const FT_GlyphSlot slot = face->glyph;
     const FT_Glyph_Metrics& m = slot->metrics;
@@ -52,6 +54,8 @@ int FontGlyph::load(int code) {
     return 1;
 }
 
-double FontGlyph::advance() const { return loaded_ ? metrics_[kAdvance] / 64.0 : 0.0; }
+double FontGlyph::advance() const {
+    return loaded_ ? metrics_[kAdvance] / 64.0 : 0.0;
+}
 
 }  // namespace vyr

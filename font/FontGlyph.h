@@ -11,7 +11,7 @@ class FontInstance;
 
 /// One scaled, hinted glyph: its outline and its metrics.
 class FontGlyph {
-public:
+  public:
     enum Metric { kXMin, kYMin, kXMax, kYMax, kBearingX, kBearingY, kAdvance };
 
     explicit FontGlyph(FontInstance* instance);
@@ -33,7 +33,7 @@ public:
     /// The seven metrics in 26.6 fixed point, in Metric order.
     const std::array<int32_t, 7>& metrics() const { return metrics_; }
 
-private:
+  private:
     FontInstance* instance_;
     int code_ = -1;
     bool loaded_ = false;

@@ -14,14 +14,18 @@ FontInstance::FontInstance(FontFace* face) : face_(face) {}
 
 FontInstance::~FontInstance() {
     // The size belongs to the face; it is released here only while the face is still open.
-    if (size_ != nullptr && face_ != nullptr && face_->isOpen()) FT_Done_Size(size_);
+    if (size_ != nullptr && face_ != nullptr && face_->isOpen())
+        FT_Done_Size(size_);
 }
 
 int FontInstance::open() {
-    if (face_ == nullptr || !face_->isOpen()) return 0;
-    if (size_ != nullptr) return 1;
+    if (face_ == nullptr || !face_->isOpen())
+        return 0;
+    if (size_ != nullptr)
+        return 1;
     FT_Size size = nullptr;
-    if (FT_New_Size(face_->handle(), &size) != 0) return 0;
+    if (FT_New_Size(face_->handle(), &size) != 0)
+        return 0;
     size_ = size;
     return 1;
 }
@@ -33,16 +37,21 @@ int FontInstance::setResolution(int horizontal, int vertical) {
 }
 
 int FontInstance::setPointSize(double points) {
-    if (size_ == nullptr) return 0;
-    if (!(points >= 1.0)) points = 1.0;
-    if (points > 16000.0) points = 16000.0;
-    if (!activate()) return 0;
+    if (size_ == nullptr)
+        return 0;
+    if (!(points >= 1.0))
+        points = 1.0;
+    if (points > 16000.0)
+        points = 16000.0;
+    if (!activate())
+        return 0;
     const auto size26_6 = static_cast<FT_F26Dot6>(std::lround(points * 64.0));
     return FT_Set_Char_Size(face_->handle(), 0, size26_6, hres_, vres_) == 0 ? 1 : 0;
 }
 
 int FontInstance::activate() const {
-    if (size_ == nullptr) return 0;
+    if (size_ == nullptr)
+        return 0;
     return FT_Activate_Size(size_) == 0 ? 1 : 0;
 }
 

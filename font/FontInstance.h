@@ -8,7 +8,7 @@ class FontFace;
 
 /// One size of a face: a character size at a resolution.
 class FontInstance {
-public:
+  public:
     explicit FontInstance(FontFace* face);
     virtual ~FontInstance();
     FontInstance(const FontInstance&) = delete;
@@ -25,7 +25,7 @@ public:
 
     FontFace* face() const { return face_; }
 
-private:
+  private:
     FontFace* face_;
     FT_SizeRec_* size_ = nullptr;
     int hres_ = 72;

@@ -15,9 +15,12 @@ int GlyphListFont::create(double pointSize) {
     glyphs_.reset();
     instance_.reset();
     instance_ = std::make_unique<FontInstance>(face_);
-    if (!instance_->open()) return 0;
-    if (!instance_->setResolution(96, 96)) return 0;
-    if (!instance_->setPointSize(pointSize)) return 0;
+    if (!instance_->open())
+        return 0;
+    if (!instance_->setResolution(96, 96))
+        return 0;
+    if (!instance_->setPointSize(pointSize))
+        return 0;
     glyphs_ = std::make_unique<GlyphSet>(instance_.get());
     return 1;
 }

@@ -12,7 +12,7 @@ class FontFace;
 /// The glyph font a mesh build works from: one instance of the face at a point size,
 /// 96 x 96 dpi, and its glyph set. Reserves no display lists: those belong to the renderer.
 class GlyphListFont {
-public:
+  public:
     explicit GlyphListFont(FontFace* face);
     virtual ~GlyphListFont();
     GlyphListFont(const GlyphListFont&) = delete;
@@ -26,7 +26,7 @@ public:
     GlyphSet* glyphs() { return glyphs_.get(); }
     FontFace* face() const { return face_; }
 
-private:
+  private:
     FontFace* face_;
     std::unique_ptr<FontInstance> instance_;
     std::unique_ptr<GlyphSet> glyphs_;

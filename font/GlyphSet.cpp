@@ -7,13 +7,16 @@ GlyphSet::GlyphSet(FontInstance* instance) : instance_(instance) {}
 GlyphSet::~GlyphSet() = default;
 
 int GlyphSet::loadAll() {
-    if (instance_ == nullptr) return 0;
-    for (int code = 0; code < 256; ++code) glyph(code);
+    if (instance_ == nullptr)
+        return 0;
+    for (int code = 0; code < 256; ++code)
+        glyph(code);
     return 1;
 }
 
 const FontGlyph* GlyphSet::glyph(int code) {
-    if (code < 0 || code > 255) return nullptr;
+    if (code < 0 || code > 255)
+        return nullptr;
     if (state_[code] == Slot::kUnknown) {
         auto g = std::make_unique<FontGlyph>(instance_);
         if (instance_ != nullptr && g->load(code)) {

@@ -13,7 +13,7 @@ class FontInstance;
 /// use; loadAll() loads them all. Each load is independent, so lazily loaded glyphs equal the
 /// ones loadAll() gives.
 class GlyphSet {
-public:
+  public:
     explicit GlyphSet(FontInstance* instance);
     virtual ~GlyphSet();
     GlyphSet(const GlyphSet&) = delete;
@@ -24,7 +24,7 @@ public:
     /// The glyph of a code, loading it now if needed; nullptr when loading failed.
     const FontGlyph* glyph(int code);
 
-private:
+  private:
     enum class Slot : unsigned char { kUnknown, kLoaded, kFailed };
     FontInstance* instance_;
     std::array<std::unique_ptr<FontGlyph>, 256> glyphs_;

@@ -19,8 +19,10 @@ struct Node {
 // Keeps n finite and within int even for absurd precisions or coordinates.
 int segmentCount(double extent, double precision) {
     const double n = extent / precision + 0.5;
-    if (!(n >= 0.0)) return 0;
-    if (n > 1e6) return 1000000;
+    if (!(n >= 0.0))
+        return 0;
+    if (n > 1e6)
+        return 1000000;
     return static_cast<int>(n);
 }
 
@@ -38,7 +40,8 @@ int OutlineVectorizer::init(const FontGlyph* glyph) {
     outline_ = GlyphOutline();
     hasOutline_ = false;
     glyph_ = glyph;
-    if (glyph == nullptr || !glyph->isLoaded() || !glyph->hasOutline()) return 0;
+    if (glyph == nullptr || !glyph->isLoaded() || !glyph->hasOutline())
+        return 0;
     outline_ = glyph->outline();
     hasOutline_ = true;
     contours_.resize(outline_.contourEnds.size());
@@ -50,14 +53,17 @@ int OutlineVectorizer::initOutline(const GlyphOutline& outline) {
     glyph_ = nullptr;
     hasOutline_ = false;
     outline_ = GlyphOutline();
-    if (!outline.isConsistent()) return 0;
+    if (!outline.isConsistent())
+        return 0;
     outline_ = outline;
     hasOutline_ = true;
     contours_.resize(outline_.contourEnds.size());
     return 1;
 }
 
-double OutlineVectorizer::advance() const { return glyph_ ? glyph_->advance() : 0.0; }
+double OutlineVectorizer::advance() const {
+    return glyph_ ? glyph_->advance() : 0.0;
+}
 
 Contour* OutlineVectorizer::contour(int i) {
     return (i >= 0 && i < contourCount()) ? &contours_[i] : nullptr;
@@ -69,14 +75,16 @@ const Contour* OutlineVectorizer::contour(int i) const {
 
 int OutlineVectorizer::pointCount() const {
     int total = 0;
-    for (const Contour& c : contours_) total += c.count;
+    for (const Contour& c : contours_)
+        total += c.count;
     return total;
 }
 
 int OutlineVectorizer::vectorize() {
     // One fresh contour per outline contour, so that a second call gives the same result.
     contours_.clear();
-    if (hasOutline_) contours_.resize(outline_.contourEnds.size());
+    if (hasOutline_)
+        contours_.resize(outline_.contourEnds.size());
     int first = 0;
     for (size_t c = 0; c < contours_.size(); ++c) {
         const int last = outline_.contourEnds[c];
@@ -94,7 +102,8 @@ void OutlineVectorizer::addCurve(Contour& contour, double x0, double y0, double 
     const double height = std::max({y0, y1, y2}) - std::min({y0, y1, y2});
     const int n = segmentCount(std::max(width, height), precision_);
     contour.addPoint(x0, y0);
-    if (n < 2) return;
+    if (n < 2)
+        return;
     const double dt = 1.0 / n;
     double t = dt;
     for (int k = 1; k < n; ++k) {
@@ -108,7 +117,8 @@ void OutlineVectorizer::addCurve(Contour& contour, double x0, double y0, double 
 
 void OutlineVectorizer::flatten(int s, int e, Contour& contour) const {
     contour.reset();
-    if (e - s + 1 < 2) return;
+    if (e - s + 1 < 2)
+        return;
     auto node = [&](int i) {
         return Node{outline_.points[i].x * kUnit, outline_.points[i].y * kUnit,
                     outline_.onCurve(i)};
@@ -123,10 +133,12 @@ void OutlineVectorizer::flatten(int s, int e, Contour& contour) const {
         const Node c = node(i == e ? s : i + 1);
         if (a.on && b.on) {
             contour.addPoint(a.x, a.y);
-            if (i == e) contour.addPoint(b.x, b.y);
+            if (i == e)
+                contour.addPoint(b.x, b.y);
         } else if (a.on && !b.on && c.on) {
             addCurve(contour, a.x, a.y, b.x, b.y, c.x, c.y);
-            if (i == e - 1) contour.addPoint(c.x, c.y);
+            if (i == e - 1)
+                contour.addPoint(c.x, c.y);
         } else if (a.on && !b.on && !c.on) {
             const Node m = mid(b, c);
             addCurve(contour, a.x, a.y, b.x, b.y, m.x, m.y);
@@ -135,7 +147,8 @@ void OutlineVectorizer::flatten(int s, int e, Contour& contour) const {
         } else if (!a.on && !b.on && c.on) {
             const Node m = mid(a, b);
             addCurve(contour, m.x, m.y, b.x, b.y, c.x, c.y);
-            if (i == e - 1) contour.addPoint(c.x, c.y);
+            if (i == e - 1)
+                contour.addPoint(c.x, c.y);
         } else {
             const Node m0 = mid(a, b);
             const Node m1 = mid(b, c);
@@ -156,10 +169,12 @@ bool rayClaims(const Contour& outer, double px, double py) {
         const ContourPoint& p1 = outer.points[k];
         const double lo = std::min(p0.y, p1.y);
         const double hi = std::max(p0.y, p1.y);
-        if (py < lo || py > hi) continue;
+        if (py < lo || py > hi)
+            continue;
         if (p0.y != p1.y) {
             const double x = p0.x + (py - p0.y) * (p1.x - p0.x) / (p1.y - p0.y);
-            if (x <= px) ++crossings;
+            if (x <= px)
+                ++crossings;
         } else if (p0.x < px || p1.x < px) {
             ++crossings;
         }
@@ -174,7 +189,8 @@ void OutlineVectorizer::orderContours() {
     for (;;) {
         auto outerIt = std::find_if(remaining.begin(), remaining.end(),
                                     [](const Contour& c) { return c.clockwise == 1; });
-        if (outerIt == remaining.end()) break;
+        if (outerIt == remaining.end())
+            break;
         ordered.push_back(std::move(*outerIt));
         remaining.erase(outerIt);
         const Contour& o = ordered.back();
@@ -191,10 +207,12 @@ void OutlineVectorizer::orderContours() {
                 kept.push_back(std::move(h));
             }
         }
-        for (Contour& h : claimed) ordered.push_back(std::move(h));
+        for (Contour& h : claimed)
+            ordered.push_back(std::move(h));
         remaining = std::move(kept);
     }
-    for (Contour& c : remaining) ordered.push_back(std::move(c));
+    for (Contour& c : remaining)
+        ordered.push_back(std::move(c));
     contours_ = std::move(ordered);
 }
 

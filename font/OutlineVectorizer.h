@@ -15,7 +15,7 @@ class FontGlyph;
 ///
 /// Use: setPrecision, init, vectorize, then read contours and advance.
 class OutlineVectorizer {
-public:
+  public:
     OutlineVectorizer() = default;
     virtual ~OutlineVectorizer();
     OutlineVectorizer(const OutlineVectorizer&) = delete;
@@ -48,7 +48,7 @@ public:
     /// Total number of points over all contours.
     int pointCount() const;
 
-private:
+  private:
     void flatten(int first, int last, Contour& contour) const;
     void addCurve(Contour& contour, double x0, double y0, double x1, double y1, double x2,
                   double y2) const;

@@ -3,11 +3,14 @@
 namespace vyr {
 
 TriangleCollector::TriangleCollector(OutlineVectorizer* vectorizer, int reportErrors)
-    : TriangleSink(reportErrors), triangulator_(std::make_unique<ContourTriangulator>(vectorizer)) {}
+    : TriangleSink(reportErrors),
+      triangulator_(std::make_unique<ContourTriangulator>(vectorizer)) {}
 
 TriangleCollector::~TriangleCollector() = default;
 
-void TriangleCollector::begin(unsigned type) { mode_ = type; }
+void TriangleCollector::begin(unsigned type) {
+    mode_ = type;
+}
 
 void TriangleCollector::end() {
     mode_ = 0;
@@ -15,7 +18,8 @@ void TriangleCollector::end() {
 }
 
 void TriangleCollector::vertex(ContourPoint* p) {
-    if (mode_ == 0 || p == nullptr) return;
+    if (mode_ == 0 || p == nullptr)
+        return;
     const int k = vertexCount_++;
     if (k < 2) {
         saved_[k] = p;
@@ -40,7 +44,9 @@ void TriangleCollector::vertex(ContourPoint* p) {
     }
 }
 
-int TriangleCollector::setGlyph(const FontGlyph* glyph) { return triangulator_->setGlyph(glyph); }
+int TriangleCollector::setGlyph(const FontGlyph* glyph) {
+    return triangulator_->setGlyph(glyph);
+}
 
 int TriangleCollector::triangulate() {
     vertexCount_ = 0;

@@ -14,7 +14,7 @@ class OutlineVectorizer;
 /// strip triangle in the strip's winding: strip p0..p4 gives (p0,p1,p2) (p2,p1,p3) (p2,p3,p4);
 /// fan p0..p3 gives (p0,p1,p2) (p0,p2,p3).
 class TriangleCollector : public TriangleSink {
-public:
+  public:
     TriangleCollector(OutlineVectorizer* vectorizer, int reportErrors);
     ~TriangleCollector() override;
 
@@ -27,7 +27,7 @@ public:
     /// Runs the triangulator with this collector as the sink. 1 when the tessellator ran.
     int triangulate();
 
-protected:
+  protected:
     unsigned mode_ = 0;
     std::unique_ptr<ContourTriangulator> triangulator_;
     int vertexCount_ = 0;

@@ -9,7 +9,8 @@ TriangleList::~TriangleList() = default;
 
 void TriangleList::triangle(ContourPoint* a, ContourPoint* b, ContourPoint* c) {
     // The store pass writes only what the count pass made room for.
-    if (!countOnly && triangleCount < capacity_) triangles[triangleCount] = Triangle{a, b, c};
+    if (!countOnly && triangleCount < capacity_)
+        triangles[triangleCount] = Triangle{a, b, c};
     ++triangleCount;
 }
 
@@ -28,7 +29,8 @@ int TriangleList::build() {
     triangleCount = 0;
     triangulate();
     // A second run that disagreed with the first keeps only the triangles it could store.
-    if (triangleCount > capacity_) triangleCount = capacity_;
+    if (triangleCount > capacity_)
+        triangleCount = capacity_;
     return result;
 }
 

@@ -17,7 +17,7 @@ struct Triangle {
 
 /// The triangles of one character face. Built in two passes: count, reserve, store.
 class TriangleList : public TriangleCollector {
-public:
+  public:
     explicit TriangleList(OutlineVectorizer* vectorizer, int reportErrors = 0);
     ~TriangleList() override;
 
@@ -35,7 +35,7 @@ public:
     int triangleCount = 0;
     int countOnly = 1;
 
-private:
+  private:
     int capacity_ = 0;
 };
 

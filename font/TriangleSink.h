@@ -10,7 +10,7 @@ class ContourTriangulator;
 /// Receiver of tessellator output. The base receives and ignores primitives; it only reports
 /// tessellator errors, and only when `report` is set.
 class TriangleSink {
-public:
+  public:
     explicit TriangleSink(int reportErrors = 0) : report(reportErrors) {}
     virtual ~TriangleSink();
 

@@ -10,7 +10,7 @@ namespace vyr {
 
 /// Raised when a scene file ends early or holds an impossible value.
 class ArchiveError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -19,7 +19,7 @@ public:
 /// Strings carry a length prefix: one byte below 255, else 0xFF and a 16-bit length below
 /// 65534, else 0xFF, 0xFFFF and a 32-bit length.
 class Archive {
-public:
+  public:
     /// A storing archive.
     Archive();
     /// A loading archive over `data` (not copied; must outlive the archive).
@@ -50,7 +50,7 @@ public:
     /// Bytes read so far (loading).
     size_t position() const { return pos_; }
 
-private:
+  private:
     const uint8_t* take(size_t n);
 
     bool storing_;

@@ -13,7 +13,7 @@ struct ViewState;
 
 /// Draws scene objects; implemented by the renderer.
 class SceneRenderer {
-public:
+  public:
     virtual ~SceneRenderer() = default;
     virtual void drawCamera(const CCamera& camera, const ViewState& view) = 0;
     virtual void drawLight(const CLight& light, const ViewState& view) = 0;
@@ -23,7 +23,7 @@ public:
 /// Opens the parameter dialogs of scene objects; implemented by the GUI. Each returns true
 /// when the user confirmed.
 class SceneEditor {
-public:
+  public:
     virtual ~SceneEditor() = default;
     virtual bool editCamera(CCamera& camera) = 0;
     virtual bool editLight(CLight& light) = 0;
@@ -32,7 +32,7 @@ public:
 
 /// Writes scene objects to a stream in one file format; implemented by the exporters.
 class SceneWriter {
-public:
+  public:
     virtual ~SceneWriter() = default;
     virtual void writeCamera(const CCamera& camera, std::ostream& out) = 0;
     virtual void writeLight(const CLight& light, std::ostream& out) = 0;
@@ -42,7 +42,7 @@ public:
 /// The serialisable base of the three scene classes. Drawing, dialogs and file formats live
 /// in other libraries and are reached through the interfaces above.
 class SceneObject {
-public:
+  public:
     virtual ~SceneObject() = default;
 
     /// Registered class name ("CCamera", "CLight", "CText") and schema number (1).

@@ -22,7 +22,7 @@ struct BuildResult {
 
 /// The extruded text: its parameters, materials and the mesh of the last build.
 class CText : public SceneObject {
-public:
+  public:
     /// Stores the folder and every default; fontPath = folder + separator + "ARIAL.TTF".
     /// Does not build: call buildMesh() once the object is in place.
     explicit CText(std::string fontsFolder);
@@ -80,7 +80,7 @@ public:
     Material sideMaterial = Material::defaultSide();
     Material bevelMaterial = Material::defaultBevel();
 
-private:
+  private:
     TextMesh mesh_;
     std::string openedFontFile_;
     unsigned buildGeneration_ = 0;

@@ -9,7 +9,7 @@ namespace vyr {
 /// Receiver of the legacy OpenGL calls that make up the text's display lists. The renderer
 /// replays them into OpenGL; tests record them.
 class GlSink {
-public:
+  public:
     virtual ~GlSink() = default;
     virtual void enable(unsigned cap) = 0;
     virtual void matrixMode(unsigned mode) = 0;
@@ -28,10 +28,21 @@ public:
 
 /// Records the calls, for tests and comparisons.
 class GlRecorder : public GlSink {
-public:
+  public:
     enum class Op : unsigned char {
-        kEnable, kMatrixMode, kPushMatrix, kPopMatrix, kTranslate, kMaterial, kColor3f,
-        kBegin, kEnd, kNormal3d, kNormal3f, kVertex3d, kVertex3f,
+        kEnable,
+        kMatrixMode,
+        kPushMatrix,
+        kPopMatrix,
+        kTranslate,
+        kMaterial,
+        kColor3f,
+        kBegin,
+        kEnd,
+        kNormal3d,
+        kNormal3f,
+        kVertex3d,
+        kVertex3f,
     };
     struct Call {
         Op op;

@@ -20,12 +20,15 @@ inline Vec3 cross(Vec3 a, Vec3 b) {
     return {a.y * b.z - b.y * a.z, b.x * a.z - a.x * b.z, a.x * b.y - b.x * a.y};
 }
 
-inline double dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline double dot(Vec3 a, Vec3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 
 /// Divides by the length only when it exceeds 1e-6; shorter vectors come back unchanged.
 inline Vec3 normalize(Vec3 v) {
     const double length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-    if (length > 1e-6) return {v.x / length, v.y / length, v.z / length};
+    if (length > 1e-6)
+        return {v.x / length, v.y / length, v.z / length};
     return v;
 }
 

@@ -1,0 +1,29 @@
+#include "text/FontCache.h"
+
+namespace vyr {
+
+GlyphListFont* FontCache::fontFor(const std::string& file, double pointSize) {
+    if (font_ && file == file_ && pointSize == pointSize_)
+        return font_.get();
+    clear();
+    auto face = std::make_unique<FontFace>();
+    if (!face->open(file))
+        return nullptr;
+    auto font = std::make_unique<GlyphListFont>(face.get());
+    if (!font->create(pointSize))
+        return nullptr;
+    face_ = std::move(face);
+    font_ = std::move(font);
+    file_ = file;
+    pointSize_ = pointSize;
+    return font_.get();
+}
+
+void FontCache::clear() {
+    font_.reset();
+    face_.reset();
+    file_.clear();
+    pointSize_ = 0.0;
+}
+
+}  // namespace vyr

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "font/FontFace.h"
+#include "font/GlyphListFont.h"
+
+namespace vyr {
+
+/// Keeps a text object's font open between builds: the face and its glyphs at the build size
+/// stay while the file and the size stay the same.
+class FontCache {
+  public:
+    /// The glyph font for `file` at `pointSize`, opening it when the file or size changed.
+    /// nullptr when the file cannot be opened as a font.
+    GlyphListFont* fontFor(const std::string& file, double pointSize);
+    void clear();
+
+  private:
+    std::string file_;
+    double pointSize_ = 0.0;
+    std::unique_ptr<FontFace> face_;
+    std::unique_ptr<GlyphListFont> font_;
+};
+
+}  // namespace vyr
