@@ -39,6 +39,8 @@ CText::CText(std::string folder) : fontsFolder(std::move(folder)) {
 }
 
 CText::~CText() = default;
+CText::CText(CText&&) noexcept = default;
+CText& CText::operator=(CText&&) noexcept = default;
 
 void CText::updateFontPath() {
     fontPath = joinFontPath(fontsFolder, fontFile);

@@ -29,6 +29,8 @@ class CText : public SceneObject {
     ~CText() override;
     CText(const CText&) = delete;
     CText& operator=(const CText&) = delete;
+    CText(CText&&) noexcept;
+    CText& operator=(CText&&) noexcept;
 
     const char* className() const override { return "CText"; }
     /// Fields in file order; loading replaces the values only (the caller rebuilds).
