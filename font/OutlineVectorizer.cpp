@@ -61,6 +61,29 @@ int OutlineVectorizer::initOutline(const GlyphOutline& outline) {
     return 1;
 }
 
+void OutlineVectorizer::copyContoursFrom(const OutlineVectorizer& other) {
+    glyph_ = other.glyph_;
+    precision_ = other.precision_;
+    outline_ = GlyphOutline();
+    hasOutline_ = other.hasOutline_;
+    contours_.clear();
+    contours_.resize(other.contours_.size());
+    for (size_t k = 0; k < contours_.size(); ++k) {
+        const Contour& from = other.contours_[k];
+        Contour& to = contours_[k];
+        to.capacity = from.count;
+        to.count = from.count;
+        to.points = std::make_unique<ContourPoint[]>(from.count);
+        for (int j = 0; j < from.count; ++j) to.points[j] = {from.points[j].x, from.points[j].y};
+        to.clockwise = from.clockwise;
+        to.area = from.area;
+        to.minX = from.minX;
+        to.maxX = from.maxX;
+        to.minY = from.minY;
+        to.maxY = from.maxY;
+    }
+}
+
 double OutlineVectorizer::advance() const {
     return glyph_ ? glyph_->advance() : 0.0;
 }

@@ -32,6 +32,11 @@ class OutlineVectorizer {
     /// contour ends are inconsistent.
     int initOutline(const GlyphOutline& outline);
 
+    /// Takes the glyph, precision and flattened contours of another vectorizer (points copied
+    /// with empty user references). The raw outline is not taken: vectorize() on the copy
+    /// yields no contours.
+    void copyContoursFrom(const OutlineVectorizer& other);
+
     /// Flattens every contour, drops those with fewer than 2 points and orders the rest.
     /// Returns 1.
     int vectorize();

@@ -1,5 +1,7 @@
 #include "font/TriangleList.h"
 
+#include <algorithm>
+
 namespace vyr {
 
 TriangleList::TriangleList(OutlineVectorizer* vectorizer, int reportErrors)
@@ -8,6 +10,11 @@ TriangleList::TriangleList(OutlineVectorizer* vectorizer, int reportErrors)
 TriangleList::~TriangleList() = default;
 
 void TriangleList::triangle(ContourPoint* a, ContourPoint* b, ContourPoint* c) {
+    if (scratch_ != nullptr) {
+        scratch_->push_back(Triangle{a, b, c});
+        ++triangleCount;
+        return;
+    }
     // The store pass writes only what the count pass made room for.
     if (!countOnly && triangleCount < capacity_)
         triangles[triangleCount] = Triangle{a, b, c};
@@ -32,6 +39,25 @@ int TriangleList::build() {
     if (triangleCount > capacity_)
         triangleCount = capacity_;
     return result;
+}
+
+int TriangleList::buildInOnePass() {
+    // One scratch buffer per thread serves every list; it only grows.
+    thread_local std::vector<Triangle> scratch;
+    scratch.clear();
+    scratch_ = &scratch;
+    triangleCount = 0;
+    const int result = triangulate();
+    scratch_ = nullptr;
+    assign(scratch.data(), static_cast<int>(scratch.size()));
+    return result;
+}
+
+void TriangleList::assign(const Triangle* from, int count) {
+    countOnly = 0;
+    triangleCount = count;
+    reserve();
+    std::copy(from, from + count, triangles.get());
 }
 
 }  // namespace vyr

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "font/TriangleCollector.h"
 
@@ -27,6 +28,11 @@ class TriangleList : public TriangleCollector {
     /// The two-pass protocol: count only, reserve, then store exactly the counted triangles.
     /// Returns the triangulation's result.
     int build();
+    /// Same result as build() (triangles, order, count, capacity) from a single tessellator
+    /// run, collecting into a scratch buffer first.
+    int buildInOnePass();
+    /// Takes triangles computed elsewhere (count + 1 capacity, as after a build).
+    void assign(const Triangle* from, int count);
 
     int capacity() const { return capacity_; }
     const Triangle& operator[](int i) const { return triangles[i]; }
@@ -37,6 +43,7 @@ class TriangleList : public TriangleCollector {
 
   private:
     int capacity_ = 0;
+    std::vector<Triangle>* scratch_ = nullptr;
 };
 
 }  // namespace vyr

@@ -2,6 +2,7 @@
 
 #include "scene/Archive.h"
 #include "text/FontCache.h"
+#include "text/GlyphMeshCache.h"
 
 namespace vyr {
 

@@ -12,6 +12,7 @@ namespace vyr {
 
 class GlSink;
 class FontCache;
+class GlyphMeshCache;
 
 /// Outcome of a mesh build.
 struct BuildResult {
@@ -87,6 +88,7 @@ class CText : public SceneObject {
     std::string openedFontFile_;
     unsigned buildGeneration_ = 0;
     std::unique_ptr<FontCache> fontCache_;
+    std::unique_ptr<GlyphMeshCache> glyphCache_;
 };
 
 }  // namespace vyr

@@ -8,6 +8,7 @@
 #include "text/Filters.h"
 #include "text/FontCache.h"
 #include "text/FontLocator.h"
+#include "text/GlyphMeshCache.h"
 #include "text/MeshGeometry.h"
 
 namespace vyr {
@@ -51,19 +52,23 @@ BuildResult CText::buildMesh() {
         e.back = std::make_unique<TriangleList>(e.outline.get(), 0);
     }
 
-    // First pass: flatten, measure, triangulate the front face on the raw outline.
+    // First pass: flatten, measure, triangulate the front face on the raw outline. The shape
+    // of each character code is computed once and copied for every occurrence.
+    if (!glyphCache_) glyphCache_ = std::make_unique<GlyphMeshCache>();
+    glyphCache_->use(font, precision);
+    std::vector<ContourPoint*> corners;
+    std::vector<Triangle> triangles;
     for (TextMeshEntry& e : m.entries) {
-        const FontGlyph* glyph = font->glyph(e.code);
-        if (glyph == nullptr)
-            continue;
+        const GlyphShape& shape = glyphCache_->shape(e.code, *font);
+        if (shape.glyph == nullptr) continue;
         e.hasGlyph = true;
         OutlineVectorizer& v = *e.outline;
-        v.setPrecision(precision);
-        if (!v.init(glyph) || !v.vectorize())
-            continue;
+        v.copyContoursFrom(shape.outline);
+        if (!shape.vectorised) continue;
         e.vectorised = true;
         m.width = static_cast<float>(m.width + v.advance());
         e.records.resize(v.pointCount());
+        corners.clear();
         VertexRecord* record = e.records.data();
         for (int k = 0; k < v.contourCount(); ++k) {
             Contour& contour = *v.contour(k);
@@ -71,10 +76,14 @@ BuildResult CText::buildMesh() {
                 m.minY = std::min(m.minY, contour[j].y);
                 m.maxY = std::max(m.maxY, contour[j].y);
                 contour[j].user = record++;
+                corners.push_back(&contour[j]);
             }
         }
-        e.front->setGlyph(glyph);
-        e.front->build();
+        triangles.clear();
+        for (const auto& t : shape.front) {
+            triangles.push_back({corners[t[0]], corners[t[1]], corners[t[2]]});
+        }
+        e.front->assign(triangles.data(), static_cast<int>(triangles.size()));
     }
 
     // Vertical placement.

@@ -1,0 +1,55 @@
+#include "text/GlyphMeshCache.h"
+
+#include <cstring>
+
+#include "font/GlyphListFont.h"
+#include "font/TriangleList.h"
+
+namespace vyr {
+
+void GlyphMeshCache::use(const GlyphListFont* font, double precision) {
+    // Bitwise comparison, so that a NaN precision does not empty the cache on every build.
+    if (font == font_ && std::memcmp(&precision, &precision_, sizeof precision) == 0) return;
+    for (auto& s : shapes_) s.reset();
+    font_ = font;
+    precision_ = precision;
+}
+
+const GlyphShape& GlyphMeshCache::shape(int code, GlyphListFont& font) {
+    std::unique_ptr<GlyphShape>& slot = shapes_[static_cast<unsigned char>(code)];
+    if (slot) return *slot;
+    slot = std::make_unique<GlyphShape>();
+    GlyphShape& s = *slot;
+    s.glyph = font.glyph(code);
+    if (s.glyph == nullptr) return s;
+    s.outline.setPrecision(precision_);
+    if (!s.outline.init(s.glyph) || !s.outline.vectorize()) return s;
+    s.vectorised = true;
+
+    TriangleList list(&s.outline, 0);
+    list.setGlyph(s.glyph);
+    list.buildInOnePass();
+    // Corner pointers become indices: find the contour whose point array holds the corner.
+    std::vector<int> first(s.outline.contourCount());
+    for (int k = 0, total = 0; k < s.outline.contourCount(); ++k) {
+        first[k] = total;
+        total += s.outline.contour(k)->count;
+    }
+    auto indexOf = [&](const ContourPoint* p) {
+        for (int k = 0; k < s.outline.contourCount(); ++k) {
+            const Contour& c = *s.outline.contour(k);
+            if (p >= c.points.get() && p < c.points.get() + c.count) {
+                return first[k] + static_cast<int>(p - c.points.get());
+            }
+        }
+        return -1;
+    };
+    s.front.reserve(list.triangleCount);
+    for (int t = 0; t < list.triangleCount; ++t) {
+        const Triangle& tri = list[t];
+        s.front.push_back({indexOf(tri.a), indexOf(tri.b), indexOf(tri.c)});
+    }
+    return s;
+}
+
+}  // namespace vyr

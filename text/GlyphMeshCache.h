@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "font/OutlineVectorizer.h"
+
+namespace vyr {
+
+class FontGlyph;
+class GlyphListFont;
+
+/// What a character contributes before it is placed: its flattened outline and the front
+/// triangulation of that outline. Both depend only on the glyph and the precision, so a text
+/// computes them once per character code.
+struct GlyphShape {
+    const FontGlyph* glyph = nullptr;
+    bool vectorised = false;
+    OutlineVectorizer outline;
+    /// Front triangles as indices into the outline's points, contour after contour.
+    std::vector<std::array<int, 3>> front;
+};
+
+/// Glyph shapes of one glyph font at one precision, by character code.
+class GlyphMeshCache {
+public:
+    /// Forgets everything when the font or the precision differs from the last call.
+    void use(const GlyphListFont* font, double precision);
+    /// The shape of a code, computed on first use.
+    const GlyphShape& shape(int code, GlyphListFont& font);
+
+private:
+    const GlyphListFont* font_ = nullptr;
+    double precision_ = 0.0;
+    std::array<std::unique_ptr<GlyphShape>, 256> shapes_;
+};
+
+}  // namespace vyr
