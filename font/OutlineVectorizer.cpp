@@ -74,7 +74,8 @@ void OutlineVectorizer::copyContoursFrom(const OutlineVectorizer& other) {
         to.capacity = from.count;
         to.count = from.count;
         to.points = std::make_unique<ContourPoint[]>(from.count);
-        for (int j = 0; j < from.count; ++j) to.points[j] = {from.points[j].x, from.points[j].y};
+        for (int j = 0; j < from.count; ++j)
+            to.points[j] = {from.points[j].x, from.points[j].y};
         to.clockwise = from.clockwise;
         to.area = from.area;
         to.minX = from.minX;

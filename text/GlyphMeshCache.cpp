@@ -9,21 +9,26 @@ namespace vyr {
 
 void GlyphMeshCache::use(const GlyphListFont* font, double precision) {
     // Bitwise comparison, so that a NaN precision does not empty the cache on every build.
-    if (font == font_ && std::memcmp(&precision, &precision_, sizeof precision) == 0) return;
-    for (auto& s : shapes_) s.reset();
+    if (font == font_ && std::memcmp(&precision, &precision_, sizeof precision) == 0)
+        return;
+    for (auto& s : shapes_)
+        s.reset();
     font_ = font;
     precision_ = precision;
 }
 
 const GlyphShape& GlyphMeshCache::shape(int code, GlyphListFont& font) {
     std::unique_ptr<GlyphShape>& slot = shapes_[static_cast<unsigned char>(code)];
-    if (slot) return *slot;
+    if (slot)
+        return *slot;
     slot = std::make_unique<GlyphShape>();
     GlyphShape& s = *slot;
     s.glyph = font.glyph(code);
-    if (s.glyph == nullptr) return s;
+    if (s.glyph == nullptr)
+        return s;
     s.outline.setPrecision(precision_);
-    if (!s.outline.init(s.glyph) || !s.outline.vectorize()) return s;
+    if (!s.outline.init(s.glyph) || !s.outline.vectorize())
+        return s;
     s.vectorised = true;
 
     TriangleList list(&s.outline, 0);

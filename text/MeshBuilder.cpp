@@ -54,17 +54,20 @@ BuildResult CText::buildMesh() {
 
     // First pass: flatten, measure, triangulate the front face on the raw outline. The shape
     // of each character code is computed once and copied for every occurrence.
-    if (!glyphCache_) glyphCache_ = std::make_unique<GlyphMeshCache>();
+    if (!glyphCache_)
+        glyphCache_ = std::make_unique<GlyphMeshCache>();
     glyphCache_->use(font, precision);
     std::vector<ContourPoint*> corners;
     std::vector<Triangle> triangles;
     for (TextMeshEntry& e : m.entries) {
         const GlyphShape& shape = glyphCache_->shape(e.code, *font);
-        if (shape.glyph == nullptr) continue;
+        if (shape.glyph == nullptr)
+            continue;
         e.hasGlyph = true;
         OutlineVectorizer& v = *e.outline;
         v.copyContoursFrom(shape.outline);
-        if (!shape.vectorised) continue;
+        if (!shape.vectorised)
+            continue;
         e.vectorised = true;
         m.width = static_cast<float>(m.width + v.advance());
         e.records.resize(v.pointCount());
@@ -124,7 +127,7 @@ BuildResult CText::buildMesh() {
             insetContour(contour, bevelWidth);
         }
         if (e.vectorised)
-            e.back->build();
+            e.back->buildInOnePass();
         xOffset += e.outline->advance();
     }
 
