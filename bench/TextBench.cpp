@@ -1,0 +1,85 @@
+// Mesh builds of the text object: a single character, a line, a long text, and the rebuild
+// after one character of a line changed (typing).
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+#include <string>
+
+#include "export/MeshFormats.h"
+#include "export/SolidMesh.h"
+#include "text/CText.h"
+
+namespace {
+
+constexpr const char* kFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+constexpr const char* kLine = "The quick brown fox jumps over the lazy dog 0123456789 ABCDEFG";
+
+std::string longText() {
+    std::string s;
+    for (int i = 0; i < 32; ++i) s += (i ? " " : "") + std::string(kLine);
+    return s;
+}
+
+vyr::CText textOf(const std::string& chars) {
+    vyr::CText t("/unused");
+    t.fontPath = kFont;
+    t.text = chars;
+    return t;
+}
+
+void warmBuild(benchmark::State& state, const std::string& chars) {
+    vyr::CText t = textOf(chars);
+    if (!t.buildMesh().ok) state.SkipWithError("font missing");
+    for (auto _ : state) {
+        t.buildMesh();
+        benchmark::DoNotOptimize(t.mesh().width);
+    }
+    state.counters["chars"] = static_cast<double>(chars.size());
+}
+
+void BM_BuildAt(benchmark::State& state) { warmBuild(state, "@"); }
+void BM_BuildLine(benchmark::State& state) { warmBuild(state, kLine); }
+void BM_BuildLong(benchmark::State& state) { warmBuild(state, longText()); }
+
+// A fresh text object each time: the font is opened and the glyphs are loaded.
+void BM_FirstBuildLine(benchmark::State& state) {
+    for (auto _ : state) {
+        vyr::CText t = textOf(kLine);
+        t.buildMesh();
+        benchmark::DoNotOptimize(t.mesh().width);
+    }
+}
+
+// Typing: the line with one character changed, alternating so that every build differs.
+void BM_RebuildLineOneCharChanged(benchmark::State& state) {
+    vyr::CText t = textOf(kLine);
+    t.buildMesh();
+    std::string a = kLine, b = kLine;
+    b[10] = 'X';
+    bool flip = false;
+    for (auto _ : state) {
+        t.text = (flip = !flip) ? b : a;
+        t.buildMesh();
+        benchmark::DoNotOptimize(t.mesh().width);
+    }
+}
+
+void BM_WriteStlLong(benchmark::State& state) {
+    vyr::CText t = textOf(longText());
+    t.buildMesh();
+    for (auto _ : state) {
+        const vyr::SolidMesh solid = vyr::buildSolidMesh(t);
+        std::ostringstream out;
+        vyr::writeStl(solid, out);
+        benchmark::DoNotOptimize(out.tellp());
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_BuildAt)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildLong)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstBuildLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RebuildLineOneCharChanged)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteStlLong)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,270 @@
+#include "cli/CliOptions.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "text/Filters.h"
+
+namespace vyr {
+
+namespace {
+
+std::optional<double> parseNumber(const std::string& s) {
+    double v = 0.0;
+    const char* end = s.data() + s.size();
+    auto [ptr, ec] = std::from_chars(s.data(), end, v);
+    if (ec != std::errc() || ptr != end || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+std::string lowerExtension(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext;
+}
+
+struct Parser {
+    const std::vector<std::string>& args;
+    size_t i = 0;
+    ParseResult result;
+
+    bool fail(std::string why) {
+        if (result.ok) {
+            result.ok = false;
+            result.error = std::move(why);
+        }
+        return false;
+    }
+
+    // The value after option `name`, or a failure.
+    std::optional<std::string> value(const std::string& name) {
+        if (i + 1 >= args.size()) {
+            fail("option " + name + " needs a value");
+            return std::nullopt;
+        }
+        return args[++i];
+    }
+
+    template <typename T>
+    bool number(const std::string& name, double lo, double hi, std::optional<T>& into) {
+        const auto text = value(name);
+        if (!text) return false;
+        const auto v = parseNumber(*text);
+        if (!v || *v < lo || *v > hi) {
+            char range[96];
+            std::snprintf(range, sizeof range, "%g to %g", lo, hi);
+            return fail(name + " takes a number from " + range + ", not \"" + *text + "\"");
+        }
+        into = static_cast<T>(*v);
+        return true;
+    }
+
+    bool onOff(const std::string& name, std::optional<int>& into) {
+        const auto text = value(name);
+        if (!text) return false;
+        if (*text == "on") {
+            into = 1;
+        } else if (*text == "off") {
+            into = 0;
+        } else {
+            return fail(name + " takes on or off, not \"" + *text + "\"");
+        }
+        return true;
+    }
+
+    bool filter(const std::string& name, std::optional<int>& into) {
+        const auto text = value(name);
+        if (!text) return false;
+        const int index = filterIndex(*text);
+        if (index < 0) {
+            return fail(name + " takes one of chaos, circle, drunk, floppy, none, perspective, "
+                               "rainbow, semi-circle, twirl; not \"" +
+                        *text + "\"");
+        }
+        into = index;
+        return true;
+    }
+
+    bool scale() {
+        const auto text = value("--scale");
+        if (!text) return false;
+        std::array<float, 3> xyz{};
+        size_t start = 0;
+        for (int k = 0; k < 3; ++k) {
+            const size_t comma = text->find(',', start);
+            if ((k < 2) != (comma != std::string::npos)) break;
+            const auto v = parseNumber(text->substr(start, comma - start));
+            if (!v || std::fabs(*v) > 10000.0) break;
+            xyz[k] = static_cast<float>(*v);
+            if (k == 2) {
+                result.options.scale = xyz;
+                return true;
+            }
+            start = comma + 1;
+        }
+        return fail("--scale takes X,Y,Z, three numbers from -10000 to 10000, not \"" + *text +
+                    "\"");
+    }
+
+    bool vrmlParts() {
+        const auto text = value("--vrml-parts");
+        if (!text) return false;
+        CliOptions& o = result.options;
+        o.vrmlCamera = o.vrmlLights = o.vrmlText = false;
+        size_t start = 0;
+        while (start <= text->size()) {
+            size_t comma = text->find(',', start);
+            if (comma == std::string::npos) comma = text->size();
+            const std::string part = text->substr(start, comma - start);
+            if (part == "camera") {
+                o.vrmlCamera = true;
+            } else if (part == "lights") {
+                o.vrmlLights = true;
+            } else if (part == "text") {
+                o.vrmlText = true;
+            } else if (!part.empty() || text->empty()) {
+                return fail("--vrml-parts takes a list of camera, lights, text; not \"" + part +
+                            "\"");
+            }
+            start = comma + 1;
+        }
+        return true;
+    }
+
+    bool output() {
+        const auto path = value("-o");
+        if (!path) return false;
+        const std::string ext = lowerExtension(*path);
+        if (ext != "vyr" && ext != "wrl" && ext != "c" && ext != "stl" && ext != "obj" &&
+            ext != "glb") {
+            return fail("cannot tell the format of \"" + *path +
+                        "\": use .vyr, .wrl, .c, .stl, .obj or .glb");
+        }
+        result.options.outputs.push_back(*path);
+        return true;
+    }
+
+    void run() {
+        CliOptions& o = result.options;
+        for (; i < args.size() && result.ok; ++i) {
+            const std::string& a = args[i];
+            if (a == "--help" || a == "-h") {
+                o.help = true;
+            } else if (a == "--version") {
+                o.version = true;
+            } else if (a == "--scene") {
+                if (auto v = value(a)) o.scene = *v;
+            } else if (a == "--text") {
+                if (auto v = value(a)) {
+                    o.text = utf8ToLatin1(*v);
+                    if (!o.text) fail("--text must be UTF-8 with every character in Latin-1");
+                }
+            } else if (a == "--text-file") {
+                if (auto v = value(a)) o.textFile = *v;
+            } else if (a == "--fonts-folder") {
+                if (auto v = value(a)) o.fontsFolder = *v;
+            } else if (a == "--font") {
+                if (auto v = value(a)) o.font = *v;
+            } else if (a == "--precision") {
+                number(a, 1, 100, o.precision);
+            } else if (a == "--extrusion") {
+                number(a, 0, 10000, o.extrusion);
+            } else if (a == "--bevel-depth") {
+                number(a, 0, 10000, o.bevelDepth);
+            } else if (a == "--bevel-width") {
+                number(a, 0, 100, o.bevelWidth);
+            } else if (a == "--bevel") {
+                onOff(a, o.bevel);
+            } else if (a == "--rounded") {
+                onOff(a, o.rounded);
+            } else if (a == "--filter1") {
+                filter(a, o.filter1);
+            } else if (a == "--filter2") {
+                filter(a, o.filter2);
+            } else if (a == "--scale") {
+                scale();
+            } else if (a == "--vrml-parts") {
+                vrmlParts();
+            } else if (a == "-o" || a == "--output") {
+                output();
+            } else if (a == "--stats") {
+                o.stats = true;
+            } else if (a == "--repeat") {
+                std::optional<int> n;
+                if (number(a, 1, 100000, n)) o.repeat = *n;
+            } else {
+                fail("unknown option \"" + a + "\" (see --help)");
+            }
+        }
+        if (result.ok && o.text && o.textFile) fail("give either --text or --text-file, not both");
+    }
+};
+
+}  // namespace
+
+ParseResult parseArguments(const std::vector<std::string>& args) {
+    Parser p{args};
+    p.run();
+    return p.result;
+}
+
+std::optional<std::string> utf8ToLatin1(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+            ++i;
+            continue;
+        }
+        // Latin-1 above 0x7F takes exactly two bytes: C2 or C3, then a continuation byte.
+        if ((c == 0xC2 || c == 0xC3) && i + 1 < s.size()) {
+            const auto d = static_cast<unsigned char>(s[i + 1]);
+            if ((d & 0xC0) == 0x80) {
+                out.push_back(static_cast<char>(((c & 0x1F) << 6) | (d & 0x3F)));
+                i += 2;
+                continue;
+            }
+        }
+        return std::nullopt;
+    }
+    return out;
+}
+
+const char* usageText() {
+    return "Usage: vyr-cli [options] [-o FILE]...\n"
+           "Builds extruded 3D text and writes it out. Starts from the default scene.\n"
+           "\n"
+           "  --scene FILE.vyr        start from a saved scene\n"
+           "  --text TEXT             the text (UTF-8, Latin-1 characters only)\n"
+           "  --text-file FILE        read the text from a file\n"
+           "  --fonts-folder DIR      where font file names are looked up\n"
+           "  --font FILE             a font file name in the folder, or a path\n"
+           "  --precision P           flattening step in pixels, 1 to 100 (default 18)\n"
+           "  --extrusion L           depth of the side walls, 0 to 10000 (default 30)\n"
+           "  --bevel on|off          bevel between the walls and the back face (default on)\n"
+           "  --bevel-depth D         0 to 10000 (default 5)\n"
+           "  --bevel-width W         0 to 100 (default 4)\n"
+           "  --rounded on|off        rounded bevel normals (default off)\n"
+           "  --filter1 NAME, --filter2 NAME\n"
+           "                          chaos, circle, drunk, floppy, none, perspective,\n"
+           "                          rainbow, semi-circle, twirl\n"
+           "  --scale X,Y,Z           the text's scale (default 0.0025,0.0025,0.0025)\n"
+           "  -o FILE                 write FILE; the extension picks the format:\n"
+           "                          .vyr scene, .wrl VRML 2.0, .c C/OpenGL source (with .h),\n"
+           "                          .stl binary STL, .obj Wavefront OBJ (with .mtl),\n"
+           "                          .glb binary glTF 2.0\n"
+           "  --vrml-parts LIST       what a .wrl holds: camera,lights,text (default all)\n"
+           "  --stats                 print statistics of the build as JSON\n"
+           "  --repeat N              build N times and report the median build time\n"
+           "  --help, --version\n"
+           "\n"
+           "Exit status: 0 success, 1 failure, 2 bad arguments.\n";
+}
+
+}  // namespace vyr

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vyr {
+
+/// What the command line asks for. Values are validated by parseArguments.
+struct CliOptions {
+    std::optional<std::string> scene;
+    /// The text as 8-bit (Latin-1) bytes.
+    std::optional<std::string> text;
+    std::optional<std::string> textFile;
+    std::optional<std::string> fontsFolder;
+    std::optional<std::string> font;
+    std::optional<double> precision;
+    std::optional<double> extrusion;
+    std::optional<double> bevelDepth;
+    std::optional<float> bevelWidth;
+    std::optional<int> bevel;
+    std::optional<int> rounded;
+    std::optional<int> filter1;
+    std::optional<int> filter2;
+    std::optional<std::array<float, 3>> scale;
+    std::vector<std::string> outputs;
+    bool vrmlCamera = true, vrmlLights = true, vrmlText = true;
+    bool stats = false;
+    int repeat = 1;
+    bool help = false;
+    bool version = false;
+};
+
+struct ParseResult {
+    bool ok = true;
+    std::string error;
+    CliOptions options;
+};
+
+/// Parses the arguments after the program name. Numbers are checked against the ranges the
+/// text dialog allows; output names must have a known extension.
+ParseResult parseArguments(const std::vector<std::string>& args);
+
+/// The text's bytes in Latin-1; nullopt when the input is not valid UTF-8 or holds a
+/// character above U+00FF.
+std::optional<std::string> utf8ToLatin1(std::string_view utf8);
+
+/// The usage text printed by --help.
+const char* usageText();
+
+}  // namespace vyr

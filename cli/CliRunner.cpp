@@ -1,0 +1,259 @@
+#include "cli/CliRunner.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <vector>
+
+#include "cli/AtomicFile.h"
+#include "export/CSourceWriter.h"
+#include "export/MeshFormats.h"
+#include "export/SolidMesh.h"
+#include "export/VrmlWriter.h"
+#include "scene/Scene.h"
+#include "scene/SceneFile.h"
+#include "text/FontLocator.h"
+
+namespace vyr {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Writer = std::function<ExportResult(std::ostream&)>;
+
+struct Failure {
+    std::string message;
+};
+
+std::string lowerExtension(const std::string& path) {
+    const size_t dot = path.rfind('.');
+    std::string ext = dot == std::string::npos ? std::string() : path.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext;
+}
+
+std::string withoutExtension(const std::string& path) {
+    return path.substr(0, path.rfind('.'));
+}
+
+std::string baseName(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Writes each file through its writer to a temporary file; only when all succeeded are they
+// renamed into place, so a failure leaves no half-written file under any target name.
+void writeFiles(const std::vector<std::pair<std::string, Writer>>& files) {
+    std::vector<std::unique_ptr<AtomicFile>> pending;
+    for (const auto& [path, writer] : files) {
+        auto file = std::make_unique<AtomicFile>(path);
+        if (!file->isOpen()) throw Failure{"cannot write \"" + path + "\": " + file->error()};
+        const ExportResult r = writer(file->stream());
+        if (!r.ok) throw Failure{"cannot write \"" + path + "\": " + r.message};
+        pending.push_back(std::move(file));
+    }
+    for (auto& file : pending) {
+        if (!file->commit()) {
+            throw Failure{"cannot write \"" + file->path() + "\": " + file->error()};
+        }
+    }
+}
+
+std::string readTextFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw Failure{"cannot read the text file \"" + path + "\""};
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    std::string s = buffer.str();
+    if (!s.empty() && s.back() == '\n') s.pop_back();
+    if (!s.empty() && s.back() == '\r') s.pop_back();
+    return s;
+}
+
+void applyOptions(const CliOptions& o, CText& text, std::string& latin1) {
+    if (o.fontsFolder) {
+        text.SetFontsFolder(*o.fontsFolder);
+        text.updateFontPath();
+    }
+    if (o.font) {
+        if (o.font->find('/') != std::string::npos) {
+            text.fontPath = *o.font;
+            text.fontFile = baseName(*o.font);
+        } else {
+            text.fontFile = *o.font;
+            text.updateFontPath();
+        }
+    }
+    if (o.text) text.text = *o.text;
+    if (o.textFile) text.text = latin1;
+    if (o.precision) text.precision = *o.precision;
+    if (o.extrusion) text.extrusionLength = *o.extrusion;
+    if (o.bevelDepth) text.bevelDepth = *o.bevelDepth;
+    if (o.bevelWidth) text.bevelWidth = *o.bevelWidth;
+    if (o.bevel) text.bevelOn = *o.bevel;
+    if (o.rounded) text.roundedEdges = *o.rounded;
+    if (o.filter1) text.filter1 = *o.filter1;
+    if (o.filter2) text.filter2 = *o.filter2;
+    if (o.scale) text.scale = *o.scale;
+}
+
+std::string jsonString(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else if (c >= 0x80) {
+            // Latin-1 byte to UTF-8.
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string jsonNumber(double v) {
+    if (!std::isfinite(v) || std::fabs(v) >= 1e19) return "null";
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.6g", v);
+    return buf;
+}
+
+void printStats(std::ostream& out, const CText& text, const std::vector<double>& times,
+                const SolidMesh* solid) {
+    const TextMesh& m = text.mesh();
+    long contours = 0, points = 0, front = 0, back = 0;
+    for (const TextMeshEntry& e : m.entries) {
+        contours += e.contourCount();
+        points += static_cast<long>(e.records.size());
+        front += e.frontCount();
+        back += e.backCount();
+    }
+    std::vector<double> sorted = times;
+    std::sort(sorted.begin(), sorted.end());
+    const size_t n = sorted.size();
+    const double median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2.0;
+    out << "{\"characters\": " << m.entryCount << ", \"contours\": " << contours
+        << ", \"points\": " << points << ", \"frontTriangles\": " << front
+        << ", \"backTriangles\": " << back << ", \"width\": " << jsonNumber(m.width)
+        << ", \"minY\": " << jsonNumber(m.minY) << ", \"maxY\": " << jsonNumber(m.maxY)
+        << ", \"buildMs\": " << jsonNumber(median) << ", \"buildMsMin\": "
+        << jsonNumber(sorted.front()) << ", \"buildMsFirst\": " << jsonNumber(times.front())
+        << ", \"builds\": " << n << ", \"fontFile\": " << jsonString(text.openedFontFile());
+    if (solid != nullptr) {
+        out << ", \"solidTriangles\": " << solid->triangles.size() << ", \"unsoundCharacters\": [";
+        for (size_t i = 0; i < solid->faults.size(); ++i) {
+            out << (i ? ", " : "") << solid->faults[i].character;
+        }
+        out << "]";
+    }
+    out << "}\n";
+}
+
+int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
+    if (o.help) {
+        out << usageText();
+        return 0;
+    }
+    if (o.version) {
+        out << "vyr-cli " << VYR_VERSION << "\n";
+        return 0;
+    }
+
+    std::string latin1;
+    if (o.textFile) {
+        const auto converted = utf8ToLatin1(readTextFile(*o.textFile));
+        if (!converted) {
+            err << "vyr-cli: the text file \"" << *o.textFile
+                << "\" must be UTF-8 with every character in Latin-1\n";
+            return 2;
+        }
+        latin1 = *converted;
+    }
+
+    Scene scene(defaultFontsFolder());
+    if (o.scene) {
+        const SceneFileResult loaded = loadScene(scene, *o.scene);
+        if (!loaded.ok) throw Failure{loaded.message};
+    }
+    CText& text = scene.text();
+    applyOptions(o, text, latin1);
+
+    std::vector<double> times;
+    for (int i = 0; i < o.repeat; ++i) {
+        const auto start = Clock::now();
+        const BuildResult built = text.buildMesh();
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        if (!built.ok) throw Failure{built.message};
+    }
+
+    // The solid formats and the statistics check that every character's solid is closed.
+    bool needSolid = o.stats;
+    for (const std::string& path : o.outputs) {
+        const std::string ext = lowerExtension(path);
+        needSolid |= ext == "stl" || ext == "obj" || ext == "glb";
+    }
+    SolidMesh solid;
+    if (needSolid) {
+        solid = buildSolidMesh(text);
+        if (!solid.sound()) {
+            std::istringstream report(solid.faultReport());
+            for (std::string line; std::getline(report, line);) {
+                err << "vyr-cli: warning: " << line << "\n";
+            }
+        }
+    }
+
+    for (const std::string& path : o.outputs) {
+        const std::string ext = lowerExtension(path);
+        if (ext == "vyr") {
+            const SceneFileResult saved = saveScene(scene, path);
+            if (!saved.ok) throw Failure{saved.message};
+        } else if (ext == "wrl") {
+            const VrmlParts parts{o.vrmlCamera, o.vrmlLights, o.vrmlText};
+            writeFiles({{path, [&](std::ostream& s) { return writeVrml(scene, s, parts); }}});
+        } else if (ext == "c") {
+            const std::string header = withoutExtension(path) + ".h";
+            writeFiles({{header, [](std::ostream& s) { return writeCHeader(s); }},
+                        {path, [&](std::ostream& s) {
+                             return writeCSource(text, baseName(header), s);
+                         }}});
+        } else if (ext == "stl") {
+            writeFiles({{path, [&](std::ostream& s) { return writeStl(solid, s); }}});
+        } else if (ext == "obj") {
+            const std::string mtl = withoutExtension(path) + ".mtl";
+            writeFiles({{mtl, [&](std::ostream& s) { return writeMtl(solid, s); }},
+                        {path, [&](std::ostream& s) { return writeObj(solid, baseName(mtl), s); }}});
+        } else if (ext == "glb") {
+            writeFiles({{path, [&](std::ostream& s) { return writeGlb(solid, s); }}});
+        }
+    }
+
+    if (o.stats) printStats(out, text, times, needSolid ? &solid : nullptr);
+    return 0;
+}
+
+}  // namespace
+
+int runCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    try {
+        return run(options, out, err);
+    } catch (const Failure& f) {
+        err << "vyr-cli: " << f.message << "\n";
+        return 1;
+    }
+}
+
+}  // namespace vyr
