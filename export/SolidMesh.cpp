@@ -26,7 +26,7 @@ Vec3 raised(Vec3 p, double dz) {
 // triangles run the opposite way round from the display list's vertex order, whose normals
 // are negated for the same reason.
 void characterSoup(const TextExportView& v, const TextMeshEntry& e, std::vector<SoupTriangle>& out,
-                   bool& folded) {
+                   SolidFault& fault) {
     const double length = v.extrusionLength;
     const double back = v.extrusionLength + v.bevelDepth;
     for (int t = 0; t < e.frontCount(); ++t) {
