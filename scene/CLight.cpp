@@ -1,0 +1,240 @@
+#include "scene/CLight.h"
+
+#include <cmath>
+
+#include "scene/Archive.h"
+
+namespace vyr {
+
+namespace {
+
+// Degrees to radians with pi taken as 3.1415926.
+constexpr double kDegToRad = 0.017453292222222222;
+// The elevation step converts with these single-precision factors.
+constexpr double kRadToDegF = static_cast<double>(57.295784f);
+constexpr double kDegToRadF = static_cast<double>(0.0174532924f);
+
+int gNumbersGiven = 0;
+
+bool finite4(const Float4& p) {
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z) && std::isfinite(p.w);
+}
+
+void serializePoint(Archive& ar, Float4& p) {
+    ar.io(p.x);
+    ar.io(p.y);
+    ar.io(p.z);
+    ar.io(p.w);
+}
+
+}  // namespace
+
+CLight::CLight() : number(++gNumbersGiven) {
+    setDefaults();
+}
+
+CLight::CLight(int n) : number(n) {
+    setDefaults();
+}
+
+int CLight::numbersGiven() {
+    return gNumbersGiven;
+}
+
+void CLight::setDefaults() {
+    // Lights 2 and 3 start with a stored azimuth cosine and sine that do not belong to the
+    // 5-degree step; the first turn replaces them. They are kept because scene files saved
+    // before any turn hold exactly these values.
+    const float third = static_cast<float>(1.0 / std::sqrt(10.0));
+    const float threeThirds = static_cast<float>(3.0 / std::sqrt(10.0));
+    switch (number) {
+        case 2:
+            referencePoint = {3.0f, 0.0f, 1.0f, 1.0f};
+            azimuthStep = 5.0f;
+            azimuthStepCos = third;
+            azimuthStepSin = threeThirds;
+            colour = 0x003EC6FA;
+            break;
+        case 3:
+            referencePoint = {-3.0f, 0.0f, 1.0f, 1.0f};
+            azimuthStep = 5.0f;
+            azimuthStepCos = third;
+            azimuthStepSin = -threeThirds;
+            colour = 0x00F27422;
+            break;
+        default:
+            // Light 1; a light with any other number takes its place and a white colour.
+            referencePoint = {0.0f, -2.0f, 2.0f, 1.0f};
+            SetAzimuthStep(5.0f);
+            colour = number == 1 ? 0x00050181u : 0x00FFFFFFu;
+            break;
+    }
+    position = referencePoint;
+    targetPoint = {0.0f, 0.0f, 0.0f, 1.0f};
+    beamEnd = {0.0f, 0.0f, 0.0f, 1.0f};
+    elevation = 0.0f;
+    elevationCos = 1.0f;
+    elevationSin = 0.0f;
+    enabled = 1;
+    cutOff = 25.0f;
+}
+
+void CLight::Serialize(Archive& ar) {
+    ar.io(number);
+    ar.io(enabled);
+    ar.io(cutOff);
+    serializePoint(ar, referencePoint);
+    serializePoint(ar, targetPoint);
+    ar.io(azimuthStep);
+    ar.io(azimuthStepCos);
+    ar.io(azimuthStepSin);
+    ar.io(elevation);
+    ar.io(elevationCos);
+    ar.io(elevationSin);
+    ar.io(colour);
+    serializePoint(ar, beamEnd);
+    serializePoint(ar, position);
+}
+
+void CLight::Draw(const ViewState& view, SceneRenderer& renderer) const {
+    renderer.drawLight(*this, view);
+}
+
+bool CLight::EditProperties(SceneEditor& editor) {
+    return editor.editLight(*this);
+}
+
+void CLight::WriteVrml(std::ostream& out, SceneWriter& vrml) const {
+    vrml.writeLight(*this, out);
+}
+
+void CLight::WriteC(std::ostream& out, SceneWriter& c) const {
+    c.writeLight(*this, out);
+}
+
+void CLight::SetPosition(float x, float y, float z) {
+    position.x = x;
+    position.y = y;
+    position.z = z;
+}
+
+void CLight::SetBeamEnd(float x, float y, float z) {
+    beamEnd.x = x;
+    beamEnd.y = y;
+    beamEnd.z = z;
+}
+
+void CLight::SetElevation(float degrees) {
+    elevation = degrees;
+    elevationCos = static_cast<float>(std::cos(degrees * kDegToRad));
+    elevationSin = static_cast<float>(std::sin(degrees * kDegToRad));
+}
+
+void CLight::SetAzimuthStep(float degrees) {
+    azimuthStep = degrees;
+    azimuthStepCos = static_cast<float>(std::cos(degrees * kDegToRad));
+    azimuthStepSin = static_cast<float>(std::sin(degrees * kDegToRad));
+}
+
+Vec3 CLight::direction() const {
+    return {double(targetPoint.x) - referencePoint.x, double(targetPoint.y) - referencePoint.y,
+            double(targetPoint.z) - referencePoint.z};
+}
+
+double CLight::DirectionLength() const {
+    const Vec3 d = direction();
+    return std::sqrt(dot(d, d));
+}
+
+void CLight::RotateAzimuth(int dx) {
+    const float kept = azimuthStep;
+    SetAzimuthStep(static_cast<float>(-dx));
+    const double c = azimuthStepCos;
+    const double s = azimuthStepSin;
+    const double x = double(referencePoint.x) - targetPoint.x;
+    const double z = double(referencePoint.z) - targetPoint.z;
+    const float nx = static_cast<float>(targetPoint.x + c * x + s * z);
+    const float nz = static_cast<float>(targetPoint.z + c * z - s * x);
+    if (std::isfinite(nx) && std::isfinite(nz)) {
+        referencePoint.x = nx;
+        referencePoint.z = nz;
+    }
+    SetAzimuthStep(kept);
+}
+
+void CLight::RotateElevation(int dy) {
+    const double r = DirectionLength();
+    // A light without a direction has nothing to turn.
+    if (!(r > 0.0) || !std::isfinite(r))
+        return;
+    const double h = r * elevationCos;
+    const double ox = double(referencePoint.x) - targetPoint.x;
+    const double oy = double(referencePoint.y) - targetPoint.y;
+    const double oz = double(referencePoint.z) - targetPoint.z;
+    const double a = dy + kRadToDegF * std::atan2(oy, h);
+    const double c = std::cos(a * kDegToRadF);
+    const double s = std::sin(a * kDegToRadF);
+    // The horizontal offset is scaled by cos a over the old cosine. A stored cosine of 0
+    // (only a scene file can hold one) leaves no such ratio; the offset's own direction
+    // is used instead.
+    double sx = 0.0;
+    double sz = 0.0;
+    if (h != 0.0) {
+        sx = ox / h;
+        sz = oz / h;
+    } else if (const double horizontal = std::hypot(ox, oz); horizontal > 0.0) {
+        sx = ox / horizontal;
+        sz = oz / horizontal;
+    }
+    const Float4 next{static_cast<float>(targetPoint.x + sx * r * c),
+                      static_cast<float>(targetPoint.y + r * s),
+                      static_cast<float>(targetPoint.z + sz * r * c), referencePoint.w};
+    if (!finite4(next))
+        return;
+    elevation = static_cast<float>(a);
+    elevationCos = static_cast<float>(c);
+    elevationSin = static_cast<float>(s);
+    referencePoint = next;
+}
+
+void CLight::Turn(int dx, int dy) {
+    RotateAzimuth(dx);
+    RotateElevation(dy);
+    // The beam end is the position plus the direction; with the target point at the origin
+    // (as it always is unless a scene file says otherwise) that is position - referencePoint.
+    const Vec3 d = direction();
+    SetBeamEnd(static_cast<float>(position.x + d.x), static_cast<float>(position.y + d.y),
+               static_cast<float>(position.z + d.z));
+}
+
+void CLight::Move(const Vec3& offset) {
+    const Float4 p{static_cast<float>(position.x + offset.x),
+                   static_cast<float>(position.y + offset.y),
+                   static_cast<float>(position.z + offset.z), position.w};
+    const Float4 b{static_cast<float>(beamEnd.x + offset.x),
+                   static_cast<float>(beamEnd.y + offset.y),
+                   static_cast<float>(beamEnd.z + offset.z), beamEnd.w};
+    if (!finite4(p) || !finite4(b))
+        return;
+    SetPosition(p.x, p.y, p.z);
+    SetBeamEnd(b.x, b.y, b.z);
+}
+
+Float3 CLight::markerColour() const {
+    switch (number) {
+        case 1:
+            return {1.0f, 1.0f, 0.0f};
+        case 2:
+            return {0.0f, 0.0f, 1.0f};
+        case 3:
+            return {0.0f, 1.0f, 0.0f};
+        default:
+            return {1.0f, 1.0f, 1.0f};
+    }
+}
+
+int CLight::rendererLight() const {
+    return number >= 1 && number <= 3 ? number - 1 : -1;
+}
+
+}  // namespace vyr

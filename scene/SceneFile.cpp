@@ -1,0 +1,256 @@
+#include "scene/SceneFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+
+#include "scene/Archive.h"
+
+namespace vyr {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Far beyond any real scene (the fixed values take 636 bytes; only the strings grow), and
+// small enough that a wrong file chosen by mistake is refused before it fills memory.
+constexpr size_t kMaxSceneFileSize = size_t{64} << 20;
+
+constexpr std::array<const char*, Scene::kSlotCount> kSlotNames = {
+    "camera", "yellow light", "blue light", "green light", "text"};
+
+std::string quoted(const std::string& s) {
+    return "\"" + s + "\"";
+}
+
+bool allFinite(std::initializer_list<double> values) {
+    for (double v : values) {
+        if (!std::isfinite(v))
+            return false;
+    }
+    return true;
+}
+
+bool finite(const Float3& p) {
+    return allFinite({p.x, p.y, p.z});
+}
+
+bool finite(const Float4& p) {
+    return allFinite({p.x, p.y, p.z, p.w});
+}
+
+bool finite(const Material& m) {
+    for (const auto* part : {&m.emission, &m.ambient, &m.diffuse, &m.specular}) {
+        for (float v : *part) {
+            if (!std::isfinite(v))
+                return false;
+        }
+    }
+    return std::isfinite(m.shininess);
+}
+
+bool finite(const CCamera& c) {
+    return finite(c.eye) && finite(c.target) && finite(c.up) &&
+           allFinite({c.elevation, c.elevationCos, c.elevationSin, c.rotationStep,
+                      c.rotationStepCos, c.rotationStepSin, c.zoom});
+}
+
+bool finite(const CLight& l) {
+    return finite(l.referencePoint) && finite(l.targetPoint) && finite(l.beamEnd) &&
+           finite(l.position) &&
+           allFinite({l.elevation, l.elevationCos, l.elevationSin, l.azimuthStep, l.azimuthStepCos,
+                      l.azimuthStepSin, l.cutOff});
+}
+
+bool finite(const CText& t) {
+    return allFinite({t.scale[0], t.scale[1], t.scale[2], t.precision, t.extrusionLength,
+                      t.bevelDepth, t.bevelWidth}) &&
+           finite(t.frontMaterial) && finite(t.sideMaterial) && finite(t.bevelMaterial);
+}
+
+std::string systemError(int error) {
+    return std::strerror(error);
+}
+
+// Owns the temporary file of a save until it has replaced the target.
+class PendingFile {
+  public:
+    explicit PendingFile(std::string path) : path_(std::move(path)) {}
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+    ~PendingFile() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!committed_)
+            ::unlink(path_.c_str());
+    }
+
+    void setDescriptor(int fd) { fd_ = fd; }
+    int descriptor() const { return fd_; }
+    /// Closes the descriptor; false (with errno set) when the close reports a failure.
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+    void committed() { committed_ = true; }
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+    int fd_ = -1;
+    bool committed_ = false;
+};
+
+bool writeAll(int fd, const uint8_t* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// The permissions the saved file gets: those of the file it replaces, else those of any
+// new file.
+mode_t savedFileMode(const std::string& target) {
+    struct stat st;
+    if (::stat(target.c_str(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::vector<uint8_t> sceneBytes(const Scene& scene) {
+    Archive archive;
+    for (int slot = 0; slot < Scene::kSlotCount; ++slot) {
+        // A storing archive only reads the object's fields.
+        const_cast<SceneObject&>(scene.object(slot)).Serialize(archive);
+    }
+    return archive.bytes();
+}
+
+SceneFileResult saveScene(const Scene& scene, const std::string& path) {
+    const std::string failure = "Cannot save the scene to " + quoted(path) + ": ";
+    const std::vector<uint8_t> bytes = sceneBytes(scene);
+
+    // Replace the file a symbolic link leads to, not the link itself.
+    fs::path target(path);
+    std::error_code ec;
+    if (fs::is_symlink(target, ec)) {
+        const fs::path resolved = fs::weakly_canonical(target, ec);
+        if (!ec)
+            target = resolved;
+    }
+    fs::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    if (!target.has_filename())
+        return {false, failure + "the name does not name a file"};
+
+    // The new file is written in the same folder, so that renaming it over the target
+    // replaces the old file in one step.
+    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        return {false, failure + systemError(errno)};
+    PendingFile pending(pattern);
+    pending.setDescriptor(fd);
+
+    if (!writeAll(fd, bytes.data(), bytes.size()))
+        return {false, failure + "writing failed: " + systemError(errno)};
+    if (::fchmod(fd, savedFileMode(target.string())) != 0)
+        return {false, failure + systemError(errno)};
+    if (::fsync(fd) != 0)
+        return {false, failure + "writing failed: " + systemError(errno)};
+    if (!pending.close())
+        return {false, failure + "writing failed: " + systemError(errno)};
+    if (::rename(pending.path().c_str(), target.c_str()) != 0)
+        return {false, failure + systemError(errno)};
+    pending.committed();
+    return {};
+}
+
+SceneFileResult loadSceneBytes(Scene& scene, const uint8_t* data, size_t size,
+                               const std::string& source) {
+    const std::string failure = "Cannot load the scene file " + quoted(source) + ": ";
+    const std::string unchanged = ". The scene is unchanged.";
+
+    // Everything is read into fresh objects first, so a damaged file cannot leave the
+    // running scene half loaded.
+    CCamera camera;
+    std::array<CLight, 3> lights{CLight(1), CLight(2), CLight(3)};
+    CText text(scene.text().fontsFolder);
+    std::array<SceneObject*, Scene::kSlotCount> slots{&camera, &lights[0], &lights[1], &lights[2],
+                                                      &text};
+    Archive archive(data, size);
+    int slot = 0;
+    try {
+        for (; slot < Scene::kSlotCount; ++slot)
+            slots[slot]->Serialize(archive);
+    } catch (const ArchiveError& e) {
+        return {false, failure + e.what() + " (in the " + kSlotNames[slot] + ")" + unchanged};
+    }
+
+    const std::array<bool, Scene::kSlotCount> valid{
+        finite(camera), finite(lights[0]), finite(lights[1]), finite(lights[2]), finite(text)};
+    for (slot = 0; slot < Scene::kSlotCount; ++slot) {
+        if (!valid[slot]) {
+            return {false, failure + "the " + std::string(kSlotNames[slot]) +
+                               " holds a value that is not a finite number" + unchanged};
+        }
+    }
+
+    scene.camera() = camera;
+    for (int i = 0; i < 3; ++i)
+        scene.light(i + 1) = lights[i];
+    scene.text().copyProperties(text);
+
+    const BuildResult build = scene.text().buildMesh();
+    if (!build.ok) {
+        return {true, "The scene file " + quoted(source) +
+                          " was loaded, but its text could not be built: " + build.message};
+    }
+    return {};
+}
+
+SceneFileResult loadScene(Scene& scene, const std::string& path) {
+    const std::string failure = "Cannot load the scene file " + quoted(path) + ": ";
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+        return {false, failure + "it is a folder"};
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {false, failure + systemError(errno)};
+
+    std::vector<uint8_t> data;
+    std::array<char, 65536> chunk;
+    while (in) {
+        in.read(chunk.data(), chunk.size());
+        const auto n = static_cast<size_t>(in.gcount());
+        if (data.size() + n > kMaxSceneFileSize)
+            return {false, failure + "it is too large to be a scene file"};
+        data.insert(data.end(), chunk.begin(), chunk.begin() + n);
+    }
+    if (in.bad())
+        return {false, failure + "reading failed"};
+    return loadSceneBytes(scene, data.data(), data.size(), path);
+}
+
+}  // namespace vyr
