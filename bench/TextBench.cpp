@@ -16,7 +16,8 @@ constexpr const char* kLine = "The quick brown fox jumps over the lazy dog 01234
 
 std::string longText() {
     std::string s;
-    for (int i = 0; i < 32; ++i) s += (i ? " " : "") + std::string(kLine);
+    for (int i = 0; i < 32; ++i)
+        s += (i ? " " : "") + std::string(kLine);
     return s;
 }
 
@@ -29,7 +30,8 @@ vyr::CText textOf(const std::string& chars) {
 
 void warmBuild(benchmark::State& state, const std::string& chars) {
     vyr::CText t = textOf(chars);
-    if (!t.buildMesh().ok) state.SkipWithError("font missing");
+    if (!t.buildMesh().ok)
+        state.SkipWithError("font missing");
     for (auto _ : state) {
         t.buildMesh();
         benchmark::DoNotOptimize(t.mesh().width);
@@ -37,9 +39,15 @@ void warmBuild(benchmark::State& state, const std::string& chars) {
     state.counters["chars"] = static_cast<double>(chars.size());
 }
 
-void BM_BuildAt(benchmark::State& state) { warmBuild(state, "@"); }
-void BM_BuildLine(benchmark::State& state) { warmBuild(state, kLine); }
-void BM_BuildLong(benchmark::State& state) { warmBuild(state, longText()); }
+void BM_BuildAt(benchmark::State& state) {
+    warmBuild(state, "@");
+}
+void BM_BuildLine(benchmark::State& state) {
+    warmBuild(state, kLine);
+}
+void BM_BuildLong(benchmark::State& state) {
+    warmBuild(state, longText());
+}
 
 // A fresh text object each time: the font is opened and the glyphs are loaded.
 void BM_FirstBuildLine(benchmark::State& state) {

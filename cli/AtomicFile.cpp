@@ -1,5 +1,6 @@
 #include "cli/AtomicFile.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -19,7 +20,8 @@ AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {
         return;
     }
     fs::path folder = target.parent_path();
-    if (folder.empty()) folder = ".";
+    if (folder.empty())
+        folder = ".";
     std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
@@ -29,16 +31,20 @@ AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {
     ::close(fd);
     temporary_ = pattern;
     stream_.open(temporary_, std::ios::binary | std::ios::trunc);
-    if (!stream_.is_open()) error_ = "cannot open a temporary file in the folder";
+    if (!stream_.is_open())
+        error_ = "cannot open a temporary file in the folder";
 }
 
 AtomicFile::~AtomicFile() {
-    if (stream_.is_open()) stream_.close();
-    if (!committed_ && !temporary_.empty()) std::remove(temporary_.c_str());
+    if (stream_.is_open())
+        stream_.close();
+    if (!committed_ && !temporary_.empty())
+        std::remove(temporary_.c_str());
 }
 
 bool AtomicFile::commit() {
-    if (!stream_.is_open()) return false;
+    if (!stream_.is_open())
+        return false;
     stream_.flush();
     const bool written = static_cast<bool>(stream_);
     stream_.close();

@@ -10,7 +10,7 @@ namespace vyr {
 /// target. Without a commit (a failure, an exception) the temporary file is removed and any
 /// earlier file of that name stays as it was.
 class AtomicFile {
-public:
+  public:
     explicit AtomicFile(std::string path);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
@@ -24,7 +24,7 @@ public:
     const std::string& error() const { return error_; }
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
     std::string temporary_;
     std::ofstream stream_;

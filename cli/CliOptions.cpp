@@ -14,16 +14,19 @@ std::optional<double> parseNumber(const std::string& s) {
     double v = 0.0;
     const char* end = s.data() + s.size();
     auto [ptr, ec] = std::from_chars(s.data(), end, v);
-    if (ec != std::errc() || ptr != end || !std::isfinite(v)) return std::nullopt;
+    if (ec != std::errc() || ptr != end || !std::isfinite(v))
+        return std::nullopt;
     return v;
 }
 
 std::string lowerExtension(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     const size_t dot = path.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
     std::string ext = path.substr(dot + 1);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ext;
 }
 
@@ -52,7 +55,8 @@ struct Parser {
     template <typename T>
     bool number(const std::string& name, double lo, double hi, std::optional<T>& into) {
         const auto text = value(name);
-        if (!text) return false;
+        if (!text)
+            return false;
         const auto v = parseNumber(*text);
         if (!v || *v < lo || *v > hi) {
             char range[96];
@@ -65,7 +69,8 @@ struct Parser {
 
     bool onOff(const std::string& name, std::optional<int>& into) {
         const auto text = value(name);
-        if (!text) return false;
+        if (!text)
+            return false;
         if (*text == "on") {
             into = 1;
         } else if (*text == "off") {
@@ -78,11 +83,13 @@ struct Parser {
 
     bool filter(const std::string& name, std::optional<int>& into) {
         const auto text = value(name);
-        if (!text) return false;
+        if (!text)
+            return false;
         const int index = filterIndex(*text);
         if (index < 0) {
-            return fail(name + " takes one of chaos, circle, drunk, floppy, none, perspective, "
-                               "rainbow, semi-circle, twirl; not \"" +
+            return fail(name +
+                        " takes one of chaos, circle, drunk, floppy, none, perspective, "
+                        "rainbow, semi-circle, twirl; not \"" +
                         *text + "\"");
         }
         into = index;
@@ -91,14 +98,17 @@ struct Parser {
 
     bool scale() {
         const auto text = value("--scale");
-        if (!text) return false;
+        if (!text)
+            return false;
         std::array<float, 3> xyz{};
         size_t start = 0;
         for (int k = 0; k < 3; ++k) {
             const size_t comma = text->find(',', start);
-            if ((k < 2) != (comma != std::string::npos)) break;
+            if ((k < 2) != (comma != std::string::npos))
+                break;
             const auto v = parseNumber(text->substr(start, comma - start));
-            if (!v || std::fabs(*v) > 10000.0) break;
+            if (!v || std::fabs(*v) > 10000.0)
+                break;
             xyz[k] = static_cast<float>(*v);
             if (k == 2) {
                 result.options.scale = xyz;
@@ -112,13 +122,15 @@ struct Parser {
 
     bool vrmlParts() {
         const auto text = value("--vrml-parts");
-        if (!text) return false;
+        if (!text)
+            return false;
         CliOptions& o = result.options;
         o.vrmlCamera = o.vrmlLights = o.vrmlText = false;
         size_t start = 0;
         while (start <= text->size()) {
             size_t comma = text->find(',', start);
-            if (comma == std::string::npos) comma = text->size();
+            if (comma == std::string::npos)
+                comma = text->size();
             const std::string part = text->substr(start, comma - start);
             if (part == "camera") {
                 o.vrmlCamera = true;
@@ -137,7 +149,8 @@ struct Parser {
 
     bool output() {
         const auto path = value("-o");
-        if (!path) return false;
+        if (!path)
+            return false;
         const std::string ext = lowerExtension(*path);
         if (ext != "vyr" && ext != "wrl" && ext != "c" && ext != "stl" && ext != "obj" &&
             ext != "glb") {
@@ -157,18 +170,23 @@ struct Parser {
             } else if (a == "--version") {
                 o.version = true;
             } else if (a == "--scene") {
-                if (auto v = value(a)) o.scene = *v;
+                if (auto v = value(a))
+                    o.scene = *v;
             } else if (a == "--text") {
                 if (auto v = value(a)) {
                     o.text = utf8ToLatin1(*v);
-                    if (!o.text) fail("--text must be UTF-8 with every character in Latin-1");
+                    if (!o.text)
+                        fail("--text must be UTF-8 with every character in Latin-1");
                 }
             } else if (a == "--text-file") {
-                if (auto v = value(a)) o.textFile = *v;
+                if (auto v = value(a))
+                    o.textFile = *v;
             } else if (a == "--fonts-folder") {
-                if (auto v = value(a)) o.fontsFolder = *v;
+                if (auto v = value(a))
+                    o.fontsFolder = *v;
             } else if (a == "--font") {
-                if (auto v = value(a)) o.font = *v;
+                if (auto v = value(a))
+                    o.font = *v;
             } else if (a == "--precision") {
                 number(a, 1, 100, o.precision);
             } else if (a == "--extrusion") {
@@ -195,19 +213,21 @@ struct Parser {
                 o.stats = true;
             } else if (a == "--repeat") {
                 std::optional<int> n;
-                if (number(a, 1, 100000, n)) o.repeat = *n;
+                if (number(a, 1, 100000, n))
+                    o.repeat = *n;
             } else {
                 fail("unknown option \"" + a + "\" (see --help)");
             }
         }
-        if (result.ok && o.text && o.textFile) fail("give either --text or --text-file, not both");
+        if (result.ok && o.text && o.textFile)
+            fail("give either --text or --text-file, not both");
     }
 };
 
 }  // namespace
 
 ParseResult parseArguments(const std::vector<std::string>& args) {
-    Parser p{args};
+    Parser p{args, 0, {}};
     p.run();
     return p.result;
 }

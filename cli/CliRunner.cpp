@@ -34,7 +34,8 @@ struct Failure {
 std::string lowerExtension(const std::string& path) {
     const size_t dot = path.rfind('.');
     std::string ext = dot == std::string::npos ? std::string() : path.substr(dot + 1);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ext;
 }
 
@@ -48,31 +49,41 @@ std::string baseName(const std::string& path) {
 }
 
 // Writes each file through its writer to a temporary file; only when all succeeded are they
-// renamed into place, so a failure leaves no half-written file under any target name.
-void writeFiles(const std::vector<std::pair<std::string, Writer>>& files) {
-    std::vector<std::unique_ptr<AtomicFile>> pending;
-    for (const auto& [path, writer] : files) {
+// renamed into place, so a failure leaves no output, half-written or whole, under any name.
+class OutputSet {
+  public:
+    void add(const std::string& path, const Writer& writer) {
         auto file = std::make_unique<AtomicFile>(path);
-        if (!file->isOpen()) throw Failure{"cannot write \"" + path + "\": " + file->error()};
+        if (!file->isOpen())
+            throw Failure{"cannot write \"" + path + "\": " + file->error()};
         const ExportResult r = writer(file->stream());
-        if (!r.ok) throw Failure{"cannot write \"" + path + "\": " + r.message};
-        pending.push_back(std::move(file));
+        if (!r.ok)
+            throw Failure{"cannot write \"" + path + "\": " + r.message};
+        pending_.push_back(std::move(file));
     }
-    for (auto& file : pending) {
-        if (!file->commit()) {
-            throw Failure{"cannot write \"" + file->path() + "\": " + file->error()};
+    void commit() {
+        for (auto& file : pending_) {
+            if (!file->commit()) {
+                throw Failure{"cannot write \"" + file->path() + "\": " + file->error()};
+            }
         }
     }
-}
+
+  private:
+    std::vector<std::unique_ptr<AtomicFile>> pending_;
+};
 
 std::string readTextFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw Failure{"cannot read the text file \"" + path + "\""};
+    if (!in)
+        throw Failure{"cannot read the text file \"" + path + "\""};
     std::ostringstream buffer;
     buffer << in.rdbuf();
     std::string s = buffer.str();
-    if (!s.empty() && s.back() == '\n') s.pop_back();
-    if (!s.empty() && s.back() == '\r') s.pop_back();
+    if (!s.empty() && s.back() == '\n')
+        s.pop_back();
+    if (!s.empty() && s.back() == '\r')
+        s.pop_back();
     return s;
 }
 
@@ -90,17 +101,28 @@ void applyOptions(const CliOptions& o, CText& text, std::string& latin1) {
             text.updateFontPath();
         }
     }
-    if (o.text) text.text = *o.text;
-    if (o.textFile) text.text = latin1;
-    if (o.precision) text.precision = *o.precision;
-    if (o.extrusion) text.extrusionLength = *o.extrusion;
-    if (o.bevelDepth) text.bevelDepth = *o.bevelDepth;
-    if (o.bevelWidth) text.bevelWidth = *o.bevelWidth;
-    if (o.bevel) text.bevelOn = *o.bevel;
-    if (o.rounded) text.roundedEdges = *o.rounded;
-    if (o.filter1) text.filter1 = *o.filter1;
-    if (o.filter2) text.filter2 = *o.filter2;
-    if (o.scale) text.scale = *o.scale;
+    if (o.text)
+        text.text = *o.text;
+    if (o.textFile)
+        text.text = latin1;
+    if (o.precision)
+        text.precision = *o.precision;
+    if (o.extrusion)
+        text.extrusionLength = *o.extrusion;
+    if (o.bevelDepth)
+        text.bevelDepth = *o.bevelDepth;
+    if (o.bevelWidth)
+        text.bevelWidth = *o.bevelWidth;
+    if (o.bevel)
+        text.bevelOn = *o.bevel;
+    if (o.rounded)
+        text.roundedEdges = *o.rounded;
+    if (o.filter1)
+        text.filter1 = *o.filter1;
+    if (o.filter2)
+        text.filter2 = *o.filter2;
+    if (o.scale)
+        text.scale = *o.scale;
 }
 
 std::string jsonString(const std::string& s) {
@@ -125,7 +147,8 @@ std::string jsonString(const std::string& s) {
 }
 
 std::string jsonNumber(double v) {
-    if (!std::isfinite(v) || std::fabs(v) >= 1e19) return "null";
+    if (!std::isfinite(v) || std::fabs(v) >= 1e19)
+        return "null";
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.6g", v);
     return buf;
@@ -149,9 +172,10 @@ void printStats(std::ostream& out, const CText& text, const std::vector<double>&
         << ", \"points\": " << points << ", \"frontTriangles\": " << front
         << ", \"backTriangles\": " << back << ", \"width\": " << jsonNumber(m.width)
         << ", \"minY\": " << jsonNumber(m.minY) << ", \"maxY\": " << jsonNumber(m.maxY)
-        << ", \"buildMs\": " << jsonNumber(median) << ", \"buildMsMin\": "
-        << jsonNumber(sorted.front()) << ", \"buildMsFirst\": " << jsonNumber(times.front())
-        << ", \"builds\": " << n << ", \"fontFile\": " << jsonString(text.openedFontFile());
+        << ", \"buildMs\": " << jsonNumber(median)
+        << ", \"buildMsMin\": " << jsonNumber(sorted.front())
+        << ", \"buildMsFirst\": " << jsonNumber(times.front()) << ", \"builds\": " << n
+        << ", \"fontFile\": " << jsonString(text.openedFontFile());
     if (solid != nullptr) {
         out << ", \"solidTriangles\": " << solid->triangles.size() << ", \"unsoundCharacters\": [";
         for (size_t i = 0; i < solid->faults.size(); ++i) {
@@ -186,7 +210,8 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
     Scene scene(defaultFontsFolder());
     if (o.scene) {
         const SceneFileResult loaded = loadScene(scene, *o.scene);
-        if (!loaded.ok) throw Failure{loaded.message};
+        if (!loaded.ok)
+            throw Failure{loaded.message};
     }
     CText& text = scene.text();
     applyOptions(o, text, latin1);
@@ -196,7 +221,8 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
         const auto start = Clock::now();
         const BuildResult built = text.buildMesh();
         times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-        if (!built.ok) throw Failure{built.message};
+        if (!built.ok)
+            throw Failure{built.message};
     }
 
     // The solid formats and the statistics check that every character's solid is closed.
@@ -216,32 +242,38 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
         }
     }
 
+    OutputSet outputs;
     for (const std::string& path : o.outputs) {
         const std::string ext = lowerExtension(path);
         if (ext == "vyr") {
-            const SceneFileResult saved = saveScene(scene, path);
-            if (!saved.ok) throw Failure{saved.message};
+            const std::vector<uint8_t> bytes = sceneBytes(scene);
+            outputs.add(path, [&](std::ostream& s) {
+                s.write(reinterpret_cast<const char*>(bytes.data()),
+                        static_cast<std::streamsize>(bytes.size()));
+                return s ? ExportResult{} : ExportResult::failure("writing failed");
+            });
         } else if (ext == "wrl") {
             const VrmlParts parts{o.vrmlCamera, o.vrmlLights, o.vrmlText};
-            writeFiles({{path, [&](std::ostream& s) { return writeVrml(scene, s, parts); }}});
+            outputs.add(path, [&](std::ostream& s) { return writeVrml(scene, s, parts); });
         } else if (ext == "c") {
             const std::string header = withoutExtension(path) + ".h";
-            writeFiles({{header, [](std::ostream& s) { return writeCHeader(s); }},
-                        {path, [&](std::ostream& s) {
-                             return writeCSource(text, baseName(header), s);
-                         }}});
+            outputs.add(header, [](std::ostream& s) { return writeCHeader(s); });
+            outputs.add(path,
+                        [&](std::ostream& s) { return writeCSource(text, baseName(header), s); });
         } else if (ext == "stl") {
-            writeFiles({{path, [&](std::ostream& s) { return writeStl(solid, s); }}});
+            outputs.add(path, [&](std::ostream& s) { return writeStl(solid, s); });
         } else if (ext == "obj") {
             const std::string mtl = withoutExtension(path) + ".mtl";
-            writeFiles({{mtl, [&](std::ostream& s) { return writeMtl(solid, s); }},
-                        {path, [&](std::ostream& s) { return writeObj(solid, baseName(mtl), s); }}});
+            outputs.add(mtl, [&](std::ostream& s) { return writeMtl(solid, s); });
+            outputs.add(path, [&](std::ostream& s) { return writeObj(solid, baseName(mtl), s); });
         } else if (ext == "glb") {
-            writeFiles({{path, [&](std::ostream& s) { return writeGlb(solid, s); }}});
+            outputs.add(path, [&](std::ostream& s) { return writeGlb(solid, s); });
         }
     }
+    outputs.commit();
 
-    if (o.stats) printStats(out, text, times, needSolid ? &solid : nullptr);
+    if (o.stats)
+        printStats(out, text, times, needSolid ? &solid : nullptr);
     return 0;
 }
 

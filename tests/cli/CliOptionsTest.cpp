@@ -7,16 +7,19 @@ using namespace vyr;
 
 namespace {
 
-ParseResult parse(std::vector<std::string> args) { return parseArguments(args); }
+ParseResult parse(std::vector<std::string> args) {
+    return parseArguments(args);
+}
 
 }  // namespace
 
 TEST(CliOptions, TextOptionsAreReadWithTheirValues) {
-    const ParseResult r = parse({"--text", "Hi", "--precision", "7.5", "--extrusion", "0",
-                                 "--bevel", "off", "--rounded", "on", "--bevel-width", "100",
-                                 "--filter1", "semi-circle", "--filter2", "chaos", "--scale",
-                                 "1,-2,0.5", "-o", "a.STL", "-o", "b.c", "--stats", "--repeat",
-                                 "3"});
+    const ParseResult r =
+        parse({"--text",    "Hi",          "--precision", "7.5",   "--extrusion",   "0",
+               "--bevel",   "off",         "--rounded",   "on",    "--bevel-width", "100",
+               "--filter1", "semi-circle", "--filter2",   "chaos", "--scale",       "1,-2,0.5",
+               "-o",        "a.STL",       "-o",          "b.c",   "--stats",       "--repeat",
+               "3"});
     ASSERT_TRUE(r.ok) << r.error;
     const CliOptions& o = r.options;
     EXPECT_EQ(*o.text, "Hi");
@@ -35,13 +38,13 @@ TEST(CliOptions, TextOptionsAreReadWithTheirValues) {
 
 TEST(CliOptions, NumbersOutsideTheDialogRangesAreRefused) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--precision", "0.5"},     {"--precision", "101"},   {"--precision", "nan"},
-        {"--precision", "5x"},      {"--extrusion", "-1"},    {"--extrusion", "10001"},
-        {"--bevel-depth", "1e9"},   {"--bevel-width", "101"}, {"--bevel-width", "inf"},
-        {"--repeat", "0"},          {"--scale", "1,2"},       {"--scale", "1,2,3,4"},
-        {"--scale", "1,,3"},        {"--scale", "1,2,1e6"},   {"--bevel", "yes"},
-        {"--filter1", "wobble"},    {"--precision"},          {"--vrml-parts", "camera,sky"},
-        {"-o", "out.txt"},          {"-o", "noextension"},    {"--frobnicate"},
+        {"--precision", "0.5"},   {"--precision", "101"},   {"--precision", "nan"},
+        {"--precision", "5x"},    {"--extrusion", "-1"},    {"--extrusion", "10001"},
+        {"--bevel-depth", "1e9"}, {"--bevel-width", "101"}, {"--bevel-width", "inf"},
+        {"--repeat", "0"},        {"--scale", "1,2"},       {"--scale", "1,2,3,4"},
+        {"--scale", "1,,3"},      {"--scale", "1,2,1e6"},   {"--bevel", "yes"},
+        {"--filter1", "wobble"},  {"--precision"},          {"--vrml-parts", "camera,sky"},
+        {"-o", "out.txt"},        {"-o", "noextension"},    {"--frobnicate"},
     };
     for (const auto& args : bad) {
         const ParseResult r = parse(args);

@@ -1,17 +1,19 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Run {
+struct Outcome {
     int status = -1;
     std::string out;
     std::string err;
@@ -26,12 +28,13 @@ std::string slurp(const fs::path& p) {
 
 std::string quote(const std::string& s) {
     std::string q = "'";
-    for (char c : s) q += c == '\'' ? "'\\''"s : std::string(1, c);
+    for (char c : s)
+        q += c == '\'' ? "'\\''"s : std::string(1, c);
     return q + "'";
 }
 
 class CliRun : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
               ("vyr-cli-test-" + std::to_string(::getpid()) + "-" +
@@ -41,11 +44,12 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    Run run(const std::vector<std::string>& args) {
+    Outcome run(const std::vector<std::string>& args) {
         std::string cmd = quote(VYR_CLI);
-        for (const auto& a : args) cmd += " " + quote(a);
+        for (const auto& a : args)
+            cmd += " " + quote(a);
         cmd += " >" + quote((dir / "stdout").string()) + " 2>" + quote((dir / "stderr").string());
-        Run r;
+        Outcome r;
         const int raw = std::system(cmd.c_str());
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         r.out = slurp(dir / "stdout");
@@ -58,7 +62,8 @@ protected:
     // Files in the test folder, other than the captured streams.
     std::vector<std::string> files() const {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename());
+        for (const auto& e : fs::directory_iterator(dir))
+            names.push_back(e.path().filename());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -75,12 +80,12 @@ protected:
 }  // namespace
 
 TEST_F(CliRun, WritesEveryFormatAndPrintsStatistics) {
-    const Run r = run({"--text", "Hi", "--stats", "-o", path("t.stl"), "-o", path("t.obj"), "-o",
-                       path("t.glb"), "-o", path("t.wrl"), "-o", path("t.c"), "-o",
-                       path("t.vyr")});
+    const Outcome r =
+        run({"--text", "Hi", "--stats", "-o", path("t.stl"), "-o", path("t.obj"), "-o",
+             path("t.glb"), "-o", path("t.wrl"), "-o", path("t.c"), "-o", path("t.vyr")});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(files(), (std::vector<std::string>{"t.c", "t.glb", "t.h", "t.mtl", "t.obj",
-                                                 "t.stl", "t.vyr", "t.wrl"}));
+    EXPECT_EQ(files(), (std::vector<std::string>{"t.c", "t.glb", "t.h", "t.mtl", "t.obj", "t.stl",
+                                                 "t.vyr", "t.wrl"}));
     EXPECT_NE(r.out.find("\"characters\": 2"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"fontFile\": \"/"), std::string::npos) << r.out;
     EXPECT_NE(slurp(dir / "t.c").find("#include \"t.h\""), std::string::npos);
@@ -89,7 +94,7 @@ TEST_F(CliRun, WritesEveryFormatAndPrintsStatistics) {
 }
 
 TEST_F(CliRun, RepeatReportsMedianMinimumAndFirstBuild) {
-    const Run r = run({"--text", "@", "--stats", "--repeat", "4"});
+    const Outcome r = run({"--text", "@", "--stats", "--repeat", "4"});
     ASSERT_EQ(r.status, 0) << r.err;
     for (const char* key : {"\"buildMs\":", "\"buildMsMin\":", "\"buildMsFirst\":"}) {
         EXPECT_NE(r.out.find(key), std::string::npos) << key;
@@ -99,7 +104,7 @@ TEST_F(CliRun, RepeatReportsMedianMinimumAndFirstBuild) {
 
 TEST_F(CliRun, TextFileIsReadAsUtf8) {
     std::ofstream(dir / "text.txt") << "caf\xC3\xA9\n";
-    const Run r = run({"--text-file", path("text.txt"), "--stats"});
+    const Outcome r = run({"--text-file", path("text.txt"), "--stats"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\"characters\": 4"), std::string::npos) << r.out;
 }
@@ -112,7 +117,7 @@ TEST_F(CliRun, BadArgumentsExitTwoWithOneLineAndNoFile) {
         {"-o", path("a.txt")},
     };
     for (const auto& args : cases) {
-        const Run r = run(args);
+        const Outcome r = run(args);
         EXPECT_EQ(r.status, 2) << args[0];
         EXPECT_EQ(lines(r.err), 1) << r.err;
         EXPECT_TRUE(r.out.empty());
@@ -131,7 +136,7 @@ TEST_F(CliRun, FailuresExitOneWithOneLineAndNoFile) {
         {"-o", path("a.stl"), "-o", path("no/such/folder/b.wrl")},
     };
     for (const auto& args : cases) {
-        const Run r = run(args);
+        const Outcome r = run(args);
         EXPECT_EQ(r.status, 1) << args[1];
         EXPECT_EQ(lines(r.err), 1) << r.err;
         EXPECT_EQ(files(), (std::vector<std::string>{"broken.vyr"})) << args[1];
@@ -143,7 +148,7 @@ TEST_F(CliRun, AFailedWriteKeepsTheEarlierFiles) {
     // after the header was already written to its temporary file.
     std::ofstream(dir / "we\"ird.h") << "old header";
     std::ofstream(dir / "we\"ird.c") << "old source";
-    const Run r = run({"-o", path("we\"ird.c")});
+    const Outcome r = run({"-o", path("we\"ird.c")});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(lines(r.err), 1) << r.err;
     EXPECT_EQ(slurp(dir / "we\"ird.h"), "old header");
@@ -153,16 +158,16 @@ TEST_F(CliRun, AFailedWriteKeepsTheEarlierFiles) {
 
 TEST_F(CliRun, SavedSceneLoadsBackAndRebuildsTheSameText) {
     ASSERT_EQ(run({"--text", "Vyr", "--bevel", "off", "-o", path("s.vyr")}).status, 0);
-    const Run again = run({"--scene", path("s.vyr"), "--stats"});
+    const Outcome again = run({"--scene", path("s.vyr"), "--stats"});
     ASSERT_EQ(again.status, 0) << again.err;
     EXPECT_NE(again.out.find("\"characters\": 3"), std::string::npos);
 }
 
 TEST_F(CliRun, HelpAndVersionSucceed) {
-    const Run help = run({"--help"});
+    const Outcome help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Usage: vyr-cli"), std::string::npos);
-    const Run version = run({"--version"});
+    const Outcome version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("vyr-cli ", 0), 0u);
 }
