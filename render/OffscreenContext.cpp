@@ -1,0 +1,106 @@
+#include "render/OffscreenContext.h"
+
+#include <EGL/egl.h>
+#include <EGL/eglext.h>
+#define GL_GLEXT_PROTOTYPES 1
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+namespace vyr {
+
+namespace {
+
+template <typename F>
+F proc(const char* name) {
+    return reinterpret_cast<F>(eglGetProcAddress(name));
+}
+
+}  // namespace
+
+OffscreenContext::OffscreenContext(int width, int height) : width_(width), height_(height) {
+    const auto getPlatformDisplay =
+        proc<PFNEGLGETPLATFORMDISPLAYEXTPROC>("eglGetPlatformDisplayEXT");
+    if (getPlatformDisplay == nullptr) {
+        fail("EGL has no eglGetPlatformDisplayEXT");
+        return;
+    }
+    EGLDisplay display =
+        getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+    EGLint major = 0, minor = 0;
+    if (display == EGL_NO_DISPLAY || !eglInitialize(display, &major, &minor)) {
+        fail("no EGL surfaceless display (is Mesa installed?)");
+        return;
+    }
+    display_ = display;
+    if (!eglBindAPI(EGL_OPENGL_API)) {
+        fail("EGL cannot bind desktop OpenGL");
+        return;
+    }
+    const EGLint attributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK,
+                                 EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT, EGL_NONE};
+    EGLContext context = eglCreateContext(display, EGL_NO_CONFIG_KHR, EGL_NO_CONTEXT, attributes);
+    if (context == EGL_NO_CONTEXT) {
+        fail("EGL cannot create a compatibility-profile context");
+        return;
+    }
+    context_ = context;
+    if (!eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, context)) {
+        fail("EGL cannot make the context current");
+        return;
+    }
+
+    const auto genFramebuffers = proc<PFNGLGENFRAMEBUFFERSPROC>("glGenFramebuffers");
+    const auto bindFramebuffer = proc<PFNGLBINDFRAMEBUFFERPROC>("glBindFramebuffer");
+    const auto genRenderbuffers = proc<PFNGLGENRENDERBUFFERSPROC>("glGenRenderbuffers");
+    const auto bindRenderbuffer = proc<PFNGLBINDRENDERBUFFERPROC>("glBindRenderbuffer");
+    const auto storage = proc<PFNGLRENDERBUFFERSTORAGEPROC>("glRenderbufferStorage");
+    const auto attach = proc<PFNGLFRAMEBUFFERRENDERBUFFERPROC>("glFramebufferRenderbuffer");
+    const auto status = proc<PFNGLCHECKFRAMEBUFFERSTATUSPROC>("glCheckFramebufferStatus");
+    if (!genFramebuffers || !bindFramebuffer || !genRenderbuffers || !bindRenderbuffer ||
+        !storage || !attach || !status) {
+        fail("OpenGL has no framebuffer objects");
+        return;
+    }
+    genFramebuffers(1, &framebuffer_);
+    bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    genRenderbuffers(2, renderbuffers_);
+    bindRenderbuffer(GL_RENDERBUFFER, renderbuffers_[0]);
+    storage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+    attach(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, renderbuffers_[0]);
+    bindRenderbuffer(GL_RENDERBUFFER, renderbuffers_[1]);
+    storage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
+    attach(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, renderbuffers_[1]);
+    if (status(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+        fail("the offscreen framebuffer is incomplete");
+        return;
+    }
+    glViewport(0, 0, width, height);
+    ok_ = true;
+}
+
+OffscreenContext::~OffscreenContext() {
+    if (display_ == nullptr)
+        return;
+    if (context_ != nullptr) {
+        eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+        eglDestroyContext(display_, context_);
+    }
+    eglTerminate(display_);
+}
+
+bool OffscreenContext::fail(std::string why) {
+    error_ = std::move(why);
+    ok_ = false;
+    return false;
+}
+
+std::vector<unsigned char> OffscreenContext::readRgb() const {
+    std::vector<unsigned char> pixels(static_cast<size_t>(width_) * height_ * 3);
+    if (!ok_)
+        return pixels;
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width_, height_, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+}  // namespace vyr
