@@ -462,8 +462,8 @@ Calls fromList(const GlRecorder& list, const CText& text) {
                 break;
             case Op::kMaterial: {
                 if (k.arg1 == kGlEmission) {
-                    // Which material: told apart by their diffuse colours a call later, so
-                    // here by position: front, side, then (with the bevel) bevel per character.
+                    // The list names no material: the part follows from the order front,
+                    // side and (with the bevel) bevel, once per character.
                     const std::string p = part;
                     part = p == "front" ? "side" : p == "side" && text.bevelOn ? "bevel" : "front";
                 }
