@@ -124,7 +124,7 @@ ExportResult writeGlb(const SolidMesh& mesh, std::ostream& out) {
     std::string json = "{\"asset\":{\"version\":\"2.0\",\"generator\":\"VYR\"},\"scene\":0,";
     if (primitives.empty()) {
         // Nothing to draw (an empty text): a valid file with an empty scene.
-        json += "\"scenes\":[{\"nodes\":[]}]}";
+        json += "\"scenes\":[{}]}";
     } else {
         json += "\"scenes\":[{\"nodes\":[0]}],\"nodes\":[{\"mesh\":0,\"name\":\"VyrText\"}],";
         json += "\"meshes\":[{\"name\":\"VyrText\",\"primitives\":[" + primitives + "]}],";

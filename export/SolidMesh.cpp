@@ -263,6 +263,7 @@ SolidMesh buildSolidMesh(const TextExportView& text) {
     const double sx = text.scale[0], sy = text.scale[1], sz = text.scale[2];
     // A mirroring scale turns the solid inside out unless the winding turns with it.
     const bool mirrored = sx * sy * sz < 0.0;
+    const bool flatScale = sx == 0.0 || sy == 0.0 || sz == 0.0;
 
     Welder welder(m);
     std::vector<SoupTriangle> soup;
@@ -302,7 +303,9 @@ SolidMesh buildSolidMesh(const TextExportView& text) {
         flipAwayFlatTriangles(m.vertices, tris);
         const size_t first = m.triangles.size();
         m.triangles.insert(m.triangles.end(), tris.begin(), tris.end());
-        fault.flat = !soup.empty() && m.triangles.size() == first && !fault.nonFinite;
+        // A zero scale presses the solid flat even where walls keep an area.
+        fault.flat =
+            !soup.empty() && !fault.nonFinite && (flatScale || m.triangles.size() == first);
         fault.open = !closed(m, first, m.triangles.size());
         if (fault.open || fault.folded || fault.backUnfilled || fault.flat || fault.nonFinite)
             m.faults.push_back(fault);

@@ -54,6 +54,11 @@ ViewpointOrientation axisAngle(Vec3 x, Vec3 y, Vec3 z) {
     return o;
 }
 
+// Components that print as zero are written as plain 0, not -0.
+double tidy(double v) {
+    return std::fabs(v) < 5e-7 ? 0.0 : v;
+}
+
 }  // namespace
 
 ViewpointOrientation viewpointOrientation(const Float3& eye, const Float3& target,
@@ -105,7 +110,8 @@ ExportResult writeVrmlViewpoint(const Float3& eye, const Float3& target, const F
         // VRML reads orientation as an axis and an angle in radians, applied to its default
         // view; the look-at direction alone would be read as a rotation axis.
         s.format("\n\t\t position %.2f %.2f %.2f\n\t\t orientation %f %f %f %f\n}\n", double(eye.x),
-                 double(eye.y), double(eye.z), o.axis.x, o.axis.y, o.axis.z, o.angle);
+                 double(eye.y), double(eye.z), tidy(o.axis.x), tidy(o.axis.y), tidy(o.axis.z),
+                 o.angle);
     }
     return s.result("VRML viewpoint");
 }

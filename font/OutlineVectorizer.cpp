@@ -185,58 +185,72 @@ void OutlineVectorizer::flatten(int s, int e, Contour& contour) const {
 }
 
 bool rayClaims(const Contour& outer, double px, double py) {
-    int crossings = 0;
+    // Half-open rule: an edge counts when exactly one of its ends lies above py. A vertex on the
+    // ray is thus counted once where the boundary passes through it and zero or two times where
+    // it only touches, and horizontal edges never count. Hinted outlines put many vertices on
+    // the same pixel row as a hole's first point, so counting both edges at such a vertex would
+    // leave inside holes unclaimed.
+    bool inside = false;
     const int n = outer.count;
     for (int k = 0; k < n; ++k) {
         // Edge from point k-1 to point k; for k = 0 the closing edge from the last point.
         const ContourPoint& p0 = outer.points[k == 0 ? n - 1 : k - 1];
         const ContourPoint& p1 = outer.points[k];
-        const double lo = std::min(p0.y, p1.y);
-        const double hi = std::max(p0.y, p1.y);
-        if (py < lo || py > hi)
+        if ((p0.y > py) == (p1.y > py))
             continue;
-        if (p0.y != p1.y) {
-            const double x = p0.x + (py - p0.y) * (p1.x - p0.x) / (p1.y - p0.y);
-            if (x <= px)
-                ++crossings;
-        } else if (p0.x < px || p1.x < px) {
-            ++crossings;
-        }
+        const double x = p0.x + (py - p0.y) * (p1.x - p0.x) / (p1.y - p0.y);
+        if (x <= px)
+            inside = !inside;
     }
-    return (crossings & 1) != 0;
+    return inside;
 }
 
 void OutlineVectorizer::orderContours() {
-    std::vector<Contour> remaining = std::move(contours_);
-    std::vector<Contour> ordered;
-    ordered.reserve(remaining.size());
-    for (;;) {
-        auto outerIt = std::find_if(remaining.begin(), remaining.end(),
-                                    [](const Contour& c) { return c.clockwise == 1; });
-        if (outerIt == remaining.end())
-            break;
-        ordered.push_back(std::move(*outerIt));
-        remaining.erase(outerIt);
-        const Contour& o = ordered.back();
-        // Stable partition by hand: claimed holes move to the output in list order.
-        std::vector<Contour> kept;
-        kept.reserve(remaining.size());
-        std::vector<Contour> claimed;
-        for (Contour& h : remaining) {
-            const bool candidate = h.clockwise == 0 && h.minX >= o.minX && h.maxX <= o.maxX &&
-                                   h.minY >= o.minY && h.maxY <= o.maxY;
-            if (candidate && rayClaims(o, h.points[0].x, h.points[0].y)) {
-                claimed.push_back(std::move(h));
-            } else {
-                kept.push_back(std::move(h));
+    // Each hole belongs to the smallest outer contour that contains it (box and ray test), so
+    // that a hole of a shape nested inside another shape's hole (the R in a circled R) stays
+    // with its own shape. Outer contours keep their order, each followed by its holes in list
+    // order; holes that no outer contour contains come last.
+    const int n = static_cast<int>(contours_.size());
+    std::vector<int> owner(n, -1);
+    std::vector<bool> isOuter(n);
+    for (int k = 0; k < n; ++k)
+        isOuter[k] = contours_[k].clockwise == 1;
+    for (int h = 0; h < n; ++h) {
+        if (isOuter[h])
+            continue;
+        const Contour& hole = contours_[h];
+        double smallest = 0.0;
+        for (int o = 0; o < n; ++o) {
+            if (!isOuter[o])
+                continue;
+            const Contour& outer = contours_[o];
+            const bool candidate = hole.minX >= outer.minX && hole.maxX <= outer.maxX &&
+                                   hole.minY >= outer.minY && hole.maxY <= outer.maxY;
+            if (!candidate || !rayClaims(outer, hole.points[0].x, hole.points[0].y))
+                continue;
+            const double size = std::fabs(outer.area);
+            if (owner[h] < 0 || size < smallest) {
+                owner[h] = o;
+                smallest = size;
             }
         }
-        for (Contour& h : claimed)
-            ordered.push_back(std::move(h));
-        remaining = std::move(kept);
     }
-    for (Contour& c : remaining)
-        ordered.push_back(std::move(c));
+
+    std::vector<Contour> ordered;
+    ordered.reserve(contours_.size());
+    for (int o = 0; o < n; ++o) {
+        if (!isOuter[o])
+            continue;
+        ordered.push_back(std::move(contours_[o]));
+        for (int h = 0; h < n; ++h) {
+            if (owner[h] == o)
+                ordered.push_back(std::move(contours_[h]));
+        }
+    }
+    for (int h = 0; h < n; ++h) {
+        if (!isOuter[h] && owner[h] < 0)
+            ordered.push_back(std::move(contours_[h]));
+    }
     contours_ = std::move(ordered);
 }
 

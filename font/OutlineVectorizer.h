@@ -10,8 +10,9 @@ namespace vyr {
 class FontGlyph;
 
 /// Flattens one glyph's quadratic outline into closed polygons at a chosen precision and
-/// orders them: each outer (clockwise) contour followed by the holes it contains, holes that
-/// no outer contour claims last.
+/// orders them: each outer (clockwise) contour followed by the holes it contains (a hole
+/// inside several outer contours goes with the smallest), holes that no outer contour
+/// contains last.
 ///
 /// Use: setPrecision, init, vectorize, then read contours and advance.
 class OutlineVectorizer {
@@ -66,10 +67,10 @@ class OutlineVectorizer {
     std::vector<Contour> contours_;
 };
 
-/// Whether a ray from (px, py) towards -x crosses the contour an odd number of times, with the
-/// inclusive rules used to assign holes to outer contours: an edge counts when py lies between
-/// its end y values (both included) and its x at py is <= px; a horizontal edge at py counts
-/// when one of its end x values is < px.
+/// Whether a ray from (px, py) towards -x crosses the contour an odd number of times, i.e.
+/// whether the point lies inside it. An edge counts when exactly one of its end points lies
+/// above py and its x at py is <= px; horizontal edges never count, and a vertex on the ray
+/// counts once when the boundary passes through it.
 bool rayClaims(const Contour& outer, double px, double py);
 
 }  // namespace vyr

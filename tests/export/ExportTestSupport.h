@@ -1,0 +1,149 @@
+#pragma once
+
+// Synthetic meshes for the export tests: characters given point by point, with positions,
+// insets and triangles chosen by hand, so expected file bytes can be derived on paper.
+
+#include <array>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "export/TextExportView.h"
+#include "font/GlyphOutline.h"
+#include "font/OutlineVectorizer.h"
+#include "font/TriangleList.h"
+#include "text/TextMesh.h"
+
+namespace vyr::test {
+
+struct SyntheticPoint {
+    Vec3 position;
+    Vec3 inset;
+};
+
+/// Triangle corners as (contour, point) pairs.
+using Corner = std::array<int, 2>;
+using SyntheticTriangle = std::array<Corner, 3>;
+
+struct SyntheticChar {
+    int code = 'A';
+    std::vector<std::vector<SyntheticPoint>> contours;
+    std::vector<SyntheticTriangle> front;
+    std::vector<SyntheticTriangle> back;
+};
+
+inline std::unique_ptr<TriangleList> makeTriangles(OutlineVectorizer* v,
+                                                   const std::vector<SyntheticTriangle>& tris) {
+    auto list = std::make_unique<TriangleList>(v, 0);
+    list->triangles = std::make_unique<Triangle[]>(tris.size() + 1);
+    list->triangleCount = static_cast<int>(tris.size());
+    for (size_t t = 0; t < tris.size(); ++t) {
+        ContourPoint* p[3];
+        for (int k = 0; k < 3; ++k)
+            p[k] = &(*v->contour(tris[t][k][0]))[tris[t][k][1]];
+        list->triangles[t] = Triangle{p[0], p[1], p[2]};
+    }
+    return list;
+}
+
+/// A mesh as a build would leave it: one entry per character, every contour point carrying
+/// its record with the given position and inset and the front normal (0, 0, -1).
+inline TextMesh makeMesh(const std::vector<SyntheticChar>& chars, float width) {
+    TextMesh mesh;
+    mesh.width = width;
+    mesh.entries.resize(chars.size());
+    for (size_t i = 0; i < chars.size(); ++i) {
+        const SyntheticChar& c = chars[i];
+        TextMeshEntry& e = mesh.entries[i];
+        e.code = c.code;
+        e.outline = std::make_unique<OutlineVectorizer>();
+        // Distinct collinear points: no contour is taken for an outer one, so the order stays.
+        GlyphOutline outline;
+        int total = 0;
+        for (size_t k = 0; k < c.contours.size(); ++k) {
+            for (size_t j = 0; j < c.contours[k].size(); ++j) {
+                outline.points.push_back({int64_t(j + 1) * 64, int64_t(k) * 64});
+                outline.tags.push_back(1);
+                ++total;
+            }
+            outline.contourEnds.push_back(total - 1);
+        }
+        e.outline->initOutline(outline);
+        e.outline->vectorize();
+        e.records.resize(static_cast<size_t>(total));
+        VertexRecord* r = e.records.data();
+        for (size_t k = 0; k < c.contours.size(); ++k) {
+            Contour& contour = *e.outline->contour(static_cast<int>(k));
+            for (size_t j = 0; j < c.contours[k].size(); ++j) {
+                r->position = c.contours[k][j].position;
+                r->inset = c.contours[k][j].inset;
+                r->normal = {0.0, 0.0, -1.0};
+                contour[static_cast<int>(j)].x = r->inset.x;
+                contour[static_cast<int>(j)].y = r->inset.y;
+                contour[static_cast<int>(j)].user = r++;
+            }
+        }
+        e.front = makeTriangles(e.outline.get(), c.front);
+        e.back = makeTriangles(e.outline.get(), c.back);
+        e.hasGlyph = e.vectorised = !c.contours.empty();
+    }
+    mesh.entryCount = static_cast<int>(chars.size());
+    return mesh;
+}
+
+/// A clockwise (outer) right triangle with its legs on the axes, inset by one unit, and its
+/// face triangle wound counter-clockwise seen from +z, as the tessellator gives it.
+inline SyntheticChar rightTriangle(double x = 0.0) {
+    SyntheticChar c;
+    c.code = 'v';
+    c.contours = {{{{x + 0, 0, 0}, {x + 1, 1, 0}},
+                   {{x + 0, 10, 0}, {x + 1, 8, 0}},
+                   {{x + 10, 0, 0}, {x + 8, 1, 0}}}};
+    c.front = {{Corner{0, 0}, Corner{0, 2}, Corner{0, 1}}};
+    c.back = c.front;
+    return c;
+}
+
+/// The smallest contour a flattening keeps: two points, no area, no face triangles.
+inline SyntheticChar twoPointContour() {
+    SyntheticChar c;
+    c.code = '-';
+    c.contours = {{{{20, 0, 0}, {20, 1, 0}}, {{30, 0, 0}, {30, 1, 0}}}};
+    return c;
+}
+
+/// A space: an entry without contours or triangles.
+inline SyntheticChar space() {
+    SyntheticChar c;
+    c.code = ' ';
+    return c;
+}
+
+inline TextExportView viewOf(const TextMesh& mesh, bool bevelOn, bool rounded = false) {
+    TextExportView v;
+    v.mesh = &mesh;
+    v.bevelOn = bevelOn;
+    v.roundedEdges = rounded;
+    return v;
+}
+
+/// Every line feed as carriage return and line feed: the form the text exports store.
+inline std::string crlf(const std::string& s) {
+    std::string out;
+    for (char ch : s) {
+        if (ch == '\n')
+            out += '\r';
+        out += ch;
+    }
+    return out;
+}
+
+/// A stream that refuses every write, as a full disk does.
+class FailingBuffer : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+}  // namespace vyr::test

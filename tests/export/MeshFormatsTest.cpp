@@ -1,0 +1,223 @@
+// STL, OBJ and glTF files of the solid, read back by an independent reader; real fonts.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "ExportTestSupport.h"
+#include "SolidReader.h"
+#include "export/MeshFormats.h"
+#include "export/SolidMesh.h"
+#include "text/CText.h"
+
+namespace vyr {
+namespace {
+
+const char* const kPangram = "The quick brown fox jumps over the lazy dog 0123456789 ABCDEFG";
+
+struct Files {
+    std::string stl, obj, mtl, glb;
+};
+
+Files writeAll(const SolidMesh& solid) {
+    std::ostringstream stl, obj, mtl, glb;
+    EXPECT_TRUE(writeStl(solid, stl).ok);
+    EXPECT_TRUE(writeObj(solid, "text.mtl", obj).ok);
+    EXPECT_TRUE(writeMtl(solid, mtl).ok);
+    EXPECT_TRUE(writeGlb(solid, glb).ok);
+    return {stl.str(), obj.str(), mtl.str(), glb.str()};
+}
+
+std::vector<test::FileTriangles> readAll(const Files& f) {
+    return {test::readStl(f.stl), test::readObj(f.obj), test::readGlb(f.glb)};
+}
+
+TEST(MeshFormats, AllThreeFormatsHoldTheSameBevelledPrism) {
+    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
+    TextExportView view = test::viewOf(mesh, true);
+    view.scale = {1.0f, 1.0f, 1.0f};
+    const SolidMesh solid = buildSolidMesh(view);
+    for (const test::FileTriangles& file : readAll(writeAll(solid))) {
+        EXPECT_EQ(file.error, "");
+        const test::SolidCheck c = test::checkSolid(file);
+        EXPECT_TRUE(c.closedAndOriented());
+        EXPECT_EQ(c.vertices, 9u);
+        EXPECT_EQ(c.triangles, 14u);
+        EXPECT_NEAR(c.volume, 1500.0 + 5.0 / 6.0 * (50.0 + 4.0 * 36.125 + 24.5), 1e-9);
+    }
+}
+
+TEST(MeshFormats, ObjGroupsFacesByMaterialAndTheLibraryHoldsTheThreeMaterials) {
+    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
+    const SolidMesh solid = buildSolidMesh(test::viewOf(mesh, true));
+    const Files f = writeAll(solid);
+    EXPECT_TRUE(f.obj.starts_with("# VYR extruded text\nmtllib text.mtl\no VyrText\nv "));
+    const test::FileTriangles obj = test::readObj(f.obj);
+    ASSERT_EQ(obj.material.size(), 14u);
+    EXPECT_EQ(obj.material.front(), "front_back");
+    EXPECT_EQ(obj.material[2], "sides");
+    EXPECT_EQ(obj.material.back(), "bevel");
+    EXPECT_EQ(f.mtl,
+              "# VYR materials: front and back faces, side walls, bevelled sides\n"
+              "\nnewmtl front_back\nKa 0.2 0.2 0.2\nKd 0.99 0.99 0.5\nKs 1 1 1\nKe 0 0 0\n"
+              "Ns 3\nd 1\nillum 2\n"
+              "\nnewmtl sides\nKa 0.9 0.13 0.07\nKd 0.71 0.08 0.11\nKs 1 1 1\nKe 0 0 0\n"
+              "Ns 3\nd 1\nillum 2\n"
+              "\nnewmtl bevel\nKa 0.2 0.2 0.2\nKd 0.95 0.95 0.8\nKs 1 1 1\nKe 0 0 0\n"
+              "Ns 3\nd 1\nillum 2\n");
+    std::ostringstream out;
+    EXPECT_FALSE(writeObj(solid, "a\nb.mtl", out).ok);
+}
+
+TEST(MeshFormats, GlbHasOnePrimitiveAndMaterialPerPartPresent) {
+    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
+    for (bool bevel : {false, true}) {
+        const test::FileTriangles glb =
+            test::readGlb(writeAll(buildSolidMesh(test::viewOf(mesh, bevel))).glb);
+        ASSERT_EQ(glb.error, "");
+        std::vector<std::string> parts;
+        for (const std::string& m : glb.material) {
+            if (parts.empty() || parts.back() != m)
+                parts.push_back(m);
+        }
+        const std::vector<std::string> expected =
+            bevel ? std::vector<std::string>{"front_back", "sides", "bevel"}
+                  : std::vector<std::string>{"front_back", "sides"};
+        EXPECT_EQ(parts, expected);
+    }
+}
+
+TEST(MeshFormats, EmptySolidGivesValidEmptyFiles) {
+    const Files f = writeAll(SolidMesh{});
+    EXPECT_EQ(f.stl.size(), 84u);
+    for (const test::FileTriangles& file : readAll(f)) {
+        EXPECT_EQ(file.error, "");
+        EXPECT_TRUE(file.triangles.empty());
+    }
+}
+
+TEST(MeshFormats, FailedStreamIsReported) {
+    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
+    const SolidMesh solid = buildSolidMesh(test::viewOf(mesh, true));
+    test::FailingBuffer buffer;
+    std::ostream out(&buffer);
+    EXPECT_FALSE(writeStl(solid, out).ok);
+    EXPECT_FALSE(writeObj(solid, "x.mtl", out).ok);
+    EXPECT_FALSE(writeMtl(solid, out).ok);
+    EXPECT_FALSE(writeGlb(solid, out).ok);
+}
+
+CText builtText(const char* font, const std::string& chars, bool bevel) {
+    CText text("/nonexistent-folder");
+    text.fontPath = font;
+    text.text = chars;
+    text.bevelOn = bevel;
+    EXPECT_TRUE(text.buildMesh().ok);
+    return text;
+}
+
+void expectSoundFiles(const SolidMesh& solid) {
+    ASSERT_FALSE(solid.triangles.empty());
+    for (const test::FileTriangles& file : readAll(writeAll(solid))) {
+        EXPECT_EQ(file.error, "");
+        const test::SolidCheck c = test::checkSolid(file);
+        EXPECT_EQ(c.triangles, solid.triangles.size());
+        EXPECT_EQ(c.vertices, solid.vertices.size());
+        EXPECT_EQ(c.degenerate, 0u);
+        EXPECT_EQ(c.edgesNotShared, 0u);
+        EXPECT_EQ(c.edgesSameWay, 0u);
+        EXPECT_GT(c.volume, 0.0);
+    }
+}
+
+// Closed, consistently wound and enclosing a positive volume in every format; where the bevel
+// inset crosses itself the exporter names the characters, and the rest of the line is sound.
+void expectPangramSolid(const char* font, bool bevel) {
+    SCOPED_TRACE(std::string(font) + (bevel ? " bevel on" : " bevel off"));
+    const CText text = builtText(font, kPangram, bevel);
+    const SolidMesh solid = buildSolidMesh(text);
+    if (!bevel) {
+        EXPECT_TRUE(solid.sound()) << solid.faultReport();
+    }
+    if (solid.sound())
+        return expectSoundFiles(solid);
+
+    std::string rest = kPangram;
+    for (const SolidFault& f : solid.faults) {
+        EXPECT_TRUE(f.folded || f.open) << solid.faultReport();
+        rest[size_t(f.character)] = ' ';
+    }
+    const CText sound = builtText(font, rest, bevel);
+    const SolidMesh soundSolid = buildSolidMesh(sound);
+    EXPECT_TRUE(soundSolid.sound()) << soundSolid.faultReport();
+    expectSoundFiles(soundSolid);
+}
+
+TEST(MeshFormats, PangramIsAClosedSolidInDejaVuSans) {
+    expectPangramSolid(VYR_TEST_FONT_DEJAVU, false);
+    expectPangramSolid(VYR_TEST_FONT_DEJAVU, true);
+}
+
+TEST(MeshFormats, PangramIsAClosedSolidInLiberationSans) {
+    expectPangramSolid(VYR_TEST_FONT_LIBERATION, false);
+    expectPangramSolid(VYR_TEST_FONT_LIBERATION, true);
+}
+
+TEST(MeshFormats, SameTextGivesTheSameBytes) {
+    const CText a = builtText(VYR_TEST_FONT_DEJAVU, "Vyr 8@", true);
+    const CText b = builtText(VYR_TEST_FONT_DEJAVU, "Vyr 8@", true);
+    const Files fa = writeAll(buildSolidMesh(a));
+    const Files fb = writeAll(buildSolidMesh(b));
+    EXPECT_EQ(fa.stl, fb.stl);
+    EXPECT_EQ(fa.obj, fb.obj);
+    EXPECT_EQ(fa.glb, fb.glb);
+}
+
+// The Khronos validator (npm package gltf-validator), when node can load it; the folder
+// holding node_modules comes from VYR_GLTF_VALIDATOR_MODULES (environment or CMake).
+std::string validatorModules() {
+    if (const char* env = std::getenv("VYR_GLTF_VALIDATOR_MODULES"))
+        return env;
+    return VYR_GLTF_VALIDATOR_MODULES;
+}
+
+int runValidator(const std::string& glbPath) {
+    std::string prefix;
+    const std::string modules = validatorModules();
+    if (!modules.empty())
+        prefix = "NODE_PATH='" + modules + "' ";
+    const std::string cmd = prefix + "node '" VYR_GLB_VALIDATE_SCRIPT "' '" + glbPath + "'";
+    return std::system(cmd.c_str());
+}
+
+TEST(MeshFormats, KhronosValidatorFindsNoErrorOrWarning) {
+    std::string prefix;
+    if (!validatorModules().empty())
+        prefix = "NODE_PATH='" + validatorModules() + "' ";
+    if (std::system((prefix + "node -e \"require('gltf-validator')\" >/dev/null 2>&1").c_str()) !=
+        0) {
+        GTEST_SKIP() << "node with the gltf-validator package is not available";
+    }
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("vyr-glb-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const CText bevelled = builtText(VYR_TEST_FONT_DEJAVU, kPangram, true);
+    const CText flat = builtText(VYR_TEST_FONT_LIBERATION, "Vyr", false);
+    const SolidMesh solids[] = {buildSolidMesh(bevelled), buildSolidMesh(flat), SolidMesh{}};
+    int k = 0;
+    for (const SolidMesh& solid : solids) {
+        const std::string path = (dir / ("text" + std::to_string(k++) + ".glb")).string();
+        {
+            std::ofstream out(path, std::ios::binary);
+            ASSERT_TRUE(writeGlb(solid, out).ok);
+        }
+        EXPECT_EQ(runValidator(path), 0) << path;
+    }
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace vyr

@@ -1,0 +1,163 @@
+// The welded solid behind the STL, OBJ and glTF files, on hand-made meshes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "ExportTestSupport.h"
+#include "SolidReader.h"
+#include "export/MeshFormats.h"
+#include "export/SolidMesh.h"
+
+namespace vyr {
+namespace {
+
+TextExportView unitScale(const TextMesh& mesh, bool bevel) {
+    TextExportView v = test::viewOf(mesh, bevel);
+    v.scale = {1.0f, 1.0f, 1.0f};
+    return v;
+}
+
+// What an independent reader makes of the solid, through the STL bytes.
+test::SolidCheck readBack(const SolidMesh& solid) {
+    std::ostringstream out;
+    EXPECT_TRUE(writeStl(solid, out).ok);
+    const test::FileTriangles file = test::readStl(out.str());
+    EXPECT_EQ(file.error, "");
+    return test::checkSolid(file);
+}
+
+size_t countPart(const SolidMesh& m, SolidPart part) {
+    size_t n = 0;
+    for (const auto& t : m.triangles)
+        n += t.part == part;
+    return n;
+}
+
+TEST(SolidMesh, PrismWithoutBevelIsClosedCentredAndHoldsAreaTimesLength) {
+    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
+    const SolidMesh solid = buildSolidMesh(unitScale(mesh, false));
+    EXPECT_TRUE(solid.sound()) << solid.faultReport();
+    EXPECT_EQ(solid.vertices.size(), 6u);
+    EXPECT_EQ(countPart(solid, SolidPart::kFaces), 2u);
+    EXPECT_EQ(countPart(solid, SolidPart::kSides), 6u);
+    EXPECT_FALSE(solid.hasPart(SolidPart::kBevel));
+    float lo = 1e9f, hi = -1e9f;
+    for (const auto& v : solid.vertices)
+        lo = std::min(lo, v[0]), hi = std::max(hi, v[0]);
+    EXPECT_EQ(lo, -5.0f);
+    EXPECT_EQ(hi, 5.0f);
+    const test::SolidCheck c = readBack(solid);
+    EXPECT_TRUE(c.closedAndOriented());
+    EXPECT_NEAR(c.volume, 50.0 * 30.0, 1e-9);
+}
+
+TEST(SolidMesh, BevelAddsEachEdgeOnceAndATaperedCap) {
+    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
+    const SolidMesh solid = buildSolidMesh(unitScale(mesh, true));
+    EXPECT_TRUE(solid.sound()) << solid.faultReport();
+    EXPECT_EQ(solid.vertices.size(), 9u);
+    // Three edges, two triangles each: the closing edge is not doubled here.
+    EXPECT_EQ(countPart(solid, SolidPart::kBevel), 6u);
+    EXPECT_EQ(countPart(solid, SolidPart::kFaces), 2u);
+    const test::SolidCheck c = readBack(solid);
+    EXPECT_TRUE(c.closedAndOriented());
+    // Prism 50 * 30, then a frustum 5 deep from area 50 through 36.125 (middle) to 24.5.
+    EXPECT_NEAR(c.volume, 1500.0 + 5.0 / 6.0 * (50.0 + 4.0 * 36.125 + 24.5), 1e-9);
+}
+
+TEST(SolidMesh, TextScaleAppliesAndAMirroringScaleKeepsTheSolidOutwardFacing) {
+    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
+    TextExportView view = test::viewOf(mesh, false);
+    // 0.0025 is not exact in single precision: allow its relative error, three times.
+    const double scaled = 1500.0 * 0.0025 * 0.0025 * 0.0025;
+    EXPECT_NEAR(readBack(buildSolidMesh(view)).volume, scaled, scaled * 1e-6);
+    view.scale = {-2.0f, 1.0f, 1.0f};
+    const test::SolidCheck mirrored = readBack(buildSolidMesh(view));
+    EXPECT_TRUE(mirrored.closedAndOriented());
+    EXPECT_NEAR(mirrored.volume, 3000.0, 1e-9);
+}
+
+// A square whose right side holds a middle point; the face triangulation joins the three
+// collinear points with a triangle of no area, as the tessellator does.
+test::SyntheticChar squareWithCollinearPoint() {
+    test::SyntheticChar c;
+    const double pts[5][2] = {{0, 0}, {0, 10}, {10, 10}, {10, 5}, {10, 0}};
+    c.contours.emplace_back();
+    for (const auto& p : pts)
+        c.contours[0].push_back({{p[0], p[1], 0}, {p[0], p[1], 0}});
+    using test::Corner;
+    c.front = {{Corner{0, 0}, Corner{0, 4}, Corner{0, 2}},
+               {Corner{0, 0}, Corner{0, 2}, Corner{0, 1}},
+               {Corner{0, 2}, Corner{0, 4}, Corner{0, 3}}};
+    return c;
+}
+
+TEST(SolidMesh, TriangleWithoutAreaIsFlippedAwayKeepingTheSurfaceClosed) {
+    const TextMesh mesh = test::makeMesh({squareWithCollinearPoint()}, 10.0f);
+    const SolidMesh solid = buildSolidMesh(unitScale(mesh, false));
+    EXPECT_TRUE(solid.sound()) << solid.faultReport();
+    const test::SolidCheck c = readBack(solid);
+    EXPECT_EQ(c.degenerate, 0u);
+    EXPECT_TRUE(c.closedAndOriented());
+    EXPECT_NEAR(c.volume, 100.0 * 30.0, 1e-9);
+    // Front and back: 3 triangles each, none flat; walls: 5 edges.
+    EXPECT_EQ(countPart(solid, SolidPart::kFaces), 6u);
+    EXPECT_EQ(countPart(solid, SolidPart::kSides), 10u);
+}
+
+TEST(SolidMesh, InsetThatCrossesItselfIsReported) {
+    test::SyntheticChar c = test::rightTriangle();
+    std::swap(c.contours[0][1].inset, c.contours[0][2].inset);
+    const TextMesh mesh = test::makeMesh({test::space(), c}, 10.0f);
+    const SolidMesh solid = buildSolidMesh(unitScale(mesh, true));
+    ASSERT_EQ(solid.faults.size(), 1u);
+    EXPECT_EQ(solid.faults[0].character, 1);
+    EXPECT_EQ(solid.faults[0].code, 'v');
+    EXPECT_TRUE(solid.faults[0].folded);
+    EXPECT_NE(solid.faultReport().find("character 2 ('v'): the bevel inset crosses itself"),
+              std::string::npos);
+    // Without the bevel the inset is not used: sound.
+    EXPECT_TRUE(buildSolidMesh(unitScale(mesh, false)).sound());
+}
+
+TEST(SolidMesh, BackFaceMissingFromTheBevelIsReportedAsOpen) {
+    test::SyntheticChar c = test::rightTriangle();
+    c.back.clear();
+    const TextMesh mesh = test::makeMesh({c}, 10.0f);
+    const SolidMesh solid = buildSolidMesh(unitScale(mesh, true));
+    ASSERT_EQ(solid.faults.size(), 1u);
+    EXPECT_TRUE(solid.faults[0].backUnfilled);
+    EXPECT_TRUE(solid.faults[0].open);
+    EXPECT_FALSE(readBack(solid).closedAndOriented());
+}
+
+TEST(SolidMesh, CoordinatesThatAreNotNumbersOrAZeroScaleAreReported) {
+    TextMesh mesh = test::makeMesh({test::rightTriangle(), test::rightTriangle(20)}, 30.0f);
+    mesh.entries[1].records[0].inset.x = std::nan("");
+    const SolidMesh solid = buildSolidMesh(unitScale(mesh, true));
+    ASSERT_EQ(solid.faults.size(), 1u);
+    EXPECT_EQ(solid.faults[0].character, 1);
+    EXPECT_TRUE(solid.faults[0].nonFinite);
+    for (const auto& v : solid.vertices) {
+        for (float f : v)
+            EXPECT_TRUE(std::isfinite(f));
+    }
+
+    TextExportView flat = test::viewOf(mesh, false);
+    flat.scale = {1.0f, 0.0f, 1.0f};
+    const SolidMesh squashed = buildSolidMesh(flat);
+    ASSERT_EQ(squashed.faults.size(), 2u);
+    EXPECT_TRUE(squashed.faults[0].flat);
+}
+
+TEST(SolidMesh, EmptyTextGivesAnEmptySoundSolid) {
+    const TextMesh mesh = test::makeMesh({test::space(), test::space()}, 0.0f);
+    const SolidMesh solid = buildSolidMesh(test::viewOf(mesh, true));
+    EXPECT_TRUE(solid.sound());
+    EXPECT_TRUE(solid.triangles.empty());
+    EXPECT_TRUE(buildSolidMesh(TextExportView{}).triangles.empty());
+}
+
+}  // namespace
+}  // namespace vyr

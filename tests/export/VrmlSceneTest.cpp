@@ -1,0 +1,173 @@
+// The world file around the text: header, parts, viewpoint and spot lights.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "ExportTestSupport.h"
+#include "export/VrmlWriter.h"
+#include "scene/Scene.h"
+
+namespace vyr {
+namespace {
+
+std::string world(const Scene& scene, VrmlParts parts) {
+    std::ostringstream out;
+    const ExportResult r = writeVrml(scene, out, parts);
+    EXPECT_TRUE(r.ok) << r.message;
+    return out.str();
+}
+
+std::string viewpoint(Float3 eye, Float3 target, Float3 up = {0.0f, 1.0f, 0.0f}) {
+    std::ostringstream out;
+    EXPECT_TRUE(writeVrmlViewpoint(eye, target, up, out).ok);
+    return out.str();
+}
+
+TEST(VrmlWorld, AllPartsOffLeaveOnlyTheHeaderLine) {
+    const Scene scene("/fonts");
+    EXPECT_EQ(world(scene, {false, false, false}), "#VRML V2.0 utf8\r\n");
+}
+
+TEST(VrmlWorld, PartsFollowSceneOrderAndTheFileEndsWithTheLastNode) {
+    Scene scene("/fonts");
+    scene.camera().SetEye(0.0f, 0.0f, 5.0f);
+    const std::string all = world(scene, {});
+    const size_t view = all.find("\r\nViewpoint {");
+    const size_t light1 = all.find("\r\nSpotLight {", view);
+    const size_t light2 = all.find("\r\nSpotLight {", light1 + 1);
+    const size_t light3 = all.find("\r\nSpotLight {", light2 + 1);
+    const size_t text = all.find("\r\nDEF VYROUTPUT Group{", light3);
+    ASSERT_NE(text, std::string::npos);
+    EXPECT_LT(view, light1);
+    EXPECT_EQ(all.find("\r\nSpotLight {", light3 + 1), std::string::npos);
+    EXPECT_TRUE(all.ends_with("}]}]}"));
+
+    const std::string lights = world(scene, {false, true, false});
+    EXPECT_TRUE(lights.starts_with("#VRML V2.0 utf8\r\n\r\nSpotLight {"));
+    EXPECT_TRUE(lights.ends_with("location -3.00 0.00 1.00\r\n}"));
+    EXPECT_TRUE(world(scene, {true, false, false}).ends_with("0.0\r\n}\r\n"));
+}
+
+TEST(VrmlViewpoint, CameraLookingDownMinusZKeepsTheDirectionForm) {
+    EXPECT_EQ(viewpoint({0.0f, 0.0f, 5.0f}, {0.0f, 0.0f, 0.0f}),
+              "\r\nViewpoint {\r\n\t\t position 0.00 0.00 5.00\r\n"
+              "\t\t orientation 0.00 0.00 -5.00 0.0\r\n}\r\n");
+    // Any eye on the +z side of its target looking straight at it, +y up.
+    EXPECT_EQ(viewpoint({1.0f, 2.0f, 3.0f}, {1.0f, 2.0f, -1.0f}),
+              "\r\nViewpoint {\r\n\t\t position 1.00 2.00 3.00\r\n"
+              "\t\t orientation 0.00 0.00 -4.00 0.0\r\n}\r\n");
+}
+
+TEST(VrmlViewpoint, TurnedCameraWritesAxisAndAngleInRadians) {
+    // From +x looking at the origin: a quarter turn about +y takes -z onto -x.
+    EXPECT_EQ(viewpoint({5.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 0.0f}),
+              "\r\nViewpoint {\r\n\t\t position 5.00 0.00 0.00\r\n"
+              "\t\t orientation 0.000000 1.000000 0.000000 1.570796\r\n}\r\n");
+    // From behind: half a turn about +y.
+    EXPECT_EQ(viewpoint({0.0f, 0.0f, -4.0f}, {0.0f, 0.0f, 0.0f}),
+              "\r\nViewpoint {\r\n\t\t position 0.00 0.00 -4.00\r\n"
+              "\t\t orientation 0.000000 1.000000 0.000000 3.141593\r\n}\r\n");
+}
+
+// Rodrigues' rotation of v about the unit axis by angle.
+Vec3 rotate(Vec3 v, Vec3 axis, double angle) {
+    const double c = std::cos(angle), s = std::sin(angle);
+    return v * c + cross(axis, v) * s + axis * (dot(axis, v) * (1.0 - c));
+}
+
+TEST(VrmlViewpoint, OrientationTurnsTheDefaultViewOntoTheCamera) {
+    struct Case {
+        Float3 eye, target, up;
+    };
+    const Case cases[] = {
+        {{3, 1, 2}, {0, 0, 0}, {0, 1, 0}},    {{-2, 4, 1}, {1, 0, -1}, {0, 1, 0}},
+        {{0, 0, 4}, {0, 0, 0}, {1, 1, 0}},    {{0, -3, 0.5f}, {0, 0, 0}, {0, 0, 1}},
+        {{0, 0, 4}, {0, 0, 0}, {0, -1, 0}},   {{1, 0, -3}, {0, 2, 0}, {0, 1, 0}},
+        {{0.1f, 4, 0}, {0, 0, 0}, {0, 1, 0}},
+    };
+    for (const Case& c : cases) {
+        const ViewpointOrientation o = viewpointOrientation(c.eye, c.target, c.up);
+        ASSERT_FALSE(o.identity);
+        EXPECT_NEAR(std::sqrt(dot(o.axis, o.axis)), 1.0, 1e-12);
+        const Vec3 f =
+            normalize(Vec3{c.target.x - c.eye.x, c.target.y - c.eye.y, c.target.z - c.eye.z});
+        const Vec3 look = rotate({0, 0, -1}, o.axis, o.angle);
+        EXPECT_NEAR(look.x, f.x, 1e-9);
+        EXPECT_NEAR(look.y, f.y, 1e-9);
+        EXPECT_NEAR(look.z, f.z, 1e-9);
+        // The turned +y lies in the plane of the view direction and the camera's up, on the
+        // up vector's side.
+        const Vec3 up = rotate({0, 1, 0}, o.axis, o.angle);
+        const Vec3 u{c.up.x, c.up.y, c.up.z};
+        EXPECT_NEAR(dot(up, f), 0.0, 1e-9);
+        EXPECT_NEAR(dot(cross(f, u), up), 0.0, 1e-9);
+        EXPECT_GT(dot(up, u), 0.0);
+    }
+}
+
+TEST(VrmlViewpoint, UpAlongTheViewAndEyeOnTargetStillWriteAValidRotation) {
+    // Straight down with +y up: the shortest turn, a quarter turn about -x.
+    const ViewpointOrientation down = viewpointOrientation({0, 5, 0}, {0, 0, 0}, {0, 1, 0});
+    ASSERT_FALSE(down.identity);
+    const Vec3 look = rotate({0, 0, -1}, down.axis, down.angle);
+    EXPECT_NEAR(look.y, -1.0, 1e-12);
+    // No direction at all: the identity form with a zero direction.
+    EXPECT_EQ(viewpoint({1, 1, 1}, {1, 1, 1}),
+              "\r\nViewpoint {\r\n\t\t position 1.00 1.00 1.00\r\n"
+              "\t\t orientation 0.00 0.00 0.00 0.0\r\n}\r\n");
+}
+
+TEST(VrmlSpotLight, DefaultLightsWriteBeamCutOffColourDirectionAndLocation) {
+    const Scene scene("/fonts");
+    const std::string lights = world(scene, {false, true, false});
+    EXPECT_EQ(lights,
+              "#VRML V2.0 utf8\r\n"
+              "\r\nSpotLight {\r\n\t\tbeamWidth 0.29\r\n\t\tcolor 0.51 0.00 0.02"
+              "\r\n\t\tcutOffAngle 0.436111\r\n\t\tdirection 0.00 2.00 -2.00"
+              "\r\n\t\tlocation 0.00 -2.00 2.00\r\n}"
+              "\r\nSpotLight {\r\n\t\tbeamWidth 0.29\r\n\t\tcolor 0.98 0.78 0.24"
+              "\r\n\t\tcutOffAngle 0.436111\r\n\t\tdirection -3.00 0.00 -1.00"
+              "\r\n\t\tlocation 3.00 0.00 1.00\r\n}"
+              "\r\nSpotLight {\r\n\t\tbeamWidth 0.29\r\n\t\tcolor 0.13 0.45 0.95"
+              "\r\n\t\tcutOffAngle 0.436111\r\n\t\tdirection 3.00 0.00 -1.00"
+              "\r\n\t\tlocation -3.00 0.00 1.00\r\n}");
+}
+
+TEST(VrmlSpotLight, SwitchedOffLightIsWrittenLikeAnyOther) {
+    Scene scene("/fonts");
+    const std::string on = world(scene, {false, true, false});
+    scene.light(2).enabled = 0;
+    scene.light(2).cutOff = 90.0f;
+    const std::string off = world(scene, {false, true, false});
+    // 90 degrees: 90 * 3.14 / 270 and 90 * 3.14 / 180.
+    EXPECT_NE(off.find("beamWidth 1.05\r\n\t\tcolor 0.98 0.78 0.24\r\n\t\tcutOffAngle 1.570000"),
+              std::string::npos);
+    EXPECT_EQ(on.size(), off.size());
+}
+
+TEST(VrmlWorld, DefaultMaterialsWriteTheirAmbientIntensities) {
+    Scene scene("/fonts");
+    const std::string text = world(scene, {false, false, true});
+    const size_t a = text.find("ambientIntensity 0.20 ");
+    const size_t b = text.find("ambientIntensity 0.53 ", a);
+    const size_t c = text.find("ambientIntensity 0.20 ", b);
+    EXPECT_NE(c, std::string::npos);
+    EXPECT_NE(text.find("scale 0.002500 0.002500 0.002500\r\n"), std::string::npos);
+}
+
+TEST(VrmlWorld, SameSceneGivesTheSameBytes) {
+    Scene scene("/fonts");
+    scene.camera().SetEye(1.0f, 2.0f, 3.0f);
+    EXPECT_EQ(world(scene, {}), world(scene, {}));
+}
+
+TEST(VrmlWorld, FailedStreamIsReported) {
+    const Scene scene("/fonts");
+    test::FailingBuffer buffer;
+    std::ostream out(&buffer);
+    EXPECT_FALSE(writeVrml(scene, out, {}).ok);
+}
+
+}  // namespace
+}  // namespace vyr

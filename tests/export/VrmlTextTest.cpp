@@ -1,0 +1,296 @@
+// The text group of a VRML world, byte for byte, on meshes small enough to check on paper.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "ExportTestSupport.h"
+#include "export/VrmlWriter.h"
+
+namespace vyr {
+namespace {
+
+using test::crlf;
+
+std::string vrmlText(const TextExportView& view) {
+    std::ostringstream out;
+    const ExportResult r = writeVrmlText(view, out);
+    EXPECT_TRUE(r.ok) << r.message;
+    return out.str();
+}
+
+// One right triangle, bevel off: front points in reversed corner order followed by the back
+// points triangle by triangle, then the side walls with 2n index lines.
+const char* const kTriangleBevelOff =
+    "\n"
+    "DEF VYROUTPUT Group{\n"
+    "\tchildren[\n"
+    "# front face & back face objects\n"
+    "\t\tTransform {\n"
+    "\t\t\tscale 0.002500 0.002500 0.002500\n"
+    "\t\t\tchildren[\n"
+    "\t\tShape{\n"
+    "\t\t\tgeometry IndexedFaceSet{\n"
+    "\t\t\t\tcoord Coordinate{\n"
+    "\t\t\t\t\tpoint[0.00 10.00 0.00\n"
+    "\t\t\t\t\t\t10.00 0.00 0.00\n"
+    "\t\t\t\t\t\t0.00 0.00 0.00\n"
+    "\t\t\t\t\t\t0.00 0.00 30.00\n"
+    "\t\t\t\t\t\t10.00 0.00 30.00\n"
+    "\t\t\t\t\t\t0.00 10.00 30.00]\n"
+    "\t\t\t\t}\n"
+    "\t\t\t\tcoordIndex[\n"
+    "\t\t\t\t\t0 1 2 -1\n"
+    "\t\t\t\t\t3 4 5 -1]\n"
+    "\t\t\t\t\t\t\t\t\t}\n"
+    "\t\t\tappearance Appearance { \n"
+    "\t\t\t\tmaterial Material {\n"
+    "\t\t\t\t\tambientIntensity 0.20 \n"
+    "\t\t\t\t\tdiffuseColor 0.99 0.99 0.50 \n"
+    "\t\t\t\t\tspecularColor 1.00 1.00 1.00 \n"
+    "\t\t\t\t\temissiveColor 0.00 0.00 0.00\n"
+    "\t\t\t\t\tshininess 3.00\t}\n"
+    "\t\t\t}\n"
+    "\t\t\t}\n"
+    "#side facets object\n"
+    "\t\tShape{\n"
+    "\t\t\tgeometry IndexedFaceSet{\n"
+    "\t\t\t\tcoord Coordinate{\n"
+    "\t\t\t\t\tpoint[0.00 0.00 0.00\n"
+    "\t\t\t\t\t\t0.00 0.00 30.00\n"
+    "\t\t\t\t\t\t0.00 10.00 0.00\n"
+    "\t\t\t\t\t\t0.00 10.00 30.00\n"
+    "\t\t\t\t\t\t10.00 0.00 0.00\n"
+    "\t\t\t\t\t\t10.00 0.00 30.00]\n"
+    "\t\t\t\t\t\t\t\t\t}\n"
+    "\t\t\t\tcoordIndex[\n"
+    "\t\t\t\t\t0 1 2 -1\n"
+    "\t\t\t\t\t0 5 1 -1\n"
+    "\t\t\t\t\t4 5 0 -1\n"
+    "\t\t\t\t\t2 1 3 -1\n"
+    "\t\t\t\t\t2 3 4 -1\n"
+    "\t\t\t\t\t3 5 4 -1\n"
+    "\t\t\t\t\t\n"
+    "]}\n"
+    "\t\t\tappearance Appearance { \n"
+    "\t\t\t\tmaterial Material {\n"
+    "\t\t\t\t\tambientIntensity 0.53 \n"
+    "\t\t\t\t\tdiffuseColor 0.71 0.08 0.11 \n"
+    "\t\t\t\t\tspecularColor 1.00 1.00 1.00 \n"
+    "\t\t\t\t\temissiveColor 0.00 0.00 0.00\n"
+    "\t\t\t\t\tshininess 3.00\t}\n"
+    "\t\t\t}}]}]}";
+
+// The same triangle with the bevel: the back face is the inset at L + D, and the bevelled
+// sides make 4 passes (the closing edge first and last) of 6 points, indexed in reverse.
+const char* const kTriangleBevelOn =
+    "\n"
+    "DEF VYROUTPUT Group{\n"
+    "\tchildren[\n"
+    "# front face & back face objects\n"
+    "\t\tTransform {\n"
+    "\t\t\tscale 0.002500 0.002500 0.002500\n"
+    "\t\t\tchildren[\n"
+    "\t\tShape{\n"
+    "\t\t\tgeometry IndexedFaceSet{\n"
+    "\t\t\t\tcoord Coordinate{\n"
+    "\t\t\t\t\tpoint[0.00 10.00 0.00\n"
+    "\t\t\t\t\t\t10.00 0.00 0.00\n"
+    "\t\t\t\t\t\t0.00 0.00 0.00\n"
+    "\t\t\t\t\t\t1.00 1.00 35.00\n"
+    "\t\t\t\t\t\t8.00 1.00 35.00\n"
+    "\t\t\t\t\t\t1.00 8.00 35.00]\n"
+    "\t\t\t\t}\n"
+    "\t\t\t\tcoordIndex[\n"
+    "\t\t\t\t\t0 1 2 -1\n"
+    "\t\t\t\t\t3 4 5 -1]\n"
+    "\t\t\t\t\t\t\t\t\t}\n"
+    "\t\t\tappearance Appearance { \n"
+    "\t\t\t\tmaterial Material {\n"
+    "\t\t\t\t\tambientIntensity 0.20 \n"
+    "\t\t\t\t\tdiffuseColor 0.99 0.99 0.50 \n"
+    "\t\t\t\t\tspecularColor 1.00 1.00 1.00 \n"
+    "\t\t\t\t\temissiveColor 0.00 0.00 0.00\n"
+    "\t\t\t\t\tshininess 3.00\t}\n"
+    "\t\t\t}\n"
+    "\t\t\t}\n"
+    "#side facets object\n"
+    "\t\tShape{\n"
+    "\t\t\tgeometry IndexedFaceSet{\n"
+    "\t\t\t\tcoord Coordinate{\n"
+    "\t\t\t\t\tpoint[0.00 0.00 0.00\n"
+    "\t\t\t\t\t\t0.00 0.00 30.00\n"
+    "\t\t\t\t\t\t0.00 10.00 0.00\n"
+    "\t\t\t\t\t\t0.00 10.00 30.00\n"
+    "\t\t\t\t\t\t10.00 0.00 0.00\n"
+    "\t\t\t\t\t\t10.00 0.00 30.00]\n"
+    "\t\t\t\t\t\t\t\t\t}\n"
+    "\t\t\t\tcoordIndex[\n"
+    "\t\t\t\t\t0 1 2 -1\n"
+    "\t\t\t\t\t0 5 1 -1\n"
+    "\t\t\t\t\t4 5 0 -1\n"
+    "\t\t\t\t\t2 1 3 -1\n"
+    "\t\t\t\t\t2 3 4 -1\n"
+    "\t\t\t\t\t3 5 4 -1\n"
+    "\t\t\t\t\t]\n"
+    "\t\t\t\t}\n"
+    "\t\t\tappearance Appearance { \n"
+    "\t\t\t\tmaterial Material {\n"
+    "\t\t\t\t\tambientIntensity 0.53 \n"
+    "\t\t\t\t\tdiffuseColor 0.71 0.08 0.11 \n"
+    "\t\t\t\t\tspecularColor 1.00 1.00 1.00 \n"
+    "\t\t\t\t\temissiveColor 0.00 0.00 0.00\n"
+    "\t\t\t\t\tshininess 3.00\t}\n"
+    "\t\t\t}\n"
+    "\t\t\t}\n"
+    "#bevelled side facets object\n"
+    "\t\tShape{\n"
+    "\t\t\tgeometry IndexedFaceSet{\n"
+    "\t\t\t\tcoord Coordinate{\n"
+    "\t\t\t\t\tpoint[10.00 0.00 30.00\n"
+    "\t\t\t\t\t\t0.00 0.00 30.00\n"
+    "\t\t\t\t\t\t8.00 1.00 35.00\n"
+    "\t\t\t\t\t\t8.00 1.00 35.00\n"
+    "\t\t\t\t\t\t0.00 0.00 30.00\n"
+    "\t\t\t\t\t\t1.00 1.00 35.00\n"
+    "\t\t\t\t\t\t0.00 0.00 30.00\n"
+    "\t\t\t\t\t\t0.00 10.00 30.00\n"
+    "\t\t\t\t\t\t1.00 1.00 35.00\n"
+    "\t\t\t\t\t\t1.00 1.00 35.00\n"
+    "\t\t\t\t\t\t0.00 10.00 30.00\n"
+    "\t\t\t\t\t\t1.00 8.00 35.00\n"
+    "\t\t\t\t\t\t0.00 10.00 30.00\n"
+    "\t\t\t\t\t\t10.00 0.00 30.00\n"
+    "\t\t\t\t\t\t1.00 8.00 35.00\n"
+    "\t\t\t\t\t\t1.00 8.00 35.00\n"
+    "\t\t\t\t\t\t10.00 0.00 30.00\n"
+    "\t\t\t\t\t\t8.00 1.00 35.00\n"
+    "\t\t\t\t\t\t10.00 0.00 30.00\n"
+    "\t\t\t\t\t\t0.00 0.00 30.00\n"
+    "\t\t\t\t\t\t8.00 1.00 35.00\n"
+    "\t\t\t\t\t\t8.00 1.00 35.00\n"
+    "\t\t\t\t\t\t0.00 0.00 30.00\n"
+    "\t\t\t\t\t\t1.00 1.00 35.00\n"
+    "\t\t\t\t\t\t]\n"
+    "\t\t\t\t}\n"
+    "\t\t\t\tcoordIndex[\n"
+    "\t\t\t\t\t2 1 0 -1\n"
+    "\t\t\t\t\t5 4 3 -1\n"
+    "\t\t\t\t\t8 7 6 -1\n"
+    "\t\t\t\t\t11 10 9 -1\n"
+    "\t\t\t\t\t14 13 12 -1\n"
+    "\t\t\t\t\t17 16 15 -1\n"
+    "\t\t\t\t\t20 19 18 -1\n"
+    "\t\t\t\t\t23 22 21 -1\n"
+    "\t\t\t\t\t] \n"
+    "\t\t\t\t \n"
+    "}\n"
+    "\t\t\tappearance Appearance { \n"
+    "\t\t\t\tmaterial Material {\n"
+    "\t\t\t\t\tambientIntensity 0.20 \n"
+    "\t\t\t\t\tdiffuseColor 0.95 0.95 0.80 \n"
+    "\t\t\t\t\tspecularColor 1.00 1.00 1.00 \n"
+    "\t\t\t\t\temissiveColor 0.00 0.00 0.00\n"
+    "\t\t\t\t\tshininess 3.00\t}\n"
+    "\t\t\t}}]}]}";
+
+TEST(VrmlText, BevelOffWritesFacesAndSidesByteForByte) {
+    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
+    EXPECT_EQ(vrmlText(test::viewOf(mesh, false)), crlf(kTriangleBevelOff));
+}
+
+TEST(VrmlText, BevelOnWritesThreeShapesByteForByte) {
+    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
+    EXPECT_EQ(vrmlText(test::viewOf(mesh, true)), crlf(kTriangleBevelOn));
+}
+
+TEST(VrmlText, SideIndexLinesCountPointsOfEarlierContours) {
+    // A 3-point contour, then a 2-point one in the next character (g = 3).
+    const TextMesh mesh = test::makeMesh({test::rightTriangle(), test::twoPointContour()}, 30.0f);
+    const std::string text = vrmlText(test::viewOf(mesh, true));
+    const std::string expected = crlf(
+        "\t\t\t\tcoordIndex[\n\t\t\t\t\t"
+        "0 1 2 -1\n\t\t\t\t\t0 5 1 -1\n\t\t\t\t\t4 5 0 -1\n\t\t\t\t\t"
+        "2 1 3 -1\n\t\t\t\t\t2 3 4 -1\n\t\t\t\t\t3 5 4 -1\n\t\t\t\t\t"
+        "6 7 8 -1\n\t\t\t\t\t6 9 7 -1\n\t\t\t\t\t8 9 6 -1\n\t\t\t\t\t8 7 9 -1\n\t\t\t\t\t]\n"
+        "\t\t\t\t}\n\t\t\tappearance");
+    EXPECT_NE(text.find(expected), std::string::npos);
+    // The two-point contour's wall points follow the triangle's.
+    EXPECT_NE(text.find(crlf("10.00 0.00 30.00\n\t\t\t\t\t\t20.00 0.00 0.00\n\t\t\t\t\t\t"
+                             "20.00 0.00 30.00\n\t\t\t\t\t\t30.00 0.00 0.00\n\t\t\t\t\t\t"
+                             "30.00 0.00 30.00]\n\t\t\t\t\t")),
+              std::string::npos);
+    // Its bevel: 3 passes of two triangles after the triangle's 4 passes, 14 in all.
+    EXPECT_NE(text.find(crlf("38 37 36 -1\n\t\t\t\t\t"
+                             "41 40 39 -1\n\t\t\t\t\t] \n\t\t\t\t \n}")),
+              std::string::npos);
+}
+
+TEST(VrmlText, CharactersWithoutOutlineLeaveTheListsAsTheyWere) {
+    const TextMesh plain = test::makeMesh({test::rightTriangle()}, 10.0f);
+    const TextMesh spaced =
+        test::makeMesh({test::space(), test::rightTriangle(), test::space()}, 10.0f);
+    for (bool bevel : {false, true}) {
+        EXPECT_EQ(vrmlText(test::viewOf(spaced, bevel)), vrmlText(test::viewOf(plain, bevel)));
+    }
+}
+
+TEST(VrmlText, EmptyTextWritesEmptyClosedLists) {
+    const TextMesh mesh = test::makeMesh({test::space()}, 0.0f);
+    const std::string text = vrmlText(test::viewOf(mesh, true));
+    EXPECT_NE(text.find(crlf("\t\t\t\t\tpoint[]\n\t\t\t\t}\n\t\t\t\tcoordIndex[\n\t\t\t\t\t]\n"
+                             "\t\t\t\t\t\t\t\t\t}\n\t\t\tappearance")),
+              std::string::npos);
+    EXPECT_NE(text.find(crlf("\t\t\t\t\tpoint[]\n\t\t\t\t\t\t\t\t\t}\n\t\t\t\tcoordIndex[\n"
+                             "\t\t\t\t\t]\n\t\t\t\t}\n\t\t\tappearance")),
+              std::string::npos);
+    EXPECT_NE(text.find(crlf("\t\t\t\t\tpoint[]\n\t\t\t\t}\n\t\t\t\tcoordIndex[\n\t\t\t\t\t] "
+                             "\n\t\t\t\t \n}\n\t\t\tappearance")),
+              std::string::npos);
+    // Brackets and braces balance, so a browser can read the file.
+    int square = 0, curly = 0;
+    for (char ch : text) {
+        square += ch == '[' ? 1 : ch == ']' ? -1 : 0;
+        curly += ch == '{' ? 1 : ch == '}' ? -1 : 0;
+        ASSERT_GE(square, 0);
+        ASSERT_GE(curly, 0);
+    }
+    EXPECT_EQ(square, 0);
+    EXPECT_EQ(curly, 0);
+}
+
+TEST(VrmlText, MaterialsAndScaleAreWrittenAsStored) {
+    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
+    TextExportView view = test::viewOf(mesh, true);
+    view.scale = {1.0f, 0.5f, 2.0f};
+    view.frontMaterial.ambient = {1.0f, 1.0f, 1.0f, 0.0f};
+    view.sideMaterial.shininess = 100.0f;
+    view.bevelMaterial.emission = {0.25f, 0.5f, 0.75f, 1.0f};
+    const std::string text = vrmlText(view);
+    EXPECT_NE(text.find("scale 1.000000 0.500000 2.000000\r\n"), std::string::npos);
+    EXPECT_NE(text.find("ambientIntensity 1.00 "), std::string::npos);
+    EXPECT_NE(text.find("shininess 100.00\t}"), std::string::npos);
+    EXPECT_NE(text.find("emissiveColor 0.25 0.50 0.75\r\n"), std::string::npos);
+}
+
+TEST(VrmlText, ValueThatIsNotANumberIsWrittenAsZeroAndReported) {
+    TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
+    mesh.entries[0].records[1].position.y = std::nan("");
+    std::ostringstream out;
+    const ExportResult r = writeVrmlText(test::viewOf(mesh, false), out);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("not a finite number"), std::string::npos);
+    EXPECT_EQ(out.str().find("nan"), std::string::npos);
+    EXPECT_NE(out.str().find("\t\t\t\t\tpoint[0.00 0.00 0.00\r\n"), std::string::npos);
+}
+
+TEST(VrmlText, FailedStreamIsReported) {
+    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
+    test::FailingBuffer buffer;
+    std::ostream out(&buffer);
+    const ExportResult r = writeVrmlText(test::viewOf(mesh, true), out);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("failed"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vyr
