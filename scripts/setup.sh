@@ -10,6 +10,11 @@ packages=(
     fonts-dejavu-core fonts-liberation2
 )
 
+# Node.js runs the Khronos glTF validator in the tests; any installed npm will do.
+if ! command -v npm >/dev/null 2>&1; then
+    packages+=(nodejs npm)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
