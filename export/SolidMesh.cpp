@@ -79,36 +79,68 @@ void characterSoup(const TextExportView& v, const TextMeshEntry& e, std::vector<
     }
 }
 
-struct Key {
-    uint32_t x, y, z;
-    friend bool operator==(const Key&, const Key&) = default;
-};
-struct KeyHash {
-    size_t operator()(const Key& k) const {
-        uint64_t h = k.x * 0x9E3779B97F4A7C15ull;
-        h ^= (h >> 29) + k.y * 0xBF58476D1CE4E5B9ull;
-        h ^= (h >> 31) + k.z * 0x94D049BB133111EBull;
-        return static_cast<size_t>(h ^ (h >> 32));
-    }
-};
-
+// Welds corners by their exact single-precision value within one character: characters are
+// separate solids, and a table per character stays small enough to live in the cache, where
+// one table for a long text would miss it at every corner. Open addressing, so that corners
+// cost no allocation each.
 class Welder {
   public:
-    Welder(SolidMesh& mesh) : mesh_(mesh) {}
+    explicit Welder(SolidMesh& mesh) : mesh_(mesh) {}
+
+    /// Starts a new character expecting about `corners` distinct corners.
+    void beginCharacter(size_t corners) {
+        size_t size = 64;
+        while (size < 2 * corners)
+            size *= 2;
+        slots_.assign(size, 0);
+        base_ = mesh_.vertices.size();
+        count_ = 0;
+    }
+
     uint32_t index(const std::array<float, 3>& p) {
         // +0.0f turns -0 into 0, so both zeros weld.
         const std::array<float, 3> q{p[0] + 0.0f, p[1] + 0.0f, p[2] + 0.0f};
-        const Key key{std::bit_cast<uint32_t>(q[0]), std::bit_cast<uint32_t>(q[1]),
-                      std::bit_cast<uint32_t>(q[2])};
-        const auto [it, added] = map_.try_emplace(key, uint32_t(mesh_.vertices.size()));
-        if (added)
-            mesh_.vertices.push_back(q);
-        return it->second;
+        const size_t mask = slots_.size() - 1;
+        for (size_t h = hash(q) & mask;; h = (h + 1) & mask) {
+            const uint32_t slot = slots_[h];
+            if (slot == 0) {
+                mesh_.vertices.push_back(q);
+                slots_[h] = uint32_t(++count_);
+                if (2 * count_ > slots_.size())
+                    grow();
+                return uint32_t(mesh_.vertices.size() - 1);
+            }
+            if (mesh_.vertices[base_ + slot - 1] == q)
+                return uint32_t(base_ + slot - 1);
+        }
     }
 
   private:
+    static size_t hash(const std::array<float, 3>& q) {
+        uint64_t h = std::bit_cast<uint32_t>(q[0]) * 0x9E3779B97F4A7C15ull;
+        h ^= (h >> 29) + std::bit_cast<uint32_t>(q[1]) * 0xBF58476D1CE4E5B9ull;
+        h ^= (h >> 31) + std::bit_cast<uint32_t>(q[2]) * 0x94D049BB133111EBull;
+        return static_cast<size_t>(h ^ (h >> 32));
+    }
+
+    void grow() {
+        std::vector<uint32_t> bigger(slots_.size() * 2, 0);
+        const size_t mask = bigger.size() - 1;
+        for (uint32_t slot : slots_) {
+            if (slot == 0)
+                continue;
+            size_t h = hash(mesh_.vertices[base_ + slot - 1]) & mask;
+            while (bigger[h] != 0)
+                h = (h + 1) & mask;
+            bigger[h] = slot;
+        }
+        slots_ = std::move(bigger);
+    }
+
     SolidMesh& mesh_;
-    std::unordered_map<Key, uint32_t, KeyHash> map_;
+    std::vector<uint32_t> slots_;
+    size_t base_ = 0;
+    size_t count_ = 0;
 };
 
 using Vertices = std::vector<std::array<float, 3>>;
@@ -147,12 +179,14 @@ void flipAwayFlatTriangles(const Vertices& vs, std::vector<SolidMesh::Triangle>&
     };
     std::vector<size_t> flat;
     for (size_t t = 0; t < tris.size(); ++t) {
-        link(t, true);
         if (!hasArea(vs, tris[t].v))
             flat.push_back(t);
     }
     if (flat.empty())
         return;
+    owner.reserve(3 * tris.size());
+    for (size_t t = 0; t < tris.size(); ++t)
+        link(t, true);
     size_t budget = 4 * tris.size() + 16;
     for (size_t w = 0; w < flat.size() && budget > 0; ++w, --budget) {
         const size_t t = flat[w];
@@ -192,9 +226,8 @@ void flipAwayFlatTriangles(const Vertices& vs, std::vector<SolidMesh::Triangle>&
 }
 
 // Closed and consistently wound: every directed edge once, and its reverse once.
-bool closed(const SolidMesh& m, size_t first, size_t last) {
-    std::vector<uint64_t> edges;
-    edges.reserve((last - first) * 3);
+bool closed(const SolidMesh& m, size_t first, size_t last, std::vector<uint64_t>& edges) {
+    edges.clear();
     for (size_t t = first; t < last; ++t) {
         const auto& v = m.triangles[t].v;
         for (int k = 0; k < 3; ++k)
@@ -265,8 +298,16 @@ SolidMesh buildSolidMesh(const TextExportView& text) {
     const bool mirrored = sx * sy * sz < 0.0;
     const bool flatScale = sx == 0.0 || sy == 0.0 || sz == 0.0;
 
+    // About three welded corners per outline point: on the front, at the back of the wall,
+    // and on the back face.
+    size_t points = 0;
+    for (const TextMeshEntry& e : mesh.entries)
+        points += e.records.size();
+    m.vertices.reserve(3 * points);
     Welder welder(m);
     std::vector<SoupTriangle> soup;
+    std::vector<SolidMesh::Triangle> tris;
+    std::vector<uint64_t> edges;
     for (size_t i = 0; i < mesh.entries.size(); ++i) {
         const TextMeshEntry& e = mesh.entries[i];
         SolidFault fault;
@@ -274,8 +315,9 @@ SolidMesh buildSolidMesh(const TextExportView& text) {
         fault.code = e.code;
         soup.clear();
         characterSoup(text, e, soup, fault);
+        welder.beginCharacter(3 * e.records.size());
 
-        std::vector<SolidMesh::Triangle> tris;
+        tris.clear();
         for (const SoupTriangle& s : soup) {
             std::array<float, 3> corners[3];
             bool finite = true;
@@ -306,7 +348,7 @@ SolidMesh buildSolidMesh(const TextExportView& text) {
         // A zero scale presses the solid flat even where walls keep an area.
         fault.flat =
             !soup.empty() && !fault.nonFinite && (flatScale || m.triangles.size() == first);
-        fault.open = !closed(m, first, m.triangles.size());
+        fault.open = !closed(m, first, m.triangles.size(), edges);
         if (fault.open || fault.folded || fault.backUnfilled || fault.flat || fault.nonFinite)
             m.faults.push_back(fault);
     }

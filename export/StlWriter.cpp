@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstring>
 #include <ostream>
+#include <vector>
 
 #include "export/MeshFormats.h"
 
@@ -9,24 +10,32 @@ namespace vyr {
 
 namespace {
 
-void putU32(std::string& b, uint32_t v) {
+char* putU32(char* b, uint32_t v) {
     for (int k = 0; k < 4; ++k)
-        b.push_back(char((v >> (8 * k)) & 0xFF));
+        *b++ = char((v >> (8 * k)) & 0xFF);
+    return b;
 }
-void putFloat(std::string& b, float f) {
+char* putFloat(char* b, float f) {
     uint32_t v;
     std::memcpy(&v, &f, 4);
-    putU32(b, v);
+    return putU32(b, v);
 }
+
+constexpr size_t kRecord = 50;  // normal, three corners, attribute count
 
 }  // namespace
 
 ExportResult writeStl(const SolidMesh& mesh, std::ostream& out) {
     // The header must not start with "solid", which readers take for the text form.
-    std::string b(80, '\0');
+    char header[84] = {};
     const char title[] = "VYR extruded text, binary STL";
-    std::memcpy(b.data(), title, sizeof title - 1);
-    putU32(b, uint32_t(mesh.triangles.size()));
+    std::memcpy(header, title, sizeof title - 1);
+    putU32(header + 80, uint32_t(mesh.triangles.size()));
+    out.write(header, sizeof header);
+
+    // Records go out in blocks, so the file never sits in memory whole.
+    std::vector<char> block(kRecord * 4096);
+    char* b = block.data();
     for (const SolidMesh::Triangle& t : mesh.triangles) {
         const auto& a = mesh.vertices[t.v[0]];
         const auto& p = mesh.vertices[t.v[1]];
@@ -37,17 +46,21 @@ ExportResult writeStl(const SolidMesh& mesh, std::ostream& out) {
         const double len = std::sqrt(nx * nx + ny * ny + nz * nz);
         if (len > 0.0)
             nx /= len, ny /= len, nz /= len;
-        putFloat(b, float(nx));
-        putFloat(b, float(ny));
-        putFloat(b, float(nz));
+        b = putFloat(b, float(nx));
+        b = putFloat(b, float(ny));
+        b = putFloat(b, float(nz));
         for (uint32_t v : t.v) {
             for (float f : mesh.vertices[v])
-                putFloat(b, f);
+                b = putFloat(b, f);
         }
-        b.push_back('\0');
-        b.push_back('\0');
+        *b++ = '\0';
+        *b++ = '\0';
+        if (b == block.data() + block.size()) {
+            out.write(block.data(), std::streamsize(block.size()));
+            b = block.data();
+        }
     }
-    out.write(b.data(), std::streamsize(b.size()));
+    out.write(block.data(), std::streamsize(b - block.data()));
     out.flush();
     if (!out)
         return ExportResult::failure("writing the STL file failed");
