@@ -171,3 +171,15 @@ TEST_F(CliRun, HelpAndVersionSucceed) {
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("vyr-cli ", 0), 0u);
 }
+
+// The default scene's VRML world and C/OpenGL pair, byte for byte. After an intended change
+// of the output, tools/update-golden.sh writes the files anew.
+TEST_F(CliRun, DefaultSceneExportsMatchTheGoldenFiles) {
+    const Outcome r = run({"-o", path("default.wrl"), "-o", path("default.c")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* name : {"default.wrl", "default.c", "default.h"}) {
+        const std::string golden = slurp(fs::path(VYR_GOLDEN_DIR) / name);
+        ASSERT_FALSE(golden.empty()) << name;
+        EXPECT_TRUE(slurp(dir / name) == golden) << name << " differs from its golden file";
+    }
+}
