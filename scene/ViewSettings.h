@@ -5,6 +5,7 @@
 
 #include "scene/FloatPoints.h"
 #include "scene/ViewState.h"
+#include "text/FontLocator.h"
 
 namespace vyr {
 
@@ -17,12 +18,21 @@ enum class LightAction { Translate, Rotate };
 /// The main window's program-wide settings with their start values. None of them is part of
 /// the scene file; they live for the run. Flags are 0 or 1.
 struct ViewSettings {
+    /// The start values, with the fonts folder taken from the user's setting or, when none is
+    /// set, the folder of the font that fontconfig picks for "Arial".
+    static ViewSettings atStartUp(const std::string& fontsFolderSetting = {}) {
+        ViewSettings s;
+        s.fontsFolder = fontsFolderSetting.empty() ? defaultFontsFolder() : fontsFolderSetting;
+        return s;
+    }
+
     int lastX = 0, lastY = 0;
     int currentX = 0, currentY = 0;
 
     int wireframeMove = 1;
     int flatShading = 0;
-    std::string fontsFolder = "C:\\Windows\\Fonts";
+    /// Where font file names are looked up; see atStartUp().
+    std::string fontsFolder;
     /// 0x00BBGGRR.
     uint32_t backgroundColour = 0x00000000;
     uint32_t glowColour = 0x000000FF;

@@ -3,7 +3,9 @@
 #include "scene/CCamera.h"
 #include "scene/CLight.h"
 #include "scene/SceneObjectRegistry.h"
+#include "scene/ViewSettings.h"
 #include "text/CText.h"
+#include "text/FontLocator.h"
 
 using namespace vyr;
 
@@ -25,4 +27,12 @@ TEST(SceneObjectRegistry, UnknownNamesAndSchemasMakeNothing) {
     EXPECT_EQ(createSceneObject("CLamp", 1, ""), nullptr);
     EXPECT_EQ(createSceneObject("ccamera", 1, ""), nullptr);
     EXPECT_EQ(createSceneObject("CText", 2, ""), nullptr);
+}
+
+TEST(ViewSettings, FontsFolderComesFromTheSettingOrFontconfig) {
+    EXPECT_EQ(ViewSettings::atStartUp("/my/fonts").fontsFolder, "/my/fonts");
+    const ViewSettings fresh = ViewSettings::atStartUp();
+    EXPECT_FALSE(fresh.fontsFolder.empty());
+    EXPECT_EQ(fresh.fontsFolder, defaultFontsFolder());
+    EXPECT_EQ(fresh.makeViewState().fontsFolder, fresh.fontsFolder);
 }
