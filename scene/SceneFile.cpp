@@ -224,6 +224,8 @@ SceneFileResult loadSceneBytes(Scene& scene, const uint8_t* data, size_t size,
 
     const BuildResult build = scene.text().buildMesh();
     if (!build.ok) {
+        // The previous text's geometry does not belong to the loaded values.
+        scene.text().clearMesh();
         return {true, "The scene file " + quoted(source) +
                           " was loaded, but its text could not be built: " + build.message};
     }

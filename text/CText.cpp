@@ -83,6 +83,12 @@ void CText::WriteC(std::ostream& out, SceneWriter& c) const {
     c.writeText(*this, out);
 }
 
+void CText::clearMesh() {
+    mesh_ = TextMesh();
+    openedFontFile_.clear();
+    ++buildGeneration_;
+}
+
 void CText::copyProperties(const CText& o) {
     scale = o.scale;
     fontsFolder = o.fontsFolder;

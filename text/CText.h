@@ -45,6 +45,9 @@ class CText : public SceneObject {
     /// the previous mesh stays and the message names the path tried.
     BuildResult buildMesh();
 
+    /// Empties the mesh (no geometry to show) as a build that produced nothing would.
+    void clearMesh();
+
     /// Copies every serialised field of `other` (not the mesh).
     void copyProperties(const CText& other);
     /// Whether any field that shapes the mesh differs (exact comparison, case included).

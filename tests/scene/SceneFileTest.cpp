@@ -271,8 +271,13 @@ TEST_F(SceneFileTest, AFontThatCannotBeOpenedKeepsTheLoadedValuesAndWarns) {
     source.text().text = "kept";
     const std::vector<uint8_t> bytes = sceneBytes(source);
     Scene target(kWindowsFonts);
+    ASSERT_TRUE(target.text().buildMesh().ok);  // the default text, shown before the load
+    const unsigned generation = target.text().buildGeneration();
     const SceneFileResult r = loadSceneBytes(target, bytes.data(), bytes.size(), "nofont");
     EXPECT_TRUE(r.ok);
+    // The old text's geometry is not shown under the new values.
+    EXPECT_EQ(target.text().mesh().entryCount, 0);
+    EXPECT_NE(target.text().buildGeneration(), generation);
     EXPECT_NE(r.message.find("NOSUCHFONT.TTF"), std::string::npos) << r.message;
     EXPECT_EQ(target.text().text, "kept");
     EXPECT_EQ(target.text().fontPath, "/nonexistent/NOSUCHFONT.TTF");
