@@ -318,5 +318,18 @@ TEST(SolidMeshReference, CoordinatesThatAreNotNumbersGiveTheSameSolid) {
     }
 }
 
+// Records are found by address in the entry's own array; a point whose record lies elsewhere
+// (here: in the previous character's) still gives its corners.
+TEST(SolidMeshReference, PointWithARecordOutsideItsEntryGivesTheSameSolid) {
+    TextMesh mesh = test::makeMesh({test::rightTriangle(), test::rightTriangle(20)}, 30.0f);
+    Contour& contour = *mesh.entries[1].outline->contour(0);
+    contour[1].user = &mesh.entries[0].records[2];
+    for (bool bevel : {true, false}) {
+        TextExportView view = test::viewOf(mesh, bevel);
+        view.scale = {-1.0f, 1.0f, 1.0f};
+        expectSameSolid(view, bevel ? "bevelled" : "flat back");
+    }
+}
+
 }  // namespace
 }  // namespace vyr
