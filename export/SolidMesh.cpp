@@ -4,8 +4,9 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
-#include <unordered_map>
 
 #include "text/CText.h"
 
@@ -13,71 +14,34 @@ namespace vyr {
 
 namespace {
 
-struct SoupTriangle {
-    Vec3 p[3];
-    SolidPart part;
+using Vertices = std::vector<std::array<float, 3>>;
+
+// Every outline point gives three corners of the solid: on the front face, at the back of
+// the wall, and on the inset back face.
+enum CornerKind : int { kFrontCorner = 0, kWallCorner = 1, kBackCorner = 2 };
+constexpr int kCornerKinds = 3;
+
+constexpr uint32_t kNotWelded = 0xFFFFFFFEu;
+constexpr uint32_t kNotFinite = 0xFFFFFFFFu;
+
+// A corner in single precision, and its welded vertex once a triangle has used it
+// (kNotWelded before, kNotFinite for a corner no triangle may use).
+struct Corner {
+    std::array<float, 3> q;
+    uint32_t index;
 };
 
-Vec3 raised(Vec3 p, double dz) {
-    return {p.x, p.y, p.z + dz};
-}
+// Model coordinates to the viewport's: centred, scaled, in single precision.
+struct Placement {
+    double shift, sx, sy, sz;
 
-// Every triangle of one character, outward winding, in model coordinates. The bevel's
-// triangles run the opposite way round from the display list's vertex order, whose normals
-// are negated for the same reason.
-void characterSoup(const TextExportView& v, const TextMeshEntry& e, std::vector<SoupTriangle>& out,
-                   SolidFault& fault) {
-    const double length = v.extrusionLength;
-    const double back = v.extrusionLength + v.bevelDepth;
-    for (int t = 0; t < e.frontCount(); ++t) {
-        const Triangle& tri = (*e.front)[t];
-        const Vec3 a = TextMesh::record(*tri.a).position;
-        const Vec3 b = TextMesh::record(*tri.b).position;
-        const Vec3 c = TextMesh::record(*tri.c).position;
-        out.push_back({{c, b, a}, SolidPart::kFaces});
-        if (!v.bevelOn) {
-            out.push_back(
-                {{raised(a, length), raised(b, length), raised(c, length)}, SolidPart::kFaces});
-        }
+    Corner corner(double x, double y, double z) const {
+        const float p[3] = {float((x + shift) * sx), float(y * sy), float(z * sz)};
+        const bool finite = std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]);
+        // +0.0f turns -0 into 0, so both zeros weld.
+        return {{p[0] + 0.0f, p[1] + 0.0f, p[2] + 0.0f}, finite ? kNotWelded : kNotFinite};
     }
-    if (v.bevelOn) {
-        fault.backUnfilled = e.frontCount() > 0 && e.backCount() == 0;
-        for (int t = 0; t < e.backCount(); ++t) {
-            const Triangle& tri = (*e.back)[t];
-            out.push_back({{raised(TextMesh::record(*tri.a).inset, back),
-                            raised(TextMesh::record(*tri.b).inset, back),
-                            raised(TextMesh::record(*tri.c).inset, back)},
-                           SolidPart::kFaces});
-        }
-    }
-    for (int k = 0; k < e.contourCount(); ++k) {
-        const Contour& contour = e.contour(k);
-        if (!exportsContour(contour))
-            continue;
-        const int n = contour.count;
-        // Each edge once: the closing edge n - 1 -> 0 comes at j = n only.
-        for (int j = 1; j <= n; ++j) {
-            const VertexRecord& prev = TextMesh::record(contour[j - 1]);
-            const VertexRecord& cur = TextMesh::record(contour[j == n ? 0 : j]);
-            const Vec3 p = prev.position, c = cur.position;
-            const Vec3 pl = raised(p, length), cl = raised(c, length);
-            out.push_back({{p, pl, c}, SolidPart::kSides});
-            out.push_back({{c, pl, cl}, SolidPart::kSides});
-            if (!v.bevelOn)
-                continue;
-            const Vec3 pi = raised(prev.inset, back), ci = raised(cur.inset, back);
-            const SoupTriangle t1{{pi, cl, pl}, SolidPart::kBevel};
-            const SoupTriangle t2{{ci, cl, pi}, SolidPart::kBevel};
-            for (const SoupTriangle& s : {t1, t2}) {
-                // The bevel narrows towards the back face, so its outward side looks along +z;
-                // a triangle looking the other way lies on an inset that crossed itself.
-                if (cross(s.p[1] - s.p[0], s.p[2] - s.p[0]).z < 0.0)
-                    fault.folded = true;
-                out.push_back(s);
-            }
-        }
-    }
-}
+};
 
 // Welds corners by their exact single-precision value within one character: characters are
 // separate solids, and a table per character stays small enough to live in the cache, where
@@ -85,7 +49,7 @@ void characterSoup(const TextExportView& v, const TextMeshEntry& e, std::vector<
 // cost no allocation each.
 class Welder {
   public:
-    explicit Welder(SolidMesh& mesh) : mesh_(mesh) {}
+    explicit Welder(Vertices& vertices) : vertices_(vertices) {}
 
     /// Starts a new character expecting about `corners` distinct corners.
     void beginCharacter(size_t corners) {
@@ -93,24 +57,24 @@ class Welder {
         while (size < 2 * corners)
             size *= 2;
         slots_.assign(size, 0);
-        base_ = mesh_.vertices.size();
+        base_ = vertices_.size();
         count_ = 0;
     }
 
-    uint32_t index(const std::array<float, 3>& p) {
-        // +0.0f turns -0 into 0, so both zeros weld.
-        const std::array<float, 3> q{p[0] + 0.0f, p[1] + 0.0f, p[2] + 0.0f};
+    /// The vertex at `q` (no negative zero in it), added at the end when it is new.
+    uint32_t index(const std::array<float, 3>& q) {
         const size_t mask = slots_.size() - 1;
         for (size_t h = hash(q) & mask;; h = (h + 1) & mask) {
             const uint32_t slot = slots_[h];
             if (slot == 0) {
-                mesh_.vertices.push_back(q);
+                vertices_.push_back(q);
                 slots_[h] = uint32_t(++count_);
                 if (2 * count_ > slots_.size())
                     grow();
-                return uint32_t(mesh_.vertices.size() - 1);
+                return uint32_t(vertices_.size() - 1);
             }
-            if (mesh_.vertices[base_ + slot - 1] == q)
+            const std::array<float, 3>& v = vertices_[base_ + slot - 1];
+            if (v[0] == q[0] && v[1] == q[1] && v[2] == q[2])
                 return uint32_t(base_ + slot - 1);
         }
     }
@@ -129,7 +93,7 @@ class Welder {
         for (uint32_t slot : slots_) {
             if (slot == 0)
                 continue;
-            size_t h = hash(mesh_.vertices[base_ + slot - 1]) & mask;
+            size_t h = hash(vertices_[base_ + slot - 1]) & mask;
             while (bigger[h] != 0)
                 h = (h + 1) & mask;
             bigger[h] = slot;
@@ -137,13 +101,91 @@ class Welder {
         slots_ = std::move(bigger);
     }
 
-    SolidMesh& mesh_;
+    Vertices& vertices_;
     std::vector<uint32_t> slots_;
     size_t base_ = 0;
     size_t count_ = 0;
 };
 
-using Vertices = std::vector<std::array<float, 3>>;
+// Power-of-two table sizes for open addressing at most half full.
+int tableBits(size_t entries) {
+    int bits = 4;
+    while ((size_t(1) << bits) < 2 * entries)
+        ++bits;
+    return bits;
+}
+
+uint64_t edgeKey(uint32_t from, uint32_t to) {
+    return uint64_t(from) << 32 | to;
+}
+
+// Directed edge -> the triangle that claimed it last. Linear probing with backward-shift
+// deletion: no tombstones, and nothing allocated per edge.
+class EdgeOwners {
+  public:
+    static constexpr uint32_t kNone = 0xFFFFFFFFu;
+
+    /// Empties the table for at most `entries` edges at a time. A quarter full at most, so
+    /// that most probes end at the first slot.
+    void reset(size_t entries) {
+        const int bits = tableBits(2 * entries);
+        shift_ = 64 - bits;
+        mask_ = (size_t(1) << bits) - 1;
+        used_.assign(mask_ + 1, 0);
+        // Only the free marks need clearing; keys and owners are read behind a mark alone.
+        if (keys_.size() <= mask_) {
+            keys_.resize(mask_ + 1);
+            owners_.resize(mask_ + 1);
+        }
+    }
+
+    void claim(uint64_t key, uint32_t t) {
+        size_t h = home(key);
+        while (used_[h] & (keys_[h] != key))
+            h = (h + 1) & mask_;
+        used_[h] = 1;
+        keys_[h] = key;
+        owners_[h] = t;
+    }
+
+    uint32_t owner(uint64_t key) const {
+        for (size_t h = home(key); used_[h]; h = (h + 1) & mask_) {
+            if (keys_[h] == key)
+                return owners_[h];
+        }
+        return kNone;
+    }
+
+    /// Forgets the edge if `t` owns it.
+    void release(uint64_t key, uint32_t t) {
+        size_t i = home(key);
+        for (; !used_[i] || keys_[i] != key; i = (i + 1) & mask_) {
+            if (!used_[i])
+                return;
+        }
+        if (owners_[i] != t)
+            return;
+        // Pull later entries of the run back into the gap unless that would put them before
+        // their home slot.
+        for (size_t j = (i + 1) & mask_; used_[j]; j = (j + 1) & mask_) {
+            if (((j - home(keys_[j])) & mask_) >= ((j - i) & mask_)) {
+                keys_[i] = keys_[j];
+                owners_[i] = owners_[j];
+                i = j;
+            }
+        }
+        used_[i] = 0;
+    }
+
+  private:
+    size_t home(uint64_t key) const { return size_t((key * 0x9E3779B97F4A7C15ull) >> shift_); }
+
+    std::vector<uint8_t> used_;
+    std::vector<uint64_t> keys_;
+    std::vector<uint32_t> owners_;
+    int shift_ = 60;
+    size_t mask_ = 15;
+};
 
 Vec3 toVec(const std::array<float, 3>& p) {
     return {p[0], p[1], p[2]};
@@ -155,94 +197,315 @@ bool hasArea(const Vertices& vs, const std::array<uint32_t, 3>& t) {
     return n.x != 0.0 || n.y != 0.0 || n.z != 0.0;
 }
 
-uint64_t edgeKey(uint32_t from, uint32_t to) {
-    return uint64_t(from) << 32 | to;
-}
-
 // The tessellator joins collinear outline points with triangles of no area. Leaving them out
 // would leave T-junctions; instead each is flipped with the neighbour across its longest edge:
 // for (a, b, c) with b on the segment a-c and the neighbour (c, a, x), the pair becomes
 // (a, b, x) and (b, c, x), which covers the neighbour's area with the same outer edges.
 // Triangles that still have no area afterwards are dropped (and the solid then shows as open).
-void flipAwayFlatTriangles(const Vertices& vs, std::vector<SolidMesh::Triangle>& tris) {
-    std::unordered_map<uint64_t, size_t> owner;
-    auto link = [&](size_t t, bool on) {
+// Works on one character's triangles, the tail of `all` from `first`; keeps its tables from
+// character to character.
+class FlatFlipper {
+  public:
+    void run(const Vertices& vs, std::vector<SolidMesh::Triangle>& all, size_t first) {
+        SolidMesh::Triangle* tris = all.data() + first;
+        const size_t count = all.size() - first;
+        flat_.clear();
+        isFlat_.resize(count);
+        for (size_t t = 0; t < count; ++t) {
+            isFlat_[t] = !hasArea(vs, tris[t].v);
+            if (isFlat_[t])
+                flat_.push_back(uint32_t(t));
+        }
+        if (flat_.empty())
+            return;
+        // Edges live only on current triangles, so the table never holds more than these.
+        owners_.reset(3 * count);
+        for (size_t t = 0; t < count; ++t)
+            link(tris, uint32_t(t), true);
+        size_t budget = 4 * count + 16;
+        for (size_t w = 0; w < flat_.size() && budget > 0; ++w, --budget) {
+            const uint32_t t = flat_[w];
+            if (!isFlat_[t])
+                continue;
+            // Rotate so that the middle point (opposite the longest edge) comes second.
+            auto v = tris[t].v;
+            auto len2 = [&](uint32_t i, uint32_t j) {
+                const Vec3 d = toVec(vs[i]) - toVec(vs[j]);
+                return dot(d, d);
+            };
+            const double l[3] = {len2(v[2], v[0]), len2(v[0], v[1]), len2(v[1], v[2])};
+            const int longest =
+                int(std::max_element(l, l + 3) - l);  // edge opposite v[longest + 1]
+            std::rotate(v.begin(), v.begin() + longest, v.end());
+            // Now v = (a, b, c) with c -> a the longest edge.
+            const uint32_t n = owners_.owner(edgeKey(v[0], v[2]));
+            if (n == EdgeOwners::kNone || n == t)
+                continue;
+            auto nv = tris[n].v;
+            while (nv[0] != v[0])
+                std::rotate(nv.begin(), nv.begin() + 1, nv.end());
+            const uint32_t x = nv[2];  // neighbour is (a, c, x)
+            link(tris, t, false);
+            link(tris, n, false);
+            tris[t].v = {v[0], v[1], x};
+            tris[n].v = {v[1], v[2], x};
+            tris[t].part = tris[n].part;
+            link(tris, t, true);
+            link(tris, n, true);
+            isFlat_[t] = !hasArea(vs, tris[t].v);
+            isFlat_[n] = !hasArea(vs, tris[n].v);
+            if (isFlat_[t])
+                flat_.push_back(t);
+            if (isFlat_[n])
+                flat_.push_back(n);
+        }
+        size_t kept = 0;
+        for (size_t t = 0; t < count; ++t) {
+            if (!isFlat_[t])
+                tris[kept++] = tris[t];
+        }
+        all.resize(first + kept);
+    }
+
+  private:
+    void link(const SolidMesh::Triangle* tris, uint32_t t, bool on) {
         const auto& v = tris[t].v;
         for (int k = 0; k < 3; ++k) {
             const uint64_t key = edgeKey(v[k], v[(k + 1) % 3]);
-            if (on) {
-                owner[key] = t;
-            } else if (auto it = owner.find(key); it != owner.end() && it->second == t) {
-                owner.erase(it);
+            if (on)
+                owners_.claim(key, t);
+            else
+                owners_.release(key, t);
+        }
+    }
+
+    EdgeOwners owners_;
+    std::vector<uint32_t> flat_;
+    std::vector<uint8_t> isFlat_;
+};
+
+// Closed and consistently wound: every directed edge once, and its reverse once. Each
+// undirected edge keeps a bit per direction (none: the slot is free); the surface is closed
+// when no direction comes twice and no edge is left with one direction only. A closed surface
+// has exactly half as many undirected edges as directed ones, so finding more ends the check.
+// The triangles have three distinct corners (repeated ones are dropped when emitted, and a
+// flip that repeats one leaves a triangle without area, dropped too), so no edge is a loop.
+class ClosureCheck {
+  public:
+    bool closed(const SolidMesh::Triangle* tris, size_t count) {
+        const size_t most = 3 * count / 2;
+        // A quarter full at most: a new edge and a known one then both end their probe at the
+        // first slot nearly always, and the update below needs no branch on which it was.
+        const int bits = tableBits(2 * most);
+        const int shift = 64 - bits;
+        const size_t mask = (size_t(1) << bits) - 1;
+        directions_.assign(mask + 1, 0);
+        if (keys_.size() <= mask)
+            keys_.resize(mask + 1);
+        size_t edges = 0;
+        ptrdiff_t oneWay = 0;
+        bool repeated = false;
+        for (size_t t = 0; t < count; ++t) {
+            const auto& v = tris[t].v;
+            for (int k = 0; k < 3; ++k) {
+                const uint32_t from = v[k], to = v[(k + 1) % 3];
+                const uint64_t key = edgeKey(std::min(from, to), std::max(from, to));
+                const uint8_t direction = from < to ? 1 : 2;
+                size_t h = size_t((key * 0x9E3779B97F4A7C15ull) >> shift);
+                while ((directions_[h] != 0) & (keys_[h] != key))
+                    h = (h + 1) & mask;
+                const uint8_t seen = directions_[h];
+                edges += seen == 0;
+                if (edges > most)
+                    return false;
+                repeated |= (seen & direction) != 0;
+                oneWay += seen == 0 ? 1 : -1;
+                keys_[h] = key;
+                directions_[h] = seen | direction;
             }
         }
-    };
-    std::vector<size_t> flat;
-    for (size_t t = 0; t < tris.size(); ++t) {
-        if (!hasArea(vs, tris[t].v))
-            flat.push_back(t);
+        return !repeated && oneWay == 0;
     }
-    if (flat.empty())
-        return;
-    owner.reserve(3 * tris.size());
-    for (size_t t = 0; t < tris.size(); ++t)
-        link(t, true);
-    size_t budget = 4 * tris.size() + 16;
-    for (size_t w = 0; w < flat.size() && budget > 0; ++w, --budget) {
-        const size_t t = flat[w];
-        if (hasArea(vs, tris[t].v))
-            continue;
-        // Rotate so that the middle point (opposite the longest edge) comes second.
-        auto v = tris[t].v;
-        auto len2 = [&](uint32_t i, uint32_t j) {
-            const Vec3 d = toVec(vs[i]) - toVec(vs[j]);
-            return dot(d, d);
-        };
-        const double l[3] = {len2(v[2], v[0]), len2(v[0], v[1]), len2(v[1], v[2])};
-        const int longest = int(std::max_element(l, l + 3) - l);  // edge opposite v[longest + 1]
-        std::rotate(v.begin(), v.begin() + longest, v.end());
-        // Now v = (a, b, c) with c -> a the longest edge.
-        const auto it = owner.find(edgeKey(v[0], v[2]));
-        if (it == owner.end() || it->second == t)
-            continue;
-        const size_t n = it->second;
-        auto nv = tris[n].v;
-        while (nv[0] != v[0])
-            std::rotate(nv.begin(), nv.begin() + 1, nv.end());
-        const uint32_t x = nv[2];  // neighbour is (a, c, x)
-        link(t, false);
-        link(n, false);
-        tris[t].v = {v[0], v[1], x};
-        tris[n].v = {v[1], v[2], x};
-        tris[t].part = tris[n].part;
-        link(t, true);
-        link(n, true);
-        if (!hasArea(vs, tris[t].v))
-            flat.push_back(t);
-        if (!hasArea(vs, tris[n].v))
-            flat.push_back(n);
-    }
-    std::erase_if(tris, [&](const SolidMesh::Triangle& tri) { return !hasArea(vs, tri.v); });
-}
 
-// Closed and consistently wound: every directed edge once, and its reverse once.
-bool closed(const SolidMesh& m, size_t first, size_t last, std::vector<uint64_t>& edges) {
-    edges.clear();
-    for (size_t t = first; t < last; ++t) {
-        const auto& v = m.triangles[t].v;
-        for (int k = 0; k < 3; ++k)
-            edges.push_back(uint64_t(v[k]) << 32 | v[(k + 1) % 3]);
+  private:
+    std::vector<uint64_t> keys_;
+    std::vector<uint8_t> directions_;
+};
+
+// Turns one character after another into welded triangles appended to the mesh, in the order
+// front face, back face, then per contour edge its two wall and two bevel triangles; the
+// bevel's triangles run the opposite way round from the display list's vertex order, whose
+// normals are negated for the same reason. A corner is a pure function of its outline point
+// and kind, so each is placed once per character and welded at the first triangle that uses
+// it; the table of positions then only sees distinct corners, and vertices still come in the
+// order triangles first use them.
+class SolidBuilder {
+  public:
+    SolidBuilder(const TextExportView& text, SolidMesh& m)
+        : text_(text),
+          m_(m),
+          welder_(m.vertices),
+          place_{-0.5 * double(text.mesh->width), text.scale[0], text.scale[1], text.scale[2]},
+          length_(text.extrusionLength),
+          back_(text.extrusionLength + text.bevelDepth),
+          // A mirroring scale turns the solid inside out unless the winding turns with it.
+          mirrored_(place_.sx * place_.sy * place_.sz < 0.0),
+          flatScale_(place_.sx == 0.0 || place_.sy == 0.0 || place_.sz == 0.0) {}
+
+    void character(int i) {
+        const TextMeshEntry& e = text_.mesh->entries[size_t(i)];
+        fault_ = SolidFault{};
+        fault_.character = i;
+        fault_.code = e.code;
+        character_ = i;
+        placeCorners(e);
+        welder_.beginCharacter(3 * e.records.size());
+        const size_t first = m_.triangles.size();
+        const bool faces = emitFaces(e);
+        const bool walls = emitWalls(e);
+        flipper_.run(m_.vertices, m_.triangles, first);
+        const size_t count = m_.triangles.size() - first;
+        // A zero scale presses the solid flat even where walls keep an area.
+        fault_.flat = (faces || walls) && !fault_.nonFinite && (flatScale_ || count == 0);
+        fault_.open = !closure_.closed(m_.triangles.data() + first, count);
+        if (fault_.open || fault_.folded || fault_.backUnfilled || fault_.flat || fault_.nonFinite)
+            m_.faults.push_back(fault_);
     }
-    std::sort(edges.begin(), edges.end());
-    if (std::adjacent_find(edges.begin(), edges.end()) != edges.end())
-        return false;
-    for (uint64_t e : edges) {
-        const uint64_t reverse = (e << 32) | (e >> 32);
-        if (!std::binary_search(edges.begin(), edges.end(), reverse))
-            return false;
+
+  private:
+    void placeCorners(const TextMeshEntry& e) {
+        records_ = e.records.data();
+        recordCount_ = e.records.size();
+        corners_.resize(kCornerKinds * recordCount_);
+        Corner* c = corners_.data();
+        for (const VertexRecord& r : e.records) {
+            c[kFrontCorner] = place_.corner(r.position.x, r.position.y, r.position.z);
+            c[kWallCorner] = place_.corner(r.position.x, r.position.y, r.position.z + length_);
+            c[kBackCorner] = place_.corner(r.inset.x, r.inset.y, r.inset.z + back_);
+            c += kCornerKinds;
+        }
     }
-    return true;
-}
+
+    // The corner of a point's record; a record outside the entry's own gets a corner of its
+    // own in `spare`, welded through the table alone.
+    Corner& corner(const ContourPoint& p, CornerKind kind, Corner& spare) {
+        const VertexRecord* r = p.user;
+        const uintptr_t offset = uintptr_t(r) - uintptr_t(records_);
+        const size_t i = offset / sizeof(VertexRecord);
+        if (i < recordCount_ && i * sizeof(VertexRecord) == offset)
+            return corners_[kCornerKinds * i + kind];
+        if (kind == kBackCorner)
+            spare = place_.corner(r->inset.x, r->inset.y, r->inset.z + back_);
+        else
+            spare = place_.corner(r->position.x, r->position.y,
+                                  r->position.z + (kind == kWallCorner ? length_ : 0.0));
+        return spare;
+    }
+
+    void emit(Corner& a, Corner& b, Corner& c, SolidPart part) {
+        if (a.index == kNotFinite || b.index == kNotFinite || c.index == kNotFinite) {
+            fault_.nonFinite = true;
+            return;
+        }
+        if (a.index == kNotWelded)
+            a.index = welder_.index(a.q);
+        if (b.index == kNotWelded)
+            b.index = welder_.index(b.q);
+        if (c.index == kNotWelded)
+            c.index = welder_.index(c.q);
+        std::array<uint32_t, 3> v{a.index, b.index, c.index};
+        if (mirrored_)
+            std::swap(v[1], v[2]);
+        // A triangle with a repeated corner adds each of its edges once in each direction,
+        // so leaving it out keeps the surface closed.
+        if (v[0] == v[1] || v[1] == v[2] || v[0] == v[2])
+            return;
+        m_.triangles.push_back({v, part, character_});
+    }
+
+    // Front face (and, without a bevel, the back face at the wall's end); with a bevel, the
+    // back face on the inset outline. Returns whether there was any triangle.
+    bool emitFaces(const TextMeshEntry& e) {
+        Corner spare[3];
+        for (int t = 0; t < e.frontCount(); ++t) {
+            const Triangle& tri = (*e.front)[t];
+            emit(corner(*tri.c, kFrontCorner, spare[0]), corner(*tri.b, kFrontCorner, spare[1]),
+                 corner(*tri.a, kFrontCorner, spare[2]), SolidPart::kFaces);
+            if (!text_.bevelOn) {
+                emit(corner(*tri.a, kWallCorner, spare[0]), corner(*tri.b, kWallCorner, spare[1]),
+                     corner(*tri.c, kWallCorner, spare[2]), SolidPart::kFaces);
+            }
+        }
+        if (!text_.bevelOn)
+            return e.frontCount() > 0;
+        fault_.backUnfilled = e.frontCount() > 0 && e.backCount() == 0;
+        for (int t = 0; t < e.backCount(); ++t) {
+            const Triangle& tri = (*e.back)[t];
+            emit(corner(*tri.a, kBackCorner, spare[0]), corner(*tri.b, kBackCorner, spare[1]),
+                 corner(*tri.c, kBackCorner, spare[2]), SolidPart::kFaces);
+        }
+        return e.frontCount() > 0 || e.backCount() > 0;
+    }
+
+    // Walls and bevel, each contour edge once: the closing edge n - 1 -> 0 comes at j = n only.
+    bool emitWalls(const TextMeshEntry& e) {
+        bool any = false;
+        for (int k = 0; k < e.contourCount(); ++k) {
+            const Contour& contour = e.contour(k);
+            if (!exportsContour(contour))
+                continue;
+            any = true;
+            const int n = contour.count;
+            for (int j = 1; j <= n; ++j) {
+                const ContourPoint& pp = contour[j - 1];
+                const ContourPoint& cp = contour[j == n ? 0 : j];
+                Corner spare[6];
+                Corner& p = corner(pp, kFrontCorner, spare[0]);
+                Corner& c = corner(cp, kFrontCorner, spare[1]);
+                Corner& pl = corner(pp, kWallCorner, spare[2]);
+                Corner& cl = corner(cp, kWallCorner, spare[3]);
+                emit(p, pl, c, SolidPart::kSides);
+                emit(c, pl, cl, SolidPart::kSides);
+                if (!text_.bevelOn)
+                    continue;
+                if (!fault_.folded)
+                    fault_.folded = folds(TextMesh::record(pp), TextMesh::record(cp));
+                Corner& pi = corner(pp, kBackCorner, spare[4]);
+                Corner& ci = corner(cp, kBackCorner, spare[5]);
+                emit(pi, cl, pl, SolidPart::kBevel);
+                emit(ci, cl, pi, SolidPart::kBevel);
+            }
+        }
+        return any;
+    }
+
+    // The bevel narrows towards the back face, so its outward side looks along +z; a triangle
+    // looking the other way lies on an inset that crossed itself. Judged in model coordinates.
+    bool folds(const VertexRecord& prev, const VertexRecord& cur) const {
+        const Vec3 pl = raised(prev.position, length_), cl = raised(cur.position, length_);
+        const Vec3 pi = raised(prev.inset, back_), ci = raised(cur.inset, back_);
+        return cross(cl - pi, pl - pi).z < 0.0 || cross(cl - ci, pi - ci).z < 0.0;
+    }
+
+    static Vec3 raised(Vec3 p, double dz) { return {p.x, p.y, p.z + dz}; }
+
+    const TextExportView& text_;
+    SolidMesh& m_;
+    Welder welder_;
+    FlatFlipper flipper_;
+    ClosureCheck closure_;
+    const Placement place_;
+    const double length_;
+    const double back_;
+    const bool mirrored_;
+    const bool flatScale_;
+
+    SolidFault fault_;
+    int character_ = 0;
+    const VertexRecord* records_ = nullptr;
+    size_t recordCount_ = 0;
+    std::vector<Corner> corners_;
+};
 
 }  // namespace
 
@@ -292,66 +555,22 @@ SolidMesh buildSolidMesh(const TextExportView& text) {
     if (text.mesh == nullptr)
         return m;
     const TextMesh& mesh = *text.mesh;
-    const double shift = -0.5 * double(mesh.width);
-    const double sx = text.scale[0], sy = text.scale[1], sz = text.scale[2];
-    // A mirroring scale turns the solid inside out unless the winding turns with it.
-    const bool mirrored = sx * sy * sz < 0.0;
-    const bool flatScale = sx == 0.0 || sy == 0.0 || sz == 0.0;
-
-    // About three welded corners per outline point: on the front, at the back of the wall,
-    // and on the back face.
-    size_t points = 0;
-    for (const TextMeshEntry& e : mesh.entries)
+    // At most three welded corners per outline point, and the triangles the faces, walls and
+    // bevel give before any is dropped.
+    size_t points = 0, triangles = 0;
+    for (const TextMeshEntry& e : mesh.entries) {
         points += e.records.size();
-    m.vertices.reserve(3 * points);
-    Welder welder(m);
-    std::vector<SoupTriangle> soup;
-    std::vector<SolidMesh::Triangle> tris;
-    std::vector<uint64_t> edges;
-    for (size_t i = 0; i < mesh.entries.size(); ++i) {
-        const TextMeshEntry& e = mesh.entries[i];
-        SolidFault fault;
-        fault.character = int(i);
-        fault.code = e.code;
-        soup.clear();
-        characterSoup(text, e, soup, fault);
-        welder.beginCharacter(3 * e.records.size());
-
-        tris.clear();
-        for (const SoupTriangle& s : soup) {
-            std::array<float, 3> corners[3];
-            bool finite = true;
-            for (int k = 0; k < 3; ++k) {
-                corners[k] = {float((s.p[k].x + shift) * sx), float(s.p[k].y * sy),
-                              float(s.p[k].z * sz)};
-                for (float f : corners[k])
-                    finite = finite && std::isfinite(f);
-            }
-            if (!finite) {
-                fault.nonFinite = true;
-                continue;
-            }
-            std::array<uint32_t, 3> tri;
-            for (int k = 0; k < 3; ++k)
-                tri[k] = welder.index(corners[k]);
-            if (mirrored)
-                std::swap(tri[1], tri[2]);
-            // A triangle with a repeated corner adds each of its edges once in each direction,
-            // so leaving it out keeps the surface closed.
-            if (tri[0] == tri[1] || tri[1] == tri[2] || tri[0] == tri[2])
-                continue;
-            tris.push_back({tri, s.part, int(i)});
+        triangles += size_t(e.frontCount()) + size_t(text.bevelOn ? e.backCount() : e.frontCount());
+        for (int k = 0; k < e.contourCount(); ++k) {
+            if (exportsContour(e.contour(k)))
+                triangles += size_t(e.contour(k).count) * (text.bevelOn ? 4 : 2);
         }
-        flipAwayFlatTriangles(m.vertices, tris);
-        const size_t first = m.triangles.size();
-        m.triangles.insert(m.triangles.end(), tris.begin(), tris.end());
-        // A zero scale presses the solid flat even where walls keep an area.
-        fault.flat =
-            !soup.empty() && !fault.nonFinite && (flatScale || m.triangles.size() == first);
-        fault.open = !closed(m, first, m.triangles.size(), edges);
-        if (fault.open || fault.folded || fault.backUnfilled || fault.flat || fault.nonFinite)
-            m.faults.push_back(fault);
     }
+    m.vertices.reserve(3 * points);
+    m.triangles.reserve(triangles);
+    SolidBuilder builder(text, m);
+    for (size_t i = 0; i < mesh.entries.size(); ++i)
+        builder.character(int(i));
     return m;
 }
 
