@@ -19,17 +19,6 @@ std::optional<double> parseNumber(const std::string& s) {
     return v;
 }
 
-std::string lowerExtension(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const size_t dot = path.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return {};
-    std::string ext = path.substr(dot + 1);
-    for (char& c : ext)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext;
-}
-
 struct Parser {
     const std::vector<std::string>& args;
     size_t i = 0;
@@ -151,7 +140,7 @@ struct Parser {
         const auto path = value("-o");
         if (!path)
             return false;
-        const std::string ext = lowerExtension(*path);
+        const std::string ext = outputExtension(*path);
         if (ext != "vyr" && ext != "wrl" && ext != "c" && ext != "stl" && ext != "obj" &&
             ext != "glb") {
             return fail("cannot tell the format of \"" + *path +
@@ -225,6 +214,17 @@ struct Parser {
 };
 
 }  // namespace
+
+std::string outputExtension(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext;
+}
 
 ParseResult parseArguments(const std::vector<std::string>& args) {
     Parser p{args, 0, {}};

@@ -43,6 +43,9 @@ struct ParseResult {
 /// text dialog allows; output names must have a known extension.
 ParseResult parseArguments(const std::vector<std::string>& args);
 
+/// The lower-case extension of an output file name ("stl" for "a/B.STL"); empty without one.
+std::string outputExtension(const std::string& path);
+
 /// The text's bytes in Latin-1; nullopt when the input is not valid UTF-8 or holds a
 /// character above U+00FF.
 std::optional<std::string> utf8ToLatin1(std::string_view utf8);

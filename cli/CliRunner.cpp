@@ -31,14 +31,6 @@ struct Failure {
     std::string message;
 };
 
-std::string lowerExtension(const std::string& path) {
-    const size_t dot = path.rfind('.');
-    std::string ext = dot == std::string::npos ? std::string() : path.substr(dot + 1);
-    for (char& c : ext)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext;
-}
-
 std::string withoutExtension(const std::string& path) {
     return path.substr(0, path.rfind('.'));
 }
@@ -87,6 +79,12 @@ std::string readTextFile(const std::string& path) {
     return s;
 }
 
+template <typename T, typename U>
+void assignIf(T& field, const std::optional<U>& value) {
+    if (value)
+        field = *value;
+}
+
 void applyOptions(const CliOptions& o, CText& text, std::string& latin1) {
     if (o.fontsFolder) {
         text.SetFontsFolder(*o.fontsFolder);
@@ -105,24 +103,15 @@ void applyOptions(const CliOptions& o, CText& text, std::string& latin1) {
         text.text = *o.text;
     if (o.textFile)
         text.text = latin1;
-    if (o.precision)
-        text.precision = *o.precision;
-    if (o.extrusion)
-        text.extrusionLength = *o.extrusion;
-    if (o.bevelDepth)
-        text.bevelDepth = *o.bevelDepth;
-    if (o.bevelWidth)
-        text.bevelWidth = *o.bevelWidth;
-    if (o.bevel)
-        text.bevelOn = *o.bevel;
-    if (o.rounded)
-        text.roundedEdges = *o.rounded;
-    if (o.filter1)
-        text.filter1 = *o.filter1;
-    if (o.filter2)
-        text.filter2 = *o.filter2;
-    if (o.scale)
-        text.scale = *o.scale;
+    assignIf(text.precision, o.precision);
+    assignIf(text.extrusionLength, o.extrusion);
+    assignIf(text.bevelDepth, o.bevelDepth);
+    assignIf(text.bevelWidth, o.bevelWidth);
+    assignIf(text.bevelOn, o.bevel);
+    assignIf(text.roundedEdges, o.rounded);
+    assignIf(text.filter1, o.filter1);
+    assignIf(text.filter2, o.filter2);
+    assignIf(text.scale, o.scale);
 }
 
 std::string jsonString(const std::string& s) {
@@ -228,7 +217,7 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
     // The solid formats and the statistics check that every character's solid is closed.
     bool needSolid = o.stats;
     for (const std::string& path : o.outputs) {
-        const std::string ext = lowerExtension(path);
+        const std::string ext = outputExtension(path);
         needSolid |= ext == "stl" || ext == "obj" || ext == "glb";
     }
     SolidMesh solid;
@@ -244,7 +233,7 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
 
     OutputSet outputs;
     for (const std::string& path : o.outputs) {
-        const std::string ext = lowerExtension(path);
+        const std::string ext = outputExtension(path);
         if (ext == "vyr") {
             const std::vector<uint8_t> bytes = sceneBytes(scene);
             outputs.add(path, [&](std::ostream& s) {

@@ -71,3 +71,10 @@ TEST(CliOptions, VrmlPartsPickTheGroups) {
     EXPECT_TRUE(r.options.vrmlText);
     EXPECT_TRUE(parse({"--vrml-parts", ""}).ok == false);
 }
+
+TEST(CliOptions, OutputExtensionIgnoresDotsInFolders) {
+    EXPECT_EQ(outputExtension("a/B.STL"), "stl");
+    EXPECT_EQ(outputExtension("my.dir/file"), "");
+    EXPECT_EQ(outputExtension("name.c"), "c");
+    EXPECT_FALSE(parseArguments({"-o", "my.stl/file"}).ok);
+}
