@@ -89,6 +89,10 @@ class CText : public SceneObject {
   private:
     TextMesh mesh_;
     std::string openedFontFile_;
+    // The last font lookup: the stored path and folder it was for, and the file it found.
+    std::string lookedUpPath_;
+    std::string lookedUpFolder_;
+    std::string resolvedFont_;
     unsigned buildGeneration_ = 0;
     std::unique_ptr<FontCache> fontCache_;
     std::unique_ptr<GlyphMeshCache> glyphCache_;

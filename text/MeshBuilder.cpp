@@ -2,6 +2,7 @@
 // bevel and triangulated front and back.
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include "text/CText.h"
@@ -31,7 +32,17 @@ BuildResult CText::buildMesh() {
     const std::string chars = text;
     const size_t n = chars.size();
 
-    const std::optional<std::string> file = resolveFontPath(fontPath, fontsFolder);
+    // The lookup (a folder scan, fontconfig) runs again only when the stored path or folder
+    // changed, or the file it found is gone.
+    std::error_code ec;
+    if (fontPath != lookedUpPath_ || fontsFolder != lookedUpFolder_ || resolvedFont_.empty() ||
+        !std::filesystem::is_regular_file(resolvedFont_, ec)) {
+        resolvedFont_ = resolveFontPath(fontPath, fontsFolder).value_or(std::string());
+        lookedUpPath_ = fontPath;
+        lookedUpFolder_ = fontsFolder;
+    }
+    const std::optional<std::string> file =
+        resolvedFont_.empty() ? std::nullopt : std::optional<std::string>(resolvedFont_);
     if (!file) {
         return {false,
                 "cannot find the font \"" + fontPath + "\" (fonts folder \"" + fontsFolder + "\")"};

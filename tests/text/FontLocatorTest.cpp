@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -51,4 +52,25 @@ TEST(FontLocator, DefaultTextBuildsOnAFreshMachine) {
     EXPECT_GT(t.mesh().entries[0].frontCount(), 0);
     EXPECT_FALSE(t.openedFontFile().empty());
     EXPECT_EQ(t.fontFile, "ARIAL.TTF");  // the stored name is kept
+}
+
+TEST(FontLocator, ABuildLooksUpAgainWhenTheFolderChangesOrTheFileIsGone) {
+    const fs::path dir = fs::temp_directory_path() / ("vyr-font-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    fs::copy_file(VYR_TEST_FONT_DEJAVU, dir / "Mine.ttf", fs::copy_options::overwrite_existing);
+
+    CText t("/nowhere");
+    t.fontFile = "MINE.TTF";
+    t.updateFontPath();
+    EXPECT_FALSE(t.buildMesh().ok);
+    t.SetFontsFolder(dir.string());  // the stored path stays; the folder is searched again
+    const BuildResult found = t.buildMesh();
+    ASSERT_TRUE(found.ok) << found.message;
+    EXPECT_EQ(fs::path(t.openedFontFile()), dir / "Mine.ttf");
+
+    fs::remove_all(dir);
+    const BuildResult gone = t.buildMesh();
+    EXPECT_FALSE(gone.ok);
+    EXPECT_NE(gone.message.find("MINE.TTF"), std::string::npos) << gone.message;
+    EXPECT_EQ(t.mesh().entryCount, 1);  // the last mesh stays
 }
