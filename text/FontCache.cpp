@@ -16,6 +16,7 @@ GlyphListFont* FontCache::fontFor(const std::string& file, double pointSize) {
     font_ = std::move(font);
     file_ = file;
     pointSize_ = pointSize;
+    ++generation_;
     return font_.get();
 }
 

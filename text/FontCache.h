@@ -16,10 +16,14 @@ class FontCache {
     /// nullptr when the file cannot be opened as a font.
     GlyphListFont* fontFor(const std::string& file, double pointSize);
     void clear();
+    /// Changes whenever a font is opened, so that what was derived from the previous font's
+    /// glyphs can tell it is stale (a new font may live at the old one's address).
+    unsigned generation() const { return generation_; }
 
   private:
     std::string file_;
     double pointSize_ = 0.0;
+    unsigned generation_ = 0;
     std::unique_ptr<FontFace> face_;
     std::unique_ptr<GlyphListFont> font_;
 };

@@ -7,14 +7,16 @@
 
 namespace vyr {
 
-void GlyphMeshCache::use(const GlyphListFont* font, double precision) {
+void GlyphMeshCache::use(unsigned fontGeneration, double precision) {
     // Bitwise comparison, so that a NaN precision does not empty the cache on every build.
-    if (font == font_ && std::memcmp(&precision, &precision_, sizeof precision) == 0)
+    if (!empty_ && fontGeneration == fontGeneration_ &&
+        std::memcmp(&precision, &precision_, sizeof precision) == 0)
         return;
     for (auto& s : shapes_)
         s.reset();
-    font_ = font;
+    fontGeneration_ = fontGeneration;
     precision_ = precision;
+    empty_ = false;
 }
 
 const GlyphShape& GlyphMeshCache::shape(int code, GlyphListFont& font) {

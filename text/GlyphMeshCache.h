@@ -24,14 +24,16 @@ struct GlyphShape {
 
 /// Glyph shapes of one glyph font at one precision, by character code.
 class GlyphMeshCache {
-public:
-    /// Forgets everything when the font or the precision differs from the last call.
-    void use(const GlyphListFont* font, double precision);
+  public:
+    /// Forgets everything when the font (told apart by the font cache's generation) or the
+    /// precision differs from the last call.
+    void use(unsigned fontGeneration, double precision);
     /// The shape of a code, computed on first use.
     const GlyphShape& shape(int code, GlyphListFont& font);
 
-private:
-    const GlyphListFont* font_ = nullptr;
+  private:
+    unsigned fontGeneration_ = 0;
+    bool empty_ = true;
     double precision_ = 0.0;
     std::array<std::unique_ptr<GlyphShape>, 256> shapes_;
 };

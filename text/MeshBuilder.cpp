@@ -67,7 +67,7 @@ BuildResult CText::buildMesh() {
     // of each character code is computed once and copied for every occurrence.
     if (!glyphCache_)
         glyphCache_ = std::make_unique<GlyphMeshCache>();
-    glyphCache_->use(font, precision);
+    glyphCache_->use(fontCache_->generation(), precision);
     std::vector<ContourPoint*> corners;
     std::vector<Triangle> triangles;
     for (TextMeshEntry& e : m.entries) {

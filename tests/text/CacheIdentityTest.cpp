@@ -87,3 +87,16 @@ TEST(BuildCache, CachedFrontTrianglesEqualAFreshTwoPassTriangulation) {
         }
     }
 }
+
+TEST(BuildCache, SwitchingFontsNeverReusesTheOtherFontsShapes) {
+    CText switched = test::builtText(VYR_TEST_FONT_DEJAVU, "Ag@");
+    ASSERT_TRUE(switched.buildMesh().ok);
+    for (int round = 0; round < 4; ++round) {
+        const char* font = round % 2 ? VYR_TEST_FONT_DEJAVU : VYR_TEST_FONT_LIBERATION;
+        switched.fontPath = font;
+        ASSERT_TRUE(switched.buildMesh().ok);
+        CText fresh = test::builtText(font, "Ag@");
+        ASSERT_TRUE(fresh.buildMesh().ok);
+        EXPECT_TRUE(streams(switched).calls == streams(fresh).calls) << font;
+    }
+}
