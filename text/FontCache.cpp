@@ -5,13 +5,15 @@ namespace vyr {
 GlyphListFont* FontCache::fontFor(const std::string& file, double pointSize) {
     if (font_ && file == file_ && pointSize == pointSize_)
         return font_.get();
-    clear();
+    // The font in use stays until the new one has opened: the mesh of the last build still
+    // points at its glyphs when this build fails.
     auto face = std::make_unique<FontFace>();
     if (!face->open(file))
         return nullptr;
     auto font = std::make_unique<GlyphListFont>(face.get());
     if (!font->create(pointSize))
         return nullptr;
+    clear();
     face_ = std::move(face);
     font_ = std::move(font);
     file_ = file;

@@ -13,7 +13,7 @@ namespace vyr {
 class FontCache {
   public:
     /// The glyph font for `file` at `pointSize`, opening it when the file or size changed.
-    /// nullptr when the file cannot be opened as a font.
+    /// nullptr when the file cannot be opened as a font; the font in use then stays.
     GlyphListFont* fontFor(const std::string& file, double pointSize);
     void clear();
     /// Changes whenever a font is opened, so that what was derived from the previous font's

@@ -272,11 +272,16 @@ TEST(MeshBuild, MissingFontFailsNamingThePathAndKeepsThePreviousMesh) {
     EXPECT_EQ(fresh.mesh().entryCount, 0);
 }
 
-TEST(MeshBuild, AFileThatIsNotAFontFailsCleanly) {
-    CText t = test::builtText("/etc/hostname", "A");
+TEST(MeshBuild, AFileThatIsNotAFontFailsCleanlyAndKeepsTheMeshUsable) {
+    CText t = test::builtText(VYR_TEST_FONT_DEJAVU, "Ab");
+    ASSERT_TRUE(t.buildMesh().ok);
+    const double advance = t.mesh().entries[1].outline->advance();
+    t.fontPath = "/etc/hostname";
     const BuildResult r = t.buildMesh();
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.message.find("/etc/hostname"), std::string::npos);
+    // The kept mesh still reaches its glyphs (the sanitizer build catches a dangling one).
+    EXPECT_EQ(t.mesh().entries[1].outline->advance(), advance);
 }
 
 TEST(MeshBuild, FiltersNeverLeaveNaNInTheMesh) {
