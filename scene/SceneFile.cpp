@@ -1,9 +1,5 @@
 #include "scene/SceneFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <array>
 #include <cerrno>
 #include <cmath>
@@ -13,6 +9,7 @@
 #include <initializer_list>
 
 #include "scene/Archive.h"
+#include "scene/AtomicFile.h"
 
 namespace vyr {
 
@@ -80,61 +77,6 @@ std::string systemError(int error) {
     return std::strerror(error);
 }
 
-// Owns the temporary file of a save until it has replaced the target.
-class PendingFile {
-  public:
-    explicit PendingFile(std::string path) : path_(std::move(path)) {}
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
-    ~PendingFile() {
-        if (fd_ >= 0)
-            ::close(fd_);
-        if (!committed_)
-            ::unlink(path_.c_str());
-    }
-
-    void setDescriptor(int fd) { fd_ = fd; }
-    int descriptor() const { return fd_; }
-    /// Closes the descriptor; false (with errno set) when the close reports a failure.
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-    void committed() { committed_ = true; }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-    int fd_ = -1;
-    bool committed_ = false;
-};
-
-bool writeAll(int fd, const uint8_t* data, size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
-// The permissions the saved file gets: those of the file it replaces, else those of any
-// new file.
-mode_t savedFileMode(const std::string& target) {
-    struct stat st;
-    if (::stat(target.c_str(), &st) == 0)
-        return st.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 }  // namespace
 
 std::vector<uint8_t> sceneBytes(const Scene& scene) {
@@ -149,41 +91,13 @@ std::vector<uint8_t> sceneBytes(const Scene& scene) {
 SceneFileResult saveScene(const Scene& scene, const std::string& path) {
     const std::string failure = "Cannot save the scene to " + quoted(path) + ": ";
     const std::vector<uint8_t> bytes = sceneBytes(scene);
-
-    // Replace the file a symbolic link leads to, not the link itself.
-    fs::path target(path);
-    std::error_code ec;
-    if (fs::is_symlink(target, ec)) {
-        const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec)
-            target = resolved;
-    }
-    fs::path folder = target.parent_path();
-    if (folder.empty())
-        folder = ".";
-    if (!target.has_filename())
-        return {false, failure + "the name does not name a file"};
-
-    // The new file is written in the same folder, so that renaming it over the target
-    // replaces the old file in one step.
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        return {false, failure + systemError(errno)};
-    PendingFile pending(pattern);
-    pending.setDescriptor(fd);
-
-    if (!writeAll(fd, bytes.data(), bytes.size()))
-        return {false, failure + "writing failed: " + systemError(errno)};
-    if (::fchmod(fd, savedFileMode(target.string())) != 0)
-        return {false, failure + systemError(errno)};
-    if (::fsync(fd) != 0)
-        return {false, failure + "writing failed: " + systemError(errno)};
-    if (!pending.close())
-        return {false, failure + "writing failed: " + systemError(errno)};
-    if (::rename(pending.path().c_str(), target.c_str()) != 0)
-        return {false, failure + systemError(errno)};
-    pending.committed();
+    AtomicFile file(path);
+    if (!file.isOpen())
+        return {false, failure + file.error()};
+    file.stream().write(reinterpret_cast<const char*>(bytes.data()),
+                        static_cast<std::streamsize>(bytes.size()));
+    if (!file.commit())
+        return {false, failure + file.error()};
     return {};
 }
 

@@ -301,3 +301,15 @@ TEST_F(SceneFileTest, AWindowsFontsFolderIsKeptAndItsArialIsFound) {
         << target.text().openedFontFile();
     EXPECT_GT(target.text().buildGeneration(), 0u);
 }
+
+TEST_F(SceneFileTest, SavingThroughASymbolicLinkReplacesTheFileItLeadsTo) {
+    const fs::path real = dir_ / "real.vyr";
+    const fs::path link = dir_ / "link.vyr";
+    writeFile(real, {'o', 'l', 'd'});
+    fs::create_symlink(real, link);
+    const Scene scene(kWindowsFonts);
+    ASSERT_TRUE(saveScene(scene, link.string()).ok);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readFile(real), sceneBytes(scene));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+}
