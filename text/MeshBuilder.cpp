@@ -41,17 +41,15 @@ BuildResult CText::buildMesh() {
         lookedUpPath_ = fontPath;
         lookedUpFolder_ = fontsFolder;
     }
-    const std::optional<std::string> file =
-        resolvedFont_.empty() ? std::nullopt : std::optional<std::string>(resolvedFont_);
-    if (!file) {
+    if (resolvedFont_.empty()) {
         return {false,
                 "cannot find the font \"" + fontPath + "\" (fonts folder \"" + fontsFolder + "\")"};
     }
     if (!fontCache_)
         fontCache_ = std::make_unique<FontCache>();
-    GlyphListFont* font = fontCache_->fontFor(*file, kPointSize);
+    GlyphListFont* font = fontCache_->fontFor(resolvedFont_, kPointSize);
     if (font == nullptr)
-        return {false, "cannot open \"" + *file + "\" as a TrueType font"};
+        return {false, "cannot open \"" + resolvedFont_ + "\" as a TrueType font"};
 
     TextMesh m;
     m.entries.resize(n);
@@ -144,7 +142,7 @@ BuildResult CText::buildMesh() {
 
     m.entryCount = static_cast<int>(n);
     mesh_ = std::move(m);
-    openedFontFile_ = *file;
+    openedFontFile_ = resolvedFont_;
     ++buildGeneration_;
     return {};
 }
