@@ -40,6 +40,15 @@ void applyFilter(int index, VertexRecord& record, const ContourPoint& point,
     double nx = record.position.x;
     double ny = record.position.y;
 
+    // "circle" and "semi-circle": the text's length sweeps `sweep` radians round a circle of
+    // radius 500 centred below the middle of the text, starting on its left.
+    auto wrapAroundCircle = [&](double sweep) {
+        const double a = -3.14 - sweep * (x + o) / w;
+        const double r = y + 500.0;
+        nx = r * std::cos(a) + 0.5 * w;
+        ny = r * std::sin(a);
+    };
+
     switch (index) {
         case kFilterChaos: {
             const int q = n > 0 ? i / (2 * n) : 0;
@@ -48,13 +57,9 @@ void applyFilter(int index, VertexRecord& record, const ContourPoint& point,
             ny = ny + 5.0 * std::sin(6.28 * (0.02 * y + t));
             break;
         }
-        case kFilterCircle: {
-            const double a = -3.14 - 6.28 * (x + o) / w;
-            const double r = y + 500.0;
-            nx = r * std::cos(a) + 0.5 * w;
-            ny = r * std::sin(a);
+        case kFilterCircle:
+            wrapAroundCircle(6.28);
             break;
-        }
         case kFilterDrunk: {
             const double s = 20.0 * std::sin((x - (kParamA + o)) / ((kParamB - kParamA) * 3.14));
             ny = ny - s;
@@ -75,13 +80,9 @@ void applyFilter(int index, VertexRecord& record, const ContourPoint& point,
         case kFilterRainbow:
             ny = ny - 200.0 * std::sin(3.14 * (x + o) / w);
             break;
-        case kFilterSemiCircle: {
-            const double a = -3.14 - 3.14 * (x + o) / w;
-            const double r = y + 500.0;
-            nx = r * std::cos(a) + 0.5 * w;
-            ny = r * std::sin(a);
+        case kFilterSemiCircle:
+            wrapAroundCircle(3.14);
             break;
-        }
         case kFilterTwirl: {
             const double a = -6.28 * (x + o) / w;
             const double r = y + 500.0;
