@@ -15,7 +15,7 @@
 #include "export/MeshFormats.h"
 #include "export/SolidMesh.h"
 #include "export/VrmlWriter.h"
-#include "scene/AtomicFile.h"
+#include "core/AtomicFile.h"
 #include "scene/Scene.h"
 #include "scene/SceneFile.h"
 #include "text/FontLocator.h"

@@ -5,7 +5,7 @@
 
 #include "export/ExportResult.h"
 #include "export/TextExportView.h"
-#include "scene/SceneObject.h"
+#include "core/SceneObject.h"
 
 namespace vyr {
 

@@ -6,7 +6,7 @@
 #include "export/ExportResult.h"
 #include "export/TextExportView.h"
 #include "scene/FloatPoints.h"
-#include "scene/SceneObject.h"
+#include "core/SceneObject.h"
 #include "text/Vec3.h"
 
 namespace vyr {

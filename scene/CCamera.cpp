@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "scene/Archive.h"
+#include "core/Archive.h"
 
 namespace vyr {
 

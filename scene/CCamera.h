@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scene/FloatPoints.h"
-#include "scene/SceneObject.h"
+#include "core/SceneObject.h"
 
 namespace vyr {
 

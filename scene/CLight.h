@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "scene/FloatPoints.h"
-#include "scene/SceneObject.h"
+#include "core/SceneObject.h"
 #include "text/Vec3.h"
 
 namespace vyr {

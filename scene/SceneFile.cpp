@@ -8,8 +8,8 @@
 #include <fstream>
 #include <initializer_list>
 
-#include "scene/Archive.h"
-#include "scene/AtomicFile.h"
+#include "core/Archive.h"
+#include "core/AtomicFile.h"
 
 namespace vyr {
 

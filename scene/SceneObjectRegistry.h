@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "scene/SceneObject.h"
+#include "core/SceneObject.h"
 
 namespace vyr {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "scene/FloatPoints.h"
-#include "scene/ViewState.h"
+#include "core/ViewState.h"
 #include "text/FontLocator.h"
 
 namespace vyr {

@@ -1,6 +1,6 @@
 #include "text/CText.h"
 
-#include "scene/Archive.h"
+#include "core/Archive.h"
 #include "text/FontCache.h"
 #include "text/GlyphMeshCache.h"
 

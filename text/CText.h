@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "scene/SceneObject.h"
+#include "core/SceneObject.h"
 #include "text/Material.h"
 #include "text/TextMesh.h"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "scene/Archive.h"
+#include "core/Archive.h"
 #include "scene/CCamera.h"
 
 using namespace vyr;

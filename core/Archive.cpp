@@ -1,4 +1,4 @@
-#include "scene/Archive.h"
+#include "core/Archive.h"
 
 #include <cstring>
 
