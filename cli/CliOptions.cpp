@@ -115,6 +115,9 @@ struct Parser {
             return false;
         CliOptions& o = result.options;
         o.vrmlCamera = o.vrmlLights = o.vrmlText = false;
+        // "none", like an empty list, leaves the world its header line alone.
+        if (*text == "none")
+            return true;
         size_t start = 0;
         while (start <= text->size()) {
             size_t comma = text->find(',', start);
@@ -127,9 +130,9 @@ struct Parser {
                 o.vrmlLights = true;
             } else if (part == "text") {
                 o.vrmlText = true;
-            } else if (!part.empty() || text->empty()) {
-                return fail("--vrml-parts takes a list of camera, lights, text; not \"" + part +
-                            "\"");
+            } else if (!part.empty()) {
+                return fail("--vrml-parts takes a list of camera, lights, text, or none; not \"" +
+                            part + "\"");
             }
             start = comma + 1;
         }
@@ -279,7 +282,8 @@ const char* usageText() {
            "                          .vyr scene, .wrl VRML 2.0, .c C/OpenGL source (with .h),\n"
            "                          .stl binary STL, .obj Wavefront OBJ (with .mtl),\n"
            "                          .glb binary glTF 2.0\n"
-           "  --vrml-parts LIST       what a .wrl holds: camera,lights,text (default all)\n"
+           "  --vrml-parts LIST       what a .wrl holds: camera,lights,text (default all);\n"
+           "                          none (or an empty list) for the header line alone\n"
            "  --stats                 print statistics of the build as JSON\n"
            "  --repeat N              build N times and report the median build time\n"
            "  --help, --version\n"

@@ -168,7 +168,10 @@ void printStats(std::ostream& out, const CText& text, const std::vector<double>&
     if (solid != nullptr) {
         out << ", \"solidTriangles\": " << solid->triangles.size() << ", \"unsoundCharacters\": [";
         for (size_t i = 0; i < solid->faults.size(); ++i) {
-            out << (i ? ", " : "") << solid->faults[i].character;
+            const SolidFault& f = solid->faults[i];
+            out << (i ? ", " : "") << "{\"index\": " << f.character << ", \"character\": "
+                << jsonString(std::string(1, static_cast<char>(f.code)))
+                << ", \"reason\": " << jsonString(f.reason()) << "}";
         }
         out << "]";
     }
@@ -263,6 +266,12 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
 
     if (o.stats)
         printStats(out, text, times, needSolid ? &solid : nullptr);
+    if (o.outputs.empty() && !o.stats) {
+        const int n = text.mesh().entryCount;
+        out << "Built " << n << (n == 1 ? " character" : " characters") << " in "
+            << baseName(text.openedFontFile())
+            << "; nothing was written. Add -o FILE to write it (see --help).\n";
+    }
     return 0;
 }
 

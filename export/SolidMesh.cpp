@@ -526,6 +526,20 @@ bool SolidMesh::hasPart(SolidPart part) const {
                        [part](const Triangle& t) { return t.part == part; });
 }
 
+std::string SolidFault::reason() const {
+    std::string out;
+    const auto add = [&out](bool present, const char* why) {
+        if (present)
+            out += (out.empty() ? "" : "; ") + std::string(why);
+    };
+    add(folded, "the bevel inset crosses itself (bevel too wide for the outline)");
+    add(backUnfilled, "the bevelled back face could not be filled");
+    add(open, "the surface is not closed");
+    add(flat, "nothing with an area is left (zero scale)");
+    add(nonFinite, "a coordinate is not a finite number");
+    return out;
+}
+
 std::string SolidMesh::faultReport() const {
     std::string out;
     for (const SolidFault& f : faults) {
@@ -535,16 +549,7 @@ std::string SolidMesh::faultReport() const {
         } else {
             std::snprintf(head, sizeof head, "character %d (code %d):", f.character + 1, f.code);
         }
-        out += head;
-        if (f.folded)
-            out += " the bevel inset crosses itself (bevel too wide for the outline);";
-        if (f.open)
-            out += " the surface is not closed;";
-        if (f.flat)
-            out += " nothing with an area is left (zero scale);";
-        if (f.nonFinite)
-            out += " a coordinate is not a finite number;";
-        out.back() = '\n';
+        out += head + (" " + f.reason()) + "\n";
     }
     return out;
 }

@@ -33,6 +33,9 @@ struct SolidFault {
     bool flat = false;
     /// A coordinate was not a finite number; those triangles were left out.
     bool nonFinite = false;
+
+    /// The reasons above that hold, for a user, joined by "; ".
+    std::string reason() const;
 };
 
 /// The text's solid as the viewport shows it (x centred by -width / 2, the text's scale

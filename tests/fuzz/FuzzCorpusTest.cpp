@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "FuzzTargets.h"
+
+namespace {
+
+struct Target {
+    const char* name;
+    int (*run)(const uint8_t*, size_t);
+};
+
+class FuzzCorpus : public ::testing::TestWithParam<Target> {};
+
+}  // namespace
+
+// The committed seeds and every input a fuzzer once crashed on, through the same entry point.
+TEST_P(FuzzCorpus, EveryCommittedInputRunsCleanly) {
+    int inputs = 0;
+    for (const auto& file :
+         std::filesystem::directory_iterator(std::string(VYR_FUZZ_CORPUS) + "/" + GetParam().name)) {
+        SCOPED_TRACE(file.path().string());
+        std::ifstream in(file.path(), std::ios::binary);
+        const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_EQ(GetParam().run(bytes.data(), bytes.size()), 0);
+        ++inputs;
+    }
+    EXPECT_GT(inputs, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, FuzzCorpus,
+                         ::testing::Values(Target{"scene", vyr::fuzz::sceneFile},
+                                           Target{"font", vyr::fuzz::fontText},
+                                           Target{"cli", vyr::fuzz::cliArguments}),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vyr {
+class Scene;
+}
+
+namespace vyr::fuzz {
+
+// Entry points of the fuzz targets. Each takes one input and aborts when it breaks a rule
+// the program keeps for any input: no crash, a clear message for what it refuses, nothing
+// changed by a refused file, no value that is not a finite number in any output.
+
+/// The bytes as a scene file loaded into a running scene.
+int sceneFile(const uint8_t* data, size_t size);
+/// The bytes as a font file; the pangram built with the bevel on and written in every format.
+int fontText(const uint8_t* data, size_t size);
+/// The bytes as vyr-cli's arguments, separated by zero bytes.
+int cliArguments(const uint8_t* data, size_t size);
+
+/// Runs every writer on the scene's last build and checks what they wrote.
+void writeEverything(const Scene& scene);
+
+}  // namespace vyr::fuzz
