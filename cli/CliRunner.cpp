@@ -169,8 +169,8 @@ void printStats(std::ostream& out, const CText& text, const std::vector<double>&
         out << ", \"solidTriangles\": " << solid->triangles.size() << ", \"unsoundCharacters\": [";
         for (size_t i = 0; i < solid->faults.size(); ++i) {
             const SolidFault& f = solid->faults[i];
-            out << (i ? ", " : "") << "{\"index\": " << f.character << ", \"character\": "
-                << jsonString(std::string(1, static_cast<char>(f.code)))
+            out << (i ? ", " : "") << "{\"index\": " << f.character
+                << ", \"character\": " << jsonString(std::string(1, static_cast<char>(f.code)))
                 << ", \"reason\": " << jsonString(f.reason()) << "}";
         }
         out << "]";

@@ -109,12 +109,26 @@ int OutlineVectorizer::vectorize() {
     contours_.clear();
     if (hasOutline_)
         contours_.resize(outline_.contourEnds.size());
-    int first = 0;
-    for (size_t c = 0; c < contours_.size(); ++c) {
-        const int last = outline_.contourEnds[c];
-        flatten(first, last, contours_[c]);
-        first = last + 1;
+    const auto flattenAll = [this] {
+        int first = 0;
+        for (size_t c = 0; c < contours_.size(); ++c) {
+            const int last = outline_.contourEnds[c];
+            flatten(first, last, contours_[c]);
+            first = last + 1;
+        }
+    };
+    // Count first: every piece gives at least one point, so doubling the step ends once the
+    // curves no longer dominate (a glyph has at most 65535 outline points).
+    step_ = precision_;
+    counting_ = true;
+    for (int doubling = 0; doubling < 64; ++doubling, step_ *= 2.0) {
+        counted_ = 0;
+        flattenAll();
+        if (counted_ <= kMaxPoints)
+            break;
     }
+    counting_ = false;
+    flattenAll();
     std::erase_if(contours_, [](const Contour& c) { return c.count < 2; });
     orderContours();
     return 1;
@@ -124,7 +138,11 @@ void OutlineVectorizer::addCurve(Contour& contour, double x0, double y0, double 
                                  double x2, double y2) const {
     const double width = std::max({x0, x1, x2}) - std::min({x0, x1, x2});
     const double height = std::max({y0, y1, y2}) - std::min({y0, y1, y2});
-    const int n = segmentCount(std::max(width, height), precision_);
+    const int n = segmentCount(std::max(width, height), step_);
+    if (counting_) {
+        counted_ += std::max(n, 1);
+        return;
+    }
     contour.addPoint(x0, y0);
     if (n < 2)
         return;
@@ -137,6 +155,13 @@ void OutlineVectorizer::addCurve(Contour& contour, double x0, double y0, double 
         contour.addPoint(x, y);
         t += dt;
     }
+}
+
+void OutlineVectorizer::addPoint(Contour& contour, double x, double y) const {
+    if (counting_)
+        ++counted_;
+    else
+        contour.addPoint(x, y);
 }
 
 void OutlineVectorizer::flatten(int s, int e, Contour& contour) const {
@@ -156,13 +181,13 @@ void OutlineVectorizer::flatten(int s, int e, Contour& contour) const {
     for (int i = s + 1; i <= e; ++i) {
         const Node c = node(i == e ? s : i + 1);
         if (a.on && b.on) {
-            contour.addPoint(a.x, a.y);
+            addPoint(contour, a.x, a.y);
             if (i == e)
-                contour.addPoint(b.x, b.y);
+                addPoint(contour, b.x, b.y);
         } else if (a.on && !b.on && c.on) {
             addCurve(contour, a.x, a.y, b.x, b.y, c.x, c.y);
             if (i == e - 1)
-                contour.addPoint(c.x, c.y);
+                addPoint(contour, c.x, c.y);
         } else if (a.on && !b.on && !c.on) {
             const Node m = mid(b, c);
             addCurve(contour, a.x, a.y, b.x, b.y, m.x, m.y);
@@ -172,7 +197,7 @@ void OutlineVectorizer::flatten(int s, int e, Contour& contour) const {
             const Node m = mid(a, b);
             addCurve(contour, m.x, m.y, b.x, b.y, c.x, c.y);
             if (i == e - 1)
-                contour.addPoint(c.x, c.y);
+                addPoint(contour, c.x, c.y);
         } else {
             const Node m0 = mid(a, b);
             const Node m1 = mid(b, c);

@@ -38,6 +38,11 @@ class OutlineVectorizer {
     /// yields no contours.
     void copyContoursFrom(const OutlineVectorizer& other);
 
+    /// The most points one glyph flattens into. Real glyphs at a step of one pixel stay under
+    /// 2,000; a damaged or hostile font can ask for billions. A glyph that would exceed this
+    /// is flattened with a coarser step, the least multiple by two of the precision that fits.
+    static constexpr long kMaxPoints = 20000;
+
     /// Flattens every contour, drops those with fewer than 2 points and orders the rest.
     /// Returns 1.
     int vectorize();
@@ -56,6 +61,7 @@ class OutlineVectorizer {
 
   private:
     void flatten(int first, int last, Contour& contour) const;
+    void addPoint(Contour& contour, double x, double y) const;
     void addCurve(Contour& contour, double x0, double y0, double x1, double y1, double x2,
                   double y2) const;
     void orderContours();
@@ -64,6 +70,11 @@ class OutlineVectorizer {
     GlyphOutline outline_;
     bool hasOutline_ = false;
     double precision_ = 18.0;
+    // The step flattening uses: the precision, or coarser for a glyph over kMaxPoints.
+    double step_ = 18.0;
+    // While counting, flattening adds no points but counts them in counted_.
+    bool counting_ = false;
+    mutable long counted_ = 0;
     std::vector<Contour> contours_;
 };
 

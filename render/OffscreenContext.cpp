@@ -2,13 +2,39 @@
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
+#include <dlfcn.h>
+#include <link.h>
 #define GL_GLEXT_PROTOTYPES 1
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <string_view>
+
 namespace vyr {
 
 namespace {
+
+// Mesa loads its driver (swrast_dri.so and the libraries it needs) in eglInitialize and may
+// unload it in eglTerminate. What the driver keeps allocated past that point is reported by
+// the leak checker at exit with frames that no longer resolve to any module, so no
+// suppression can tell it from a leak of ours. Pinning the loaded driver until the process
+// ends keeps its frames named. Names are gathered first: dlopen may not run inside
+// dl_iterate_phdr, which holds the loader's lock.
+void keepDriverLoaded() {
+    std::vector<std::string> drivers;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* found) {
+            const std::string_view name = info->dlpi_name ? info->dlpi_name : "";
+            if (name.find("/dri/") != std::string_view::npos ||
+                name.find("libEGL_mesa") != std::string_view::npos) {
+                static_cast<std::vector<std::string>*>(found)->emplace_back(name);
+            }
+            return 0;
+        },
+        &drivers);
+    for (const std::string& driver : drivers)
+        dlopen(driver.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+}
 
 template <typename F>
 F proc(const char* name) {
@@ -32,6 +58,7 @@ OffscreenContext::OffscreenContext(int width, int height) : width_(width), heigh
         return;
     }
     display_ = display;
+    keepDriverLoaded();
     if (!eglBindAPI(EGL_OPENGL_API)) {
         fail("EGL cannot bind desktop OpenGL");
         return;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -73,6 +74,32 @@ bool finite(const CText& t) {
            finite(t.frontMaterial) && finite(t.sideMaterial) && finite(t.bevelMaterial);
 }
 
+// Text values a build cannot afford, or "" when there is none. Below a precision of one pixel
+// (the dialog's least) every curve flattens into hundreds of points and one build can run for
+// hours; a text beyond kMaxTextLength would exhaust memory; a font name longer than any path
+// can name no file and would only swell every message that quotes it.
+std::string unaffordable(const CText& t) {
+    constexpr size_t kMaxPathLength = 4096;
+    if (t.precision < 1.0) {
+        char value[32];
+        std::snprintf(value, sizeof value, "%g", t.precision);
+        return std::string("the text's precision is ") + value + " pixels; it must be at least 1";
+    }
+    if (t.text.size() > CText::kMaxTextLength) {
+        return "the text has " + std::to_string(t.text.size()) + " characters, more than the " +
+               std::to_string(CText::kMaxTextLength) + " a build accepts";
+    }
+    const std::pair<const char*, const std::string*> names[] = {
+        {"fonts folder", &t.fontsFolder}, {"font file", &t.fontFile}, {"font path", &t.fontPath}};
+    for (const auto& [what, name] : names) {
+        if (name->size() > kMaxPathLength) {
+            return "the text's " + std::string(what) + " is " + std::to_string(name->size()) +
+                   " bytes long, longer than any path";
+        }
+    }
+    return {};
+}
+
 std::string systemError(int error) {
     return std::strerror(error);
 }
@@ -130,6 +157,9 @@ SceneFileResult loadSceneBytes(Scene& scene, const uint8_t* data, size_t size,
                                " holds a value that is not a finite number" + unchanged};
         }
     }
+
+    if (const std::string why = unaffordable(text); !why.empty())
+        return {false, failure + why + unchanged};
 
     scene.camera() = camera;
     for (int i = 0; i < 3; ++i)

@@ -24,6 +24,11 @@ struct BuildResult {
 /// The extruded text: its parameters, materials and the mesh of the last build.
 class CText : public SceneObject {
   public:
+    /// The longest text a build accepts. A build holds about 8 KB per character at its peak
+    /// (outlines, records, both faces, the solid of the mesh formats), so this bounds it
+    /// near 1 GB; longer texts are refused, not left to exhaust memory.
+    static constexpr size_t kMaxTextLength = 100000;
+
     /// Stores the folder and every default; fontPath = folder + separator + "ARIAL.TTF".
     /// Does not build: call buildMesh() once the object is in place.
     explicit CText(std::string fontsFolder);
@@ -41,8 +46,9 @@ class CText : public SceneObject {
     void WriteVrml(std::ostream& out, SceneWriter& vrml) const override;
     void WriteC(std::ostream& out, SceneWriter& c) const override;
 
-    /// Rebuilds the mesh from the current parameters. On failure (the font cannot be opened)
-    /// the previous mesh stays and the message names the path tried.
+    /// Rebuilds the mesh from the current parameters. On failure (the font cannot be opened,
+    /// the text is longer than kMaxTextLength) the previous mesh stays and the message says
+    /// why.
     BuildResult buildMesh();
 
     /// Empties the mesh (no geometry to show) as a build that produced nothing would.

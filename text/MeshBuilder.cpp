@@ -31,6 +31,10 @@ int truncateToInt(double v) {
 BuildResult CText::buildMesh() {
     const std::string chars = text;
     const size_t n = chars.size();
+    if (n > kMaxTextLength) {
+        return {false, "the text has " + std::to_string(n) + " characters; at most " +
+                           std::to_string(kMaxTextLength) + " can be built"};
+    }
 
     // The lookup (a folder scan, fontconfig) runs again only when the stored path or folder
     // changed, or the file it found is gone.

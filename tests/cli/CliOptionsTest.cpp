@@ -69,7 +69,6 @@ TEST(CliOptions, VrmlPartsPickTheGroups) {
     EXPECT_TRUE(r.options.vrmlCamera);
     EXPECT_FALSE(r.options.vrmlLights);
     EXPECT_TRUE(r.options.vrmlText);
-    EXPECT_TRUE(parse({"--vrml-parts", ""}).ok == false);
 }
 
 TEST(CliOptions, OutputExtensionIgnoresDotsInFolders) {

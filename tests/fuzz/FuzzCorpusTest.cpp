@@ -20,8 +20,8 @@ class FuzzCorpus : public ::testing::TestWithParam<Target> {};
 // The committed seeds and every input a fuzzer once crashed on, through the same entry point.
 TEST_P(FuzzCorpus, EveryCommittedInputRunsCleanly) {
     int inputs = 0;
-    for (const auto& file :
-         std::filesystem::directory_iterator(std::string(VYR_FUZZ_CORPUS) + "/" + GetParam().name)) {
+    for (const auto& file : std::filesystem::directory_iterator(std::string(VYR_FUZZ_CORPUS) + "/" +
+                                                                GetParam().name)) {
         SCOPED_TRACE(file.path().string());
         std::ifstream in(file.path(), std::ios::binary);
         const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
