@@ -96,7 +96,8 @@ struct Accumulator::Gpu {
     // A single-sampled copy of one pass; the source of the GPU sum and of the read-back of a
     // multisampled framebuffer.
     GLuint passTexture = 0, passFramebuffer = 0;
-    std::vector<float> sum, pass;
+    std::vector<float> sum;
+    std::vector<unsigned char> pass;
 
     ~Gpu() { release(); }
     void release() {
@@ -191,17 +192,21 @@ void Accumulator::add(float weight) {
             drawTexture(gpu_->passTexture, weight);
         }
     } else {
-        std::vector<float>& pass = gpu_->pass;
+        // Bytes come back as a plain copy; the weighting is done here, in floats.
+        std::vector<unsigned char>& pass = gpu_->pass;
         pass.resize(gpu_->sum.size());
         glBindFramebuffer(GL_READ_FRAMEBUFFER, samples > 0 ? gpu_->passFramebuffer : framebuffer_);
         glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
         glPixelStorei(GL_PACK_ALIGNMENT, 4);
         glPixelStorei(GL_PACK_ROW_LENGTH, 0);
-        glReadPixels(0, 0, width_, height_, GL_RGBA, GL_FLOAT, pass.data());
+        glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, pass.data());
         glPopClientAttrib();
+        const float scale = weight / 255.0f;
         float* sum = gpu_->sum.data();
-        for (size_t i = 0; i < pass.size(); ++i)
-            sum[i] += weight * pass[i];
+        const unsigned char* bytes = pass.data();
+        const size_t count = pass.size();
+        for (size_t i = 0; i < count; ++i)
+            sum[i] += scale * static_cast<float>(bytes[i]);
     }
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer_);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readFramebuffer));
@@ -225,16 +230,27 @@ void Accumulator::returnSum(float factor) {
                 const float v = std::clamp(gpu_->sum[i] * factor, 0.0f, 1.0f);
                 bytes[i] = static_cast<unsigned char>(std::lround(v * 255.0f));
             }
-            glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer_);
-            const QuadState quad(width_, height_);
-            glDisable(GL_BLEND);
-            glDisable(GL_TEXTURE_2D);
+            // Into the pass texture, then copied over the framebuffer unchanged.
+            gpu_->ensure(width_, height_);
+            GLint texture = 0, readFramebuffer = 0;
+            glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+            glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &readFramebuffer);
             glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
             glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
             glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-            glPixelZoom(1.0f, 1.0f);
-            glWindowPos2i(0, 0);
-            glDrawPixels(width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, bytes.data());
+            glBindTexture(GL_TEXTURE_2D, gpu_->passTexture);
+            glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE,
+                            bytes.data());
+            glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(texture));
+            glBindFramebuffer(GL_READ_FRAMEBUFFER, gpu_->passFramebuffer);
+            glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer_);
+            glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
+            glDisable(GL_SCISSOR_TEST);
+            glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+            glBlitFramebuffer(0, 0, width_, height_, 0, 0, width_, height_, GL_COLOR_BUFFER_BIT,
+                              GL_NEAREST);
+            glPopAttrib();
+            glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readFramebuffer));
             glPopClientAttrib();
             return;
         }

@@ -237,70 +237,100 @@ struct Renderer::State : SceneRenderer {
             scene.object(slot).Draw(view, *this);
     }
 
-    void drawGlowText(const ViewState& view) {
-        if (text != nullptr)
-            drawText(*text, view);
-    }
-
     // Outline rings around the text, from the widest (in the colour nearest the background)
-    // to the narrowest (in the glow colour). Each ring is the set of pixels that shifted
-    // copies of the text cover and the text itself does not, marked in the stencil buffer.
+    // to the narrowest (in the glow colour). Ring m is the set of pixels that copies of the
+    // text drawn through shifted viewports (offsets up to m) cover and the text itself does
+    // not; the rings are painted from m = N down to 0, each over the last.
     void GlowPass(const ViewSettings& settings, const ViewState& view) {
         const int n = settings.glowThickness;
-        GLint viewport[4];
+        if (n < 0)
+            return;
+        GLint viewport[4], stencilBits = 0;
         glGetIntegerv(GL_VIEWPORT, viewport);
+        glGetIntegerv(GL_STENCIL_BITS, &stencilBits);
         const int w = viewport[2], h = viewport[3];
-        float glow[4], background[4];
-        setColourFromRgb(settings.glowColour, glow, 1.0f);
-        setColourFromRgb(settings.backgroundColour, background, 1.0f);
         glEnable(GL_STENCIL_TEST);
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_LIGHTING);
         glStencilMask(0xFF);
-        for (int k = 0; k <= n; ++k) {
-            const int m = n - k;
+        glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
+        if (n + 1 < (1 << std::min<int>(stencilBits, 8))) {
+            // All rings in one stencil image: every pixel keeps the smallest m whose copies
+            // cover it (as m + 1), so each copy is drawn once instead of once per ring, and
+            // the painted result is the same.
             glClear(GL_STENCIL_BUFFER_BIT);
             glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
-            glStencilFunc(GL_ALWAYS, 1, 1);
-            glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
-            for (int i = -m; i <= m; ++i) {
-                glViewport(i, 0, w + i, h);
-                drawGlowText(view);
+            for (int m = n; m >= 1; --m) {
+                glStencilFunc(GL_ALWAYS, m + 1, 0xFF);
+                for (int i : {-m, m}) {
+                    drawGlowCopy(view, i, 0, w + i, h);
+                    drawGlowCopy(view, 0, i, w, h + i);
+                }
             }
-            for (int i = -m; i <= m; ++i) {
-                if (i == 0)
-                    glViewport(1, 1, w + 1, h + 1);
-                else
-                    glViewport(0, i, w, h + i);
-                drawGlowText(view);
-            }
-            glViewport(0, 0, w, h);
-            glStencilFunc(GL_ALWAYS, 0, 0);
-            drawGlowText(view);
+            glStencilFunc(GL_ALWAYS, 1, 0xFF);
+            drawGlowCopy(view, 1, 1, w + 1, h + 1);
+            glStencilFunc(GL_ALWAYS, 0, 0xFF);
+            drawGlowCopy(view, 0, 0, w, h);
             glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-            glStencilFunc(GL_EQUAL, 1, 1);
-            const float t = static_cast<float>(n - k) / static_cast<float>(n + 1);
-            glColor3f(glow[0] - (glow[0] - background[0]) * t,
-                      glow[1] - (glow[1] - background[1]) * t,
-                      glow[2] - (glow[2] - background[2]) * t);
-            // The ring's colour fills the whole viewport where the stencil allows, whatever
-            // the camera looks at (a rectangle in the scene would miss the ring when the
-            // camera looks along its plane).
-            glMatrixMode(GL_PROJECTION);
-            glPushMatrix();
-            glLoadIdentity();
-            glMatrixMode(GL_MODELVIEW);
-            glPushMatrix();
-            glLoadIdentity();
-            glRecti(-1, -1, 1, 1);
-            glPopMatrix();
-            glMatrixMode(GL_PROJECTION);
-            glPopMatrix();
-            glMatrixMode(GL_MODELVIEW);
+            for (int m = n; m >= 0; --m) {
+                glStencilFunc(GL_EQUAL, m + 1, 0xFF);
+                paintRing(settings, n, m);
+            }
+        } else {
+            for (int m = n; m >= 0; --m) {
+                glClear(GL_STENCIL_BUFFER_BIT);
+                glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+                glStencilFunc(GL_ALWAYS, 1, 1);
+                for (int i = -m; i <= m; ++i)
+                    drawGlowCopy(view, i, 0, w + i, h);
+                for (int i = -m; i <= m; ++i) {
+                    if (i == 0)
+                        drawGlowCopy(view, 1, 1, w + 1, h + 1);
+                    else
+                        drawGlowCopy(view, 0, i, w, h + i);
+                }
+                glStencilFunc(GL_ALWAYS, 0, 0);
+                drawGlowCopy(view, 0, 0, w, h);
+                glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+                glStencilFunc(GL_EQUAL, 1, 1);
+                paintRing(settings, n, m);
+            }
         }
+        glViewport(0, 0, w, h);
         glEnable(GL_DEPTH_TEST);
         glEnable(GL_LIGHTING);
         glDisable(GL_STENCIL_TEST);
+    }
+
+    void drawGlowCopy(const ViewState& view, int x, int y, int w, int h) {
+        glViewport(x, y, w, h);
+        if (text != nullptr && textLists.update(*text))
+            textLists.drawOutline(*text, view.interactiveDrag());
+    }
+
+    // Fills the ring m of N (where the stencil test passes) in its colour, from the
+    // background's at the widest ring to the glow colour at m = 0.
+    static void paintRing(const ViewSettings& settings, int n, int m) {
+        float glow[4], background[4];
+        setColourFromRgb(settings.glowColour, glow, 1.0f);
+        setColourFromRgb(settings.backgroundColour, background, 1.0f);
+        const float t = static_cast<float>(m) / static_cast<float>(n + 1);
+        glColor3f(glow[0] - (glow[0] - background[0]) * t, glow[1] - (glow[1] - background[1]) * t,
+                  glow[2] - (glow[2] - background[2]) * t);
+        // The whole viewport, of which the stencil test lets only the ring through, whatever
+        // the camera looks at (a rectangle in the scene would miss the ring when the camera
+        // looks along its plane).
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+        glRecti(-1, -1, 1, 1);
+        glPopMatrix();
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
     }
 
     // Eight passes, each shifted by a fraction of a pixel under a 50 degree projection
