@@ -9,6 +9,8 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
     qt6-base-dev libqt6opengl6-dev xvfb xauth
+    # clang with libFuzzer, for the fuzz preset (tools/fuzz.sh)
+    clang-14 libclang-rt-14-dev
 )
 
 # Node.js runs the Khronos glTF validator in the tests; any installed npm will do.

@@ -24,9 +24,9 @@ struct BuildResult {
 /// The extruded text: its parameters, materials and the mesh of the last build.
 class CText : public SceneObject {
   public:
-    /// The longest text a build accepts. A build holds about 8 KB per character at its peak
-    /// (outlines, records, both faces, the solid of the mesh formats), so this bounds it
-    /// near 1 GB; longer texts are refused, not left to exhaust memory.
+    /// The longest text a build accepts. Memory grows with the text: 100,000 characters peak
+    /// near 0.8 GB with the solid of the mesh formats, 1.7 GB while vyr-cli writes every
+    /// format. Longer texts are refused, not left to exhaust memory.
     static constexpr size_t kMaxTextLength = 100000;
 
     /// Stores the folder and every default; fontPath = folder + separator + "ARIAL.TTF".

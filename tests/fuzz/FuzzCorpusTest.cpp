@@ -34,5 +34,6 @@ TEST_P(FuzzCorpus, EveryCommittedInputRunsCleanly) {
 INSTANTIATE_TEST_SUITE_P(Targets, FuzzCorpus,
                          ::testing::Values(Target{"scene", vyr::fuzz::sceneFile},
                                            Target{"font", vyr::fuzz::fontText},
-                                           Target{"cli", vyr::fuzz::cliArguments}),
+                                           Target{"cli", vyr::fuzz::cliArguments},
+                                           Target{"sgi", vyr::fuzz::sgiImage}),
                          [](const auto& info) { return std::string(info.param.name); });

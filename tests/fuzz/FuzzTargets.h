@@ -19,6 +19,8 @@ int sceneFile(const uint8_t* data, size_t size);
 int fontText(const uint8_t* data, size_t size);
 /// The bytes as vyr-cli's arguments, separated by zero bytes.
 int cliArguments(const uint8_t* data, size_t size);
+/// The bytes as an SGI texture, read whole and row by row.
+int sgiImage(const uint8_t* data, size_t size);
 
 /// Runs every writer on the scene's last build and checks what they wrote.
 void writeEverything(const Scene& scene);

@@ -28,7 +28,7 @@ CText& pangram(Scene& scene, const char* font = VYR_TEST_FONT_LIBERATION) {
 
 TEST(HostileInput, FinestPrecisionAndWidestDeepestBevelWriteFiniteFiles) {
     Scene fine("/nonexistent"), bevelled("/nonexistent");
-    pangram(fine, "/usr/share/fonts/truetype/dejavu/DejaVuSerif-BoldItalic.ttf").precision = 1;
+    pangram(fine, "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf").precision = 1;
     pangram(bevelled).bevelWidth = 100;
     bevelled.text().bevelDepth = 10000;
     for (Scene* s : {&fine, &bevelled}) {
