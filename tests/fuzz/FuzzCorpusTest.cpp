@@ -36,4 +36,4 @@ INSTANTIATE_TEST_SUITE_P(Targets, FuzzCorpus,
                                            Target{"font", vyr::fuzz::fontText},
                                            Target{"cli", vyr::fuzz::cliArguments},
                                            Target{"sgi", vyr::fuzz::sgiImage}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& target) { return std::string(target.param.name); });
