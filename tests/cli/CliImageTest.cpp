@@ -39,8 +39,7 @@ TEST(CliImage, ImagesAreWrittenWithTheOtherOutputsOrNotAtAll) {
     p.options.outputs.pop_back();
     EXPECT_EQ(runCli(p.options, out, err), 0) << err.str();
     std::ifstream in(png, std::ios::binary);
-    std::string head(24, '\0');
-    in.read(head.data(), 24);
-    EXPECT_EQ(head.substr(12), std::string("IHDR\0\0\0\x21\0\0\0\x14", 12)) << "PNG, 33 x 20";
+    const std::string head(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(head.substr(12, 12), std::string("IHDR\0\0\0\x21\0\0\0\x14", 12)) << "PNG, 33 x 20";
     fs::remove_all(dir);
 }

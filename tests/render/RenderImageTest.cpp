@@ -18,16 +18,14 @@
 #include "scene/Scene.h"
 #include "scene/ViewSettings.h"
 
-extern "C" void InitVyrText(void);  // the C/OpenGL export of the default scene
-extern "C" void DisplayVyrText(void);
+extern "C" void InitVyrText(void), DisplayVyrText(void);  // the default scene's C export
 
 using namespace vyr;
 using Image = std::vector<unsigned char>;
 
 namespace {
 
-// The default scene ("@", font by path) on a 641 x 120 headless frame (rows of an odd byte
-// count); final frames without antialiasing unless a test says otherwise.
+// The default scene on a 641 x 120 frame (rows of odd length); final frames, no antialiasing.
 class RenderImage : public ::testing::Test {
   protected:
     static constexpr int kW = 641, kH = 120;
