@@ -1,22 +1,324 @@
 #include "export/CrlfStream.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cassert>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <ostream>
+#include <string>
+#include <utility>
+
 namespace vyr {
 
-void CrlfStream::text(std::string_view s) {
-    size_t start = 0;
-    for (;;) {
-        const size_t lf = s.find('\n', start);
-        if (lf == std::string_view::npos) {
-            out_.write(s.data() + start, static_cast<std::streamsize>(s.size() - start));
-            return;
+namespace {
+
+constexpr size_t kBufferSize = size_t(1) << 18;
+
+constexpr uint64_t kPowersOfTen[] = {1,      10,      100,      1000,      10000,
+                                     100000, 1000000, 10000000, 100000000, 1000000000};
+
+// m * 2^e (m < 2^53, e <= 10) in fixed notation with D decimals. The digits come from
+// q = m * 2^e * 10^D rounded to the nearest integer, ties to even, computed exactly: what
+// printf does in the default rounding mode.
+template <int D>
+int fixedDigits(char* out, bool negative, uint64_t m, int e) {
+    constexpr uint64_t scale = kPowersOfTen[D];
+    unsigned __int128 q;
+    if (e < 0 && e > -64 && m < UINT64_MAX / scale) {
+        // The common case in 64 bits: |v| < 2^53 with few decimals.
+        const int shift = -e;
+        const uint64_t n = m * scale;
+        uint64_t q64 = n >> shift;
+        const uint64_t rest = n - (q64 << shift);
+        const uint64_t half = uint64_t(1) << (shift - 1);
+        if (rest > half || (rest == half && (q64 & 1) != 0))
+            ++q64;
+        q = q64;
+    } else if (e >= 0) {
+        q = static_cast<unsigned __int128>(m << e) * scale;
+    } else {
+        const int shift = -e;
+        const unsigned __int128 n = static_cast<unsigned __int128>(m) * scale;  // < 2^83
+        if (shift > 100) {
+            q = 0;  // below a half: n < 2^83 <= 2^(shift - 1)
+        } else {
+            q = n >> shift;
+            const unsigned __int128 rest = n - (q << shift);
+            const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+            if (rest > half || (rest == half && (q & 1) != 0))
+                ++q;
         }
-        out_.write(s.data() + start, static_cast<std::streamsize>(lf - start));
-        out_.write("\r\n", 2);
-        start = lf + 1;
+    }
+
+    uint64_t whole;
+    uint64_t part;
+    if (q >> 64 == 0) {
+        const uint64_t q64 = static_cast<uint64_t>(q);
+        whole = q64 / scale;
+        part = q64 % scale;
+    } else {
+        whole = static_cast<uint64_t>(q / scale);
+        part = static_cast<uint64_t>(q % scale);
+    }
+
+    char* w = out;
+    if (negative)
+        *w++ = '-';
+    w = std::to_chars(w, w + 20, whole).ptr;
+    if constexpr (D > 0) {
+        *w++ = '.';
+        for (int k = D; k >= 1; --k) {
+            w[k - 1] = static_cast<char>('0' + part % 10);
+            part /= 10;
+        }
+        w += D;
+    }
+    return static_cast<int>(w - out);
+}
+
+template <int... D>
+constexpr auto fixedTable(std::integer_sequence<int, D...>) {
+    return std::array<int (*)(char*, bool, uint64_t, int), sizeof...(D)>{&fixedDigits<D>...};
+}
+
+}  // namespace
+
+int formatFixed(char* out, double v, int decimals) {
+    static constexpr auto kByDecimals = fixedTable(std::make_integer_sequence<int, 10>());
+    if (decimals < 0 || decimals > 9)
+        return 0;
+    const uint64_t bits = std::bit_cast<uint64_t>(v);
+    const int exponentField = static_cast<int>((bits >> 52) & 0x7FF);
+    const uint64_t fraction = bits & ((uint64_t(1) << 52) - 1);
+    if (exponentField == 0x7FF)
+        return 0;
+    // v = m * 2^e exactly.
+    const uint64_t m = exponentField == 0 ? fraction : fraction | (uint64_t(1) << 52);
+    const int e = exponentField == 0 ? -1074 : exponentField - 1075;
+    if (e > 10)
+        return 0;  // |v| >= 2^63
+    return kByDecimals[static_cast<size_t>(decimals)](out, (bits >> 63) != 0, m, e);
+}
+
+CrlfStream::CrlfStream(std::ostream& out) : out_(out), buffer_(new char[kBufferSize]) {}
+
+CrlfStream::~CrlfStream() {
+    flush();
+}
+
+void CrlfStream::flush() {
+    if (used_ > 0)
+        out_.write(buffer_.get(), static_cast<std::streamsize>(used_));
+    used_ = 0;
+}
+
+char* CrlfStream::room(size_t n) {
+    assert(n <= kBufferSize);
+    if (used_ + n > kBufferSize)
+        flush();
+    return buffer_.get() + used_;
+}
+
+void CrlfStream::text(std::string_view s) {
+    while (!s.empty()) {
+        // Every byte may become two.
+        const size_t chunk = std::min(s.size(), kBufferSize / 2);
+        char* const start = room(2 * chunk);
+        char* w = start;
+        const char* r = s.data();
+        const char* const end = r + chunk;
+        while (r != end) {
+            const void* lf = std::memchr(r, '\n', static_cast<size_t>(end - r));
+            const char* stop = lf ? static_cast<const char*>(lf) : end;
+            std::memcpy(w, r, static_cast<size_t>(stop - r));
+            w += stop - r;
+            r = stop;
+            if (lf) {
+                *w++ = '\r';
+                *w++ = '\n';
+                ++r;
+            }
+        }
+        used_ += static_cast<size_t>(w - start);
+        s.remove_prefix(chunk);
     }
 }
 
-ExportResult CrlfStream::result(const char* what) const {
+void CrlfStream::padded(const char* s, size_t n, int width, bool plain) {
+    if (width > 0 && static_cast<size_t>(width) > n) {
+        const size_t pad = static_cast<size_t>(width) - n;
+        char* w = room(pad);
+        std::memset(w, ' ', pad);
+        used_ += pad;
+    }
+    if (plain && n <= kBufferSize) {
+        std::memcpy(room(n), s, n);
+        used_ += n;
+    } else {
+        text(std::string_view(s, n));
+    }
+}
+
+struct CrlfStream::Format {
+    struct Piece {
+        /// The text before the conversion, line feeds already translated.
+        std::string literal;
+        /// 0 for the text after the last conversion.
+        char conversion = 0;
+        bool flags = false;
+        int width = 0;
+        int precision = -1;
+        /// The conversion as written, for snprintf.
+        std::string spec;
+    };
+    const char* key = nullptr;
+    std::vector<Piece> pieces;
+};
+
+namespace {
+
+void appendTranslated(std::string& to, const char* from, const char* end) {
+    for (; from != end; ++from) {
+        if (*from == '\n')
+            to += '\r';
+        to += *from;
+    }
+}
+
+bool isFlag(char c) {
+    return c == '-' || c == '+' || c == ' ' || c == '#' || c == '0';
+}
+
+bool isLength(char c) {
+    return c == 'h' || c == 'l' || c == 'L' || c == 'q' || c == 'j' || c == 'z' || c == 't';
+}
+
+}  // namespace
+
+const CrlfStream::Format& CrlfStream::parsed(const char* fmt) {
+    Format*& slot = recent_[(reinterpret_cast<uintptr_t>(fmt) >> 3) % std::size(recent_)];
+    if (slot != nullptr && slot->key == fmt)
+        return *slot;
+    for (const auto& f : formats_) {
+        if (f->key == fmt)
+            return *(slot = f.get());
+    }
+    auto f = std::make_unique<Format>();
+    f->key = fmt;
+    Format::Piece piece;
+    const char* p = fmt;
+    while (*p != '\0') {
+        if (*p != '%') {
+            const char* run = p;
+            while (*p != '\0' && *p != '%')
+                ++p;
+            appendTranslated(piece.literal, run, p);
+            continue;
+        }
+        // %[flags][width][.precision][length]conversion
+        const char* spec = p++;
+        while (isFlag(*p))
+            piece.flags = true, ++p;
+        while (*p >= '0' && *p <= '9')
+            piece.width = std::min(piece.width * 10 + (*p++ - '0'), 1 << 20);
+        if (*p == '.') {
+            ++p;
+            piece.precision = 0;
+            while (*p >= '0' && *p <= '9')
+                piece.precision = std::min(piece.precision * 10 + (*p++ - '0'), 1 << 20);
+        }
+        while (isLength(*p))
+            ++p;
+        assert(*p != '\0' && "format ends inside a conversion");
+        if (*p == '\0')
+            break;
+        const char conversion = *p++;
+        if (conversion == '%') {
+            piece.literal += '%';
+            piece.flags = false, piece.width = 0, piece.precision = -1;
+            continue;
+        }
+        piece.conversion = conversion;
+        piece.spec.assign(spec, p);
+        f->pieces.push_back(std::move(piece));
+        piece = Format::Piece();
+    }
+    f->pieces.push_back(std::move(piece));
+    formats_.push_back(std::move(f));
+    return *(slot = formats_.back().get());
+}
+
+void CrlfStream::formatArgs(const char* fmt, const Arg* args, int count) {
+    const Format& f = parsed(fmt);
+    int next = 0;
+    for (const Format::Piece& piece : f.pieces) {
+        if (!piece.literal.empty()) {
+            const size_t n = piece.literal.size();
+            if (n <= kBufferSize) {
+                std::memcpy(room(n), piece.literal.data(), n);
+                used_ += n;
+            } else {
+                flush();
+                out_.write(piece.literal.data(), static_cast<std::streamsize>(n));
+            }
+        }
+        if (piece.conversion == 0)
+            break;
+        assert(next < count && "more conversions than arguments");
+        if (next >= count)
+            return;
+        const Arg& a = args[next++];
+
+        char digits[32];
+        if (!piece.flags && piece.conversion == 'f' && a.kind == Arg::kDouble) {
+            const int n = formatFixed(digits, a.d, piece.precision < 0 ? 6 : piece.precision);
+            if (n > 0) {
+                padded(digits, static_cast<size_t>(n), piece.width, true);
+                continue;
+            }
+        } else if (!piece.flags && (piece.conversion == 'd' || piece.conversion == 'i') &&
+                   a.kind == Arg::kInt && piece.precision < 0) {
+            const char* end = std::to_chars(digits, digits + sizeof digits, a.i).ptr;
+            padded(digits, static_cast<size_t>(end - digits), piece.width, true);
+            continue;
+        } else if (!piece.flags && piece.conversion == 's' && a.kind == Arg::kString &&
+                   piece.precision < 0) {
+            padded(a.s, std::strlen(a.s), piece.width, false);
+            continue;
+        }
+
+        // Everything else, and magnitudes beyond the fixed-point path, as printf writes it.
+        const char* one = piece.spec.c_str();
+        auto print = [&](char* to, size_t size) {
+            switch (a.kind) {
+                case Arg::kInt:
+                    return std::snprintf(to, size, one, static_cast<int>(a.i));
+                case Arg::kDouble:
+                    return std::snprintf(to, size, one, a.d);
+                case Arg::kString:
+                    return std::snprintf(to, size, one, a.s);
+                case Arg::kNone:
+                    break;
+            }
+            return -1;
+        };
+        const int n = print(nullptr, 0);
+        if (n <= 0)
+            continue;
+        std::string out(static_cast<size_t>(n) + 1, '\0');
+        print(out.data(), out.size());
+        out.resize(static_cast<size_t>(n));
+        text(out);
+    }
+    assert(next == count && "more arguments than conversions");
+}
+
+ExportResult CrlfStream::result(const char* what) {
+    flush();
     if (out_.fail())
         return ExportResult::failure(std::string("writing the ") + what + " failed");
     if (nonFinite_) {
