@@ -1,6 +1,7 @@
 // Mesh builds of the text object: a single character, a line, a long text, and the rebuild
 // after one character of a line changed (typing).
 #include <benchmark/benchmark.h>
+#include <tbb/global_control.h>
 
 #include <ostream>
 #include <streambuf>
@@ -29,7 +30,10 @@ vyr::CText textOf(const std::string& chars) {
     return t;
 }
 
+// The builds run on at most state.range(0) threads.
 void warmBuild(benchmark::State& state, const std::string& chars) {
+    const tbb::global_control threads(tbb::global_control::max_allowed_parallelism,
+                                      static_cast<size_t>(state.range(0)));
     vyr::CText t = textOf(chars);
     if (!t.buildMesh().ok)
         state.SkipWithError("font missing");
@@ -38,6 +42,7 @@ void warmBuild(benchmark::State& state, const std::string& chars) {
         benchmark::DoNotOptimize(t.mesh().width);
     }
     state.counters["chars"] = static_cast<double>(chars.size());
+    state.counters["threads"] = static_cast<double>(state.range(0));
 }
 
 void BM_BuildAt(benchmark::State& state) {
@@ -52,6 +57,8 @@ void BM_BuildLong(benchmark::State& state) {
 
 // A fresh text object each time: the font is opened and the glyphs are loaded.
 void BM_FirstBuildLine(benchmark::State& state) {
+    const tbb::global_control threads(tbb::global_control::max_allowed_parallelism,
+                                      static_cast<size_t>(state.range(0)));
     for (auto _ : state) {
         vyr::CText t = textOf(kLine);
         t.buildMesh();
@@ -61,6 +68,8 @@ void BM_FirstBuildLine(benchmark::State& state) {
 
 // Typing: the line with one character changed, alternating so that every build differs.
 void BM_RebuildLineOneCharChanged(benchmark::State& state) {
+    const tbb::global_control threads(tbb::global_control::max_allowed_parallelism,
+                                      static_cast<size_t>(state.range(0)));
     vyr::CText t = textOf(kLine);
     t.buildMesh();
     std::string a = kLine, b = kLine;
@@ -100,10 +109,11 @@ void BM_WriteStlLong(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_BuildAt)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BuildLine)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BuildLong)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FirstBuildLine)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RebuildLineOneCharChanged)->Unit(benchmark::kMillisecond);
+// Argument: the number of threads a build may use.
+BENCHMARK(BM_BuildAt)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
+BENCHMARK(BM_BuildLine)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
+BENCHMARK(BM_BuildLong)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
+BENCHMARK(BM_FirstBuildLine)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
+BENCHMARK(BM_RebuildLineOneCharChanged)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
 BENCHMARK(BM_SolidMeshLong)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteStlLong)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,6 @@
 #include "text/GlyphMeshCache.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "font/GlyphListFont.h"
@@ -32,6 +33,14 @@ const GlyphShape& GlyphMeshCache::shape(int code, GlyphListFont& font) {
     if (!s.outline.init(s.glyph) || !s.outline.vectorize())
         return s;
     s.vectorised = true;
+    for (int k = 0; k < s.outline.contourCount(); ++k) {
+        const Contour& c = *s.outline.contour(k);
+        for (int j = 0; j < c.count; ++j) {
+            s.minY = std::min(s.minY, c[j].y);
+            s.maxY = std::max(s.maxY, c[j].y);
+        }
+        s.pointCount += c.count;
+    }
 
     TriangleList list(&s.outline, 0);
     list.setGlyph(s.glyph);

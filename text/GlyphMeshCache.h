@@ -20,6 +20,10 @@ struct GlyphShape {
     OutlineVectorizer outline;
     /// Front triangles as indices into the outline's points, contour after contour.
     std::vector<std::array<int, 3>> front;
+    /// Number of outline points, and their lowest and highest y (1e20 / -1e20 without any).
+    int pointCount = 0;
+    double minY = 1e20;
+    double maxY = -1e20;
 };
 
 /// Glyph shapes of one glyph font at one precision, by character code.

@@ -1,9 +1,13 @@
 // The mesh build: glyph outlines placed along the text, bent by the filters, inset for the
 // bevel and triangulated front and back.
+#include <tbb/blocked_range.h>
+#include <tbb/parallel_for.h>
+
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <vector>
 
 #include "text/CText.h"
 #include "text/Filters.h"
@@ -17,6 +21,9 @@ namespace vyr {
 namespace {
 
 constexpr double kPointSize = 220.0;
+// Characters handed to a thread at a time: enough to outweigh the scheduling, few enough to
+// balance a short line over the cores.
+constexpr size_t kCharactersPerTask = 4;
 // Truncation towards zero into a 32-bit integer, saturating instead of overflowing.
 int truncateToInt(double v) {
     if (!(v > std::numeric_limits<int>::min()))
@@ -24,6 +31,74 @@ int truncateToInt(double v) {
     if (!(v < std::numeric_limits<int>::max()))
         return std::numeric_limits<int>::max();
     return static_cast<int>(v);
+}
+
+// What every character's placement shares: the text's extent and width, the filters and
+// the bevel width.
+struct Placement {
+    double shift = 0.0;
+    int yMin = 0;
+    int yMax = 0;
+    double width = 0.0;
+    int filter1 = kFilterNone;
+    int filter2 = kFilterNone;
+    float bevelWidth = 0.0f;
+};
+
+// Everything a character needs once its offset along the text is known: its outline copied
+// from the glyph shape, the front triangles, the vertical placement, the offset and the
+// filters, the inset and the back face. Reads nothing of the other characters, so the
+// characters of a text can be built in any order and on any thread with the same result.
+void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& at) {
+    OutlineVectorizer& v = *e.outline;
+    v.copyContoursFrom(shape.outline);
+    if (!e.vectorised)
+        return;
+
+    // Front triangles on the raw outline: they refer to the points and so follow every later
+    // change of them.
+    e.records.assign(static_cast<size_t>(shape.pointCount), VertexRecord{});
+    thread_local std::vector<ContourPoint*> corners;
+    thread_local std::vector<Triangle> triangles;
+    corners.clear();
+    VertexRecord* record = e.records.data();
+    for (int k = 0; k < v.contourCount(); ++k) {
+        Contour& contour = *v.contour(k);
+        for (int j = 0; j < contour.count; ++j) {
+            contour[j].user = record++;
+            corners.push_back(&contour[j]);
+        }
+    }
+    triangles.clear();
+    for (const auto& t : shape.front)
+        triangles.push_back({corners[t[0]], corners[t[1]], corners[t[2]]});
+    e.front->assign(triangles.data(), static_cast<int>(triangles.size()));
+
+    // Place along x, filter, inset, triangulate the back face.
+    const double xOffset = e.xOffset;
+    for (int k = 0; k < v.contourCount(); ++k) {
+        Contour& contour = *v.contour(k);
+        const int count = contour.count;
+        for (int j = 0; j < count; ++j)
+            contour[j].y -= at.shift;
+        for (int j = 0; j < count; ++j) {
+            const ContourPoint& point = contour[j];
+            VertexRecord& r = *point.user;
+            const VertexRecord& previous = *contour[j == 0 ? count - 1 : j - 1].user;
+            r.position = {point.x + xOffset, point.y, 0.0};
+            if (at.filter1 != kFilterNone) {
+                applyFilter(at.filter1, r, point, previous, xOffset, at.yMin, at.yMax, j, count,
+                            at.width);
+            }
+            if (at.filter2 != kFilterNone) {
+                applyFilter(at.filter2, r, point, previous, xOffset, at.yMin, at.yMax, j, count,
+                            at.width);
+            }
+            r.normal = {0.0, 0.0, -1.0};
+        }
+        insetContour(contour, at.bevelWidth);
+    }
+    e.back->buildInOnePass();
 }
 
 }  // namespace
@@ -51,97 +126,63 @@ BuildResult CText::buildMesh() {
     if (font == nullptr)
         return {false, "cannot open \"" + resolvedFont_ + "\" as a TrueType font"};
 
-    TextMesh m;
+    // From here on the build cannot fail: the new mesh is built in place of the old one,
+    // whose arrays it reuses (a rebuild of the same text allocates almost nothing).
+    TextMesh& m = mesh_;
     m.entries.resize(n);
-    for (size_t i = 0; i < n; ++i) {
-        TextMeshEntry& e = m.entries[i];
-        e.code = static_cast<unsigned char>(chars[i]);
-        e.outline = std::make_unique<OutlineVectorizer>();
-        e.front = std::make_unique<TriangleList>(e.outline.get(), 0);
-        e.back = std::make_unique<TriangleList>(e.outline.get(), 0);
-    }
+    m.width = 0.0f;
+    m.minY = 1e20;
+    m.maxY = -1e20;
 
-    // First pass: flatten, measure, triangulate the front face on the raw outline. The shape
-    // of each character code is computed once and copied for every occurrence.
+    // The shape of each character code (flattened outline, front triangles) is computed once
+    // and copied for every occurrence. Glyphs load on this thread; the font is not shared.
     if (!glyphCache_)
         glyphCache_ = std::make_unique<GlyphMeshCache>();
     glyphCache_->use(fontCache_->generation(), precision);
-    std::vector<ContourPoint*> corners;
-    std::vector<Triangle> triangles;
-    for (TextMeshEntry& e : m.entries) {
-        const GlyphShape& shape = glyphCache_->shape(e.code, *font);
-        if (shape.glyph == nullptr)
-            continue;
-        e.hasGlyph = true;
-        OutlineVectorizer& v = *e.outline;
-        v.copyContoursFrom(shape.outline);
-        if (!shape.vectorised)
-            continue;
-        e.vectorised = true;
-        m.width = static_cast<float>(m.width + v.advance());
-        e.records.resize(v.pointCount());
-        corners.clear();
-        VertexRecord* record = e.records.data();
-        for (int k = 0; k < v.contourCount(); ++k) {
-            Contour& contour = *v.contour(k);
-            for (int j = 0; j < contour.count; ++j) {
-                m.minY = std::min(m.minY, contour[j].y);
-                m.maxY = std::max(m.maxY, contour[j].y);
-                contour[j].user = record++;
-                corners.push_back(&contour[j]);
-            }
-        }
-        triangles.clear();
-        for (const auto& t : shape.front) {
-            triangles.push_back({corners[t[0]], corners[t[1]], corners[t[2]]});
-        }
-        e.front->assign(triangles.data(), static_cast<int>(triangles.size()));
-    }
-
-    // Vertical placement.
-    const double shift = verticalShift(m.minY, m.maxY);
-    for (TextMeshEntry& e : m.entries) {
-        for (int k = 0; k < e.contourCount(); ++k) {
-            Contour& contour = *e.outline->contour(k);
-            for (int j = 0; j < contour.count; ++j)
-                contour[j].y -= shift;
-        }
-    }
-
-    // Second pass: place along x, filter, inset, triangulate the back face.
-    const int yMin = truncateToInt(m.minY);
-    const int yMax = truncateToInt(m.maxY);
-    const double width = m.width;
-    const bool filterOne = filter1 != kFilterNone;
-    const bool filterTwo = filter2 != kFilterNone;
+    std::vector<const GlyphShape*> shapes(n);
     double xOffset = 0.0;
-    for (TextMeshEntry& e : m.entries) {
-        e.xOffset = xOffset;
-        for (int k = 0; k < e.contourCount(); ++k) {
-            Contour& contour = *e.outline->contour(k);
-            const int count = contour.count;
-            for (int j = 0; j < count; ++j) {
-                const ContourPoint& point = contour[j];
-                VertexRecord& r = *point.user;
-                const VertexRecord& previous = *contour[j == 0 ? count - 1 : j - 1].user;
-                r.position = {point.x + xOffset, point.y, 0.0};
-                if (filterOne) {
-                    applyFilter(filter1, r, point, previous, xOffset, yMin, yMax, j, count, width);
-                }
-                if (filterTwo) {
-                    applyFilter(filter2, r, point, previous, xOffset, yMin, yMax, j, count, width);
-                }
-                r.normal = {0.0, 0.0, -1.0};
-            }
-            insetContour(contour, bevelWidth);
+    for (size_t i = 0; i < n; ++i) {
+        TextMeshEntry& e = m.entries[i];
+        if (!e.outline) {
+            e.outline = std::make_unique<OutlineVectorizer>();
+            e.front = std::make_unique<TriangleList>(e.outline.get(), 0);
+            e.back = std::make_unique<TriangleList>(e.outline.get(), 0);
         }
-        if (e.vectorised)
-            e.back->buildInOnePass();
-        xOffset += e.outline->advance();
+        e.front->clear();
+        e.back->clear();
+        e.code = static_cast<unsigned char>(chars[i]);
+        const GlyphShape& shape = glyphCache_->shape(e.code, *font);
+        shapes[i] = &shape;
+        e.hasGlyph = shape.glyph != nullptr;
+        e.vectorised = e.hasGlyph && shape.vectorised;
+        e.xOffset = xOffset;
+        if (e.vectorised) {
+            m.width = static_cast<float>(m.width + shape.outline.advance());
+            m.minY = std::min(m.minY, shape.minY);
+            m.maxY = std::max(m.maxY, shape.maxY);
+        } else {
+            e.records.clear();
+        }
+        if (e.hasGlyph)
+            xOffset += shape.outline.advance();
     }
+
+    Placement at;
+    at.shift = verticalShift(m.minY, m.maxY);
+    at.yMin = truncateToInt(m.minY);
+    at.yMax = truncateToInt(m.maxY);
+    at.width = m.width;
+    at.filter1 = filter1;
+    at.filter2 = filter2;
+    at.bevelWidth = bevelWidth;
+    // Each character writes only its own entry; the chunks only decide which thread does it.
+    tbb::parallel_for(tbb::blocked_range<size_t>(0, n, kCharactersPerTask),
+                      [&](const tbb::blocked_range<size_t>& range) {
+                          for (size_t i = range.begin(); i != range.end(); ++i)
+                              buildCharacter(m.entries[i], *shapes[i], at);
+                      });
 
     m.entryCount = static_cast<int>(n);
-    mesh_ = std::move(m);
     openedFontFile_ = resolvedFont_;
     ++buildGeneration_;
     return {};

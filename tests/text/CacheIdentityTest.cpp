@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <tbb/global_control.h>
+#include <tbb/task_arena.h>
 
 #include "TextTestSupport.h"
 #include "font/FontFace.h"
@@ -55,6 +57,28 @@ TEST(BuildCache, WarmBuildsEqualColdBuildsForEveryFilterBevelAndRounding) {
                     << "filter " << filter << " bevel " << bevel << " rounded " << rounded;
                 EXPECT_EQ(cold.mesh().width, warm.mesh().width);
             }
+        }
+    }
+}
+
+TEST(BuildCache, EveryThreadCountBuildsTheSameTrianglesInTheSameOrder) {
+    std::string text;
+    for (int k = 0; k < 5; ++k)
+        text += std::string(test::kPangram) + " @%&8";
+    CText single = test::builtText(VYR_TEST_FONT_DEJAVU, text);
+    single.filter1 = kFilterTwirl;
+    {
+        const tbb::global_control one(tbb::global_control::max_allowed_parallelism, 1);
+        ASSERT_TRUE(single.buildMesh().ok);
+    }
+    const GlRecorder expected = streams(single);
+    for (int threads : {2, 3, 8}) {
+        CText many = test::builtText(VYR_TEST_FONT_DEJAVU, text);
+        many.filter1 = kFilterTwirl;
+        tbb::task_arena arena(threads);
+        for (int round = 0; round < 2; ++round) {
+            arena.execute([&] { ASSERT_TRUE(many.buildMesh().ok); });
+            EXPECT_TRUE(streams(many).calls == expected.calls) << threads << " threads";
         }
     }
 }
