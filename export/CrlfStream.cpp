@@ -104,23 +104,51 @@ int formatFixed(char* out, double v, int decimals) {
     return kByDecimals[static_cast<size_t>(decimals)](out, (bits >> 63) != 0, m, e);
 }
 
-CrlfStream::CrlfStream(std::ostream& out) : out_(out), buffer_(new char[kBufferSize]) {}
+CrlfStream::CrlfStream(std::ostream& out)
+    : out_(&out), buffer_(new char[kBufferSize]), capacity_(kBufferSize) {}
+
+CrlfStream::CrlfStream() = default;
 
 CrlfStream::~CrlfStream() {
     flush();
 }
 
 void CrlfStream::flush() {
+    if (out_ == nullptr)
+        return;
     if (used_ > 0)
-        out_.write(buffer_.get(), static_cast<std::streamsize>(used_));
+        out_->write(buffer_.get(), static_cast<std::streamsize>(used_));
     used_ = 0;
 }
 
 char* CrlfStream::room(size_t n) {
-    assert(n <= kBufferSize);
-    if (used_ + n > kBufferSize)
+    if (buffer_ != nullptr && used_ + n <= capacity_)
+        return buffer_.get() + used_;
+    if (out_ != nullptr) {
+        assert(n <= kBufferSize);
         flush();
+        return buffer_.get();
+    }
+    const size_t grown = std::max({capacity_ * 2, used_ + n, kBufferSize});
+    auto bigger = std::make_unique<char[]>(grown);
+    std::memcpy(bigger.get(), buffer_.get(), used_);
+    buffer_ = std::move(bigger);
+    capacity_ = grown;
     return buffer_.get() + used_;
+}
+
+void CrlfStream::append(const CrlfStream& part) {
+    assert(part.out_ == nullptr);
+    nonFinite_ |= part.nonFinite_;
+    if (part.used_ == 0)
+        return;
+    if (out_ != nullptr && part.used_ > kBufferSize) {
+        flush();
+        out_->write(part.buffer_.get(), static_cast<std::streamsize>(part.used_));
+        return;
+    }
+    std::memcpy(room(part.used_), part.buffer_.get(), part.used_);
+    used_ += part.used_;
 }
 
 void CrlfStream::text(std::string_view s) {
@@ -258,12 +286,12 @@ void CrlfStream::formatArgs(const char* fmt, const Arg* args, int count) {
     for (const Format::Piece& piece : f.pieces) {
         if (!piece.literal.empty()) {
             const size_t n = piece.literal.size();
-            if (n <= kBufferSize) {
+            if (n <= kBufferSize || out_ == nullptr) {
                 std::memcpy(room(n), piece.literal.data(), n);
                 used_ += n;
             } else {
                 flush();
-                out_.write(piece.literal.data(), static_cast<std::streamsize>(n));
+                out_->write(piece.literal.data(), static_cast<std::streamsize>(n));
             }
         }
         if (piece.conversion == 0)
@@ -319,7 +347,7 @@ void CrlfStream::formatArgs(const char* fmt, const Arg* args, int count) {
 
 ExportResult CrlfStream::result(const char* what) {
     flush();
-    if (out_.fail())
+    if (out_ != nullptr && out_->fail())
         return ExportResult::failure(std::string("writing the ") + what + " failed");
     if (nonFinite_) {
         return ExportResult::failure(std::string("the ") + what +

@@ -23,6 +23,9 @@ namespace vyr {
 class CrlfStream {
   public:
     explicit CrlfStream(std::ostream& out);
+    /// A stream that keeps everything in memory (growing as needed) until appended to
+    /// another: pieces of a file formatted apart, on several threads, and joined in order.
+    CrlfStream();
     ~CrlfStream();
     CrlfStream(const CrlfStream&) = delete;
     CrlfStream& operator=(const CrlfStream&) = delete;
@@ -40,8 +43,14 @@ class CrlfStream {
         formatArgs(fmt, list, sizeof...(Args));
     }
 
-    /// Hands everything buffered to the stream.
+    /// Hands everything buffered to the stream (nothing for an in-memory stream).
     void flush();
+
+    /// Appends what an in-memory stream holds, as it stands, and takes over its record of
+    /// values that were not finite.
+    void append(const CrlfStream& part);
+    /// Empties an in-memory stream, keeping its memory.
+    void clear() { used_ = 0; }
 
     /// Flushes; failure when the stream failed or a value was not finite.
     ExportResult result(const char* what);
@@ -79,8 +88,9 @@ class CrlfStream {
     /// feed (digits).
     void padded(const char* s, size_t n, int width, bool plain);
 
-    std::ostream& out_;
+    std::ostream* out_ = nullptr;
     std::unique_ptr<char[]> buffer_;
+    size_t capacity_ = 0;
     size_t used_ = 0;
     bool nonFinite_ = false;
     std::vector<std::unique_ptr<Format>> formats_;

@@ -1,5 +1,7 @@
 #include "text/GlyphMeshCache.h"
 
+#include <tbb/parallel_for.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -25,13 +27,32 @@ const GlyphShape& GlyphMeshCache::shape(int code, GlyphListFont& font) {
     if (slot)
         return *slot;
     slot = std::make_unique<GlyphShape>();
-    GlyphShape& s = *slot;
-    s.glyph = font.glyph(code);
-    if (s.glyph == nullptr)
-        return s;
-    s.outline.setPrecision(precision_);
+    slot->glyph = font.glyph(code);
+    if (slot->glyph != nullptr)
+        complete(*slot, precision_);
+    return *slot;
+}
+
+void GlyphMeshCache::prepare(std::string_view chars, GlyphListFont& font) {
+    std::array<bool, 256> used{};
+    for (char c : chars)
+        used[static_cast<unsigned char>(c)] = true;
+    std::vector<GlyphShape*> fresh;
+    for (int code = 0; code < 256; ++code) {
+        if (!used[code] || shapes_[code])
+            continue;
+        shapes_[code] = std::make_unique<GlyphShape>();
+        shapes_[code]->glyph = font.glyph(code);
+        if (shapes_[code]->glyph != nullptr)
+            fresh.push_back(shapes_[code].get());
+    }
+    tbb::parallel_for(size_t(0), fresh.size(), [&](size_t i) { complete(*fresh[i], precision_); });
+}
+
+void GlyphMeshCache::complete(GlyphShape& s, double precision) {
+    s.outline.setPrecision(precision);
     if (!s.outline.init(s.glyph) || !s.outline.vectorize())
-        return s;
+        return;
     s.vectorised = true;
     for (int k = 0; k < s.outline.contourCount(); ++k) {
         const Contour& c = *s.outline.contour(k);
@@ -65,7 +86,6 @@ const GlyphShape& GlyphMeshCache::shape(int code, GlyphListFont& font) {
         const Triangle& tri = list[t];
         s.front.push_back({indexOf(tri.a), indexOf(tri.b), indexOf(tri.c)});
     }
-    return s;
 }
 
 }  // namespace vyr

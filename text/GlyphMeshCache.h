@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "font/OutlineVectorizer.h"
@@ -32,10 +33,16 @@ class GlyphMeshCache {
     /// Forgets everything when the font (told apart by the font cache's generation) or the
     /// precision differs from the last call.
     void use(unsigned fontGeneration, double precision);
+    /// Computes the shapes of the codes in `chars` not known yet: the glyphs load on this
+    /// thread, the outlines are flattened and triangulated over the cores.
+    void prepare(std::string_view chars, GlyphListFont& font);
     /// The shape of a code, computed on first use.
     const GlyphShape& shape(int code, GlyphListFont& font);
 
   private:
+    // Flattens and triangulates the outline of a shape whose glyph is set.
+    static void complete(GlyphShape& s, double precision);
+
     unsigned fontGeneration_ = 0;
     bool empty_ = true;
     double precision_ = 0.0;

@@ -139,6 +139,7 @@ BuildResult CText::buildMesh() {
     if (!glyphCache_)
         glyphCache_ = std::make_unique<GlyphMeshCache>();
     glyphCache_->use(fontCache_->generation(), precision);
+    glyphCache_->prepare(chars, *font);
     std::vector<const GlyphShape*> shapes(n);
     double xOffset = 0.0;
     for (size_t i = 0; i < n; ++i) {
