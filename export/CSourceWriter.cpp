@@ -15,10 +15,6 @@ namespace vyr {
 
 namespace {
 
-// About 26 kB of source per character of a long text: a group of parts stays near 1.5 MB.
-constexpr size_t kCharactersPerPart = 4;
-constexpr size_t kPartsPerGroup = 16;
-
 void materialArrays(CrlfStream& s, const char* prefix, const Material& m) {
     const char* names[] = {"emission", "ambient", "diffuse", "specular"};
     const std::array<float, 4>* colours[] = {&m.emission, &m.ambient, &m.diffuse, &m.specular};
@@ -142,22 +138,8 @@ void writeText(CrlfStream& s, const TextExportView& v) {
     static const TextMesh kEmpty;
     const TextMesh& mesh = v.mesh ? *v.mesh : kEmpty;
     s.format("\nglTranslatef(-%f/2.0f,0.f,0.f);", double(mesh.width));
-    // Characters are formatted over the cores into parts of a few characters each and the
-    // parts written in text order, a group of parts at a time so that little is held.
-    const size_t n = mesh.entries.size();
-    std::vector<CrlfStream> parts(kPartsPerGroup);
-    for (size_t group = 0; group < n; group += kPartsPerGroup * kCharactersPerPart) {
-        tbb::parallel_for(size_t(0), kPartsPerGroup, [&](size_t k) {
-            CrlfStream& part = parts[k];
-            part.clear();
-            const size_t first = std::min(n, group + k * kCharactersPerPart);
-            const size_t last = std::min(n, first + kCharactersPerPart);
-            for (size_t i = first; i < last; ++i)
-                writeEntry(part, v, mesh.entries[i]);
-        });
-        for (const CrlfStream& part : parts)
-            s.append(part);
-    }
+    writeInParts(s, mesh.entries.size(),
+                 [&](CrlfStream& part, size_t i) { writeEntry(part, v, mesh.entries[i]); });
     s.text("\nglPopMatrix();\nglEndList();\n}\n");
     s.format(
         "\n\n\nvoid DisplayVyrText(void)\n{\nglPushMatrix();\nglScalef(%f,%f,%f);\n"

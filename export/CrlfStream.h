@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string_view>
@@ -97,6 +98,12 @@ class CrlfStream {
     // Direct-mapped by address over formats_, so a repeated format is found in one step.
     Format* recent_[64] = {};
 };
+
+/// Writes items 0 .. count - 1 to `s` in order, formatting them over the cores: a few items
+/// at a time into in-memory parts that are appended in item order, a group of parts at a
+/// time so that little is held. `item` must write only to the stream it is given.
+void writeInParts(CrlfStream& s, size_t count,
+                  const std::function<void(CrlfStream& part, size_t item)>& item);
 
 /// Writes `v` in fixed notation with `decimals` digits after the point, exactly as printf's
 /// "%.<decimals>f" does with the default rounding (the exact binary value rounded half to
