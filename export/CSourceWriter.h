@@ -3,9 +3,9 @@
 #include <iosfwd>
 #include <string>
 
-#include "core/SceneObject.h"
 #include "export/ExportResult.h"
 #include "export/TextExportView.h"
+#include "core/SceneObject.h"
 
 namespace vyr {
 

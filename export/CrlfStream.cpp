@@ -132,7 +132,7 @@ char* CrlfStream::room(size_t n) {
         flush();
         return buffer_.get();
     }
-    const size_t grown = std::max({capacity_ * 2, used_ + n, kBufferSize});
+    const size_t grown = std::max({capacity_ * 2, used_ + n, size_t(1) << 14});
     auto bigger = std::make_unique<char[]>(grown);
     std::memcpy(bigger.get(), buffer_.get(), used_);
     buffer_ = std::move(bigger);
@@ -350,9 +350,15 @@ void CrlfStream::formatArgs(const char* fmt, const Arg* args, int count) {
 
 void writeInParts(CrlfStream& s, size_t count,
                   const std::function<void(CrlfStream& part, size_t item)>& item) {
-    // Four characters of a long text make about 100 kB of C source, 50 kB of VRML.
+    // Four characters of a long text make about 100 kB of C source, 50 kB of VRML: a group
+    // of parts holds about a megabyte.
     constexpr size_t kItemsPerPart = 4;
-    constexpr size_t kPartsPerGroup = 16;
+    constexpr size_t kPartsPerGroup = 8;
+    if (count < 2 * kItemsPerPart) {
+        for (size_t i = 0; i < count; ++i)
+            item(s, i);
+        return;
+    }
     std::vector<CrlfStream> parts(std::min(kPartsPerGroup, count));
     for (size_t group = 0; group < count; group += kPartsPerGroup * kItemsPerPart) {
         tbb::parallel_for(size_t(0), parts.size(), [&](size_t k) {

@@ -46,6 +46,12 @@ void GlyphMeshCache::prepare(std::string_view chars, GlyphListFont& font) {
         if (shapes_[code]->glyph != nullptr)
             fresh.push_back(shapes_[code].get());
     }
+    // A few shapes are not worth waking the other threads for.
+    if (fresh.size() < 4) {
+        for (GlyphShape* shape : fresh)
+            complete(*shape, precision_);
+        return;
+    }
     tbb::parallel_for(size_t(0), fresh.size(), [&](size_t i) { complete(*fresh[i], precision_); });
 }
 

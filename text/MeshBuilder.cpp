@@ -177,11 +177,15 @@ BuildResult CText::buildMesh() {
     at.filter2 = filter2;
     at.bevelWidth = bevelWidth;
     // Each character writes only its own entry; the chunks only decide which thread does it.
-    tbb::parallel_for(tbb::blocked_range<size_t>(0, n, kCharactersPerTask),
-                      [&](const tbb::blocked_range<size_t>& range) {
-                          for (size_t i = range.begin(); i != range.end(); ++i)
-                              buildCharacter(m.entries[i], *shapes[i], at);
-                      });
+    // A few characters are not worth waking the other threads for.
+    auto build = [&](const tbb::blocked_range<size_t>& range) {
+        for (size_t i = range.begin(); i != range.end(); ++i)
+            buildCharacter(m.entries[i], *shapes[i], at);
+    };
+    if (n < 2 * kCharactersPerTask)
+        build(tbb::blocked_range<size_t>(0, n));
+    else
+        tbb::parallel_for(tbb::blocked_range<size_t>(0, n, kCharactersPerTask), build);
 
     m.entryCount = static_cast<int>(n);
     openedFontFile_ = resolvedFont_;
