@@ -1,12 +1,13 @@
 // Mesh builds of the text object: a single character, a line, a long text, and the rebuild
 // after one character of a line changed (typing).
 #include <benchmark/benchmark.h>
-#include <tbb/global_control.h>
 
 #include <ostream>
 #include <streambuf>
 #include <string>
+#include <thread>
 
+#include "core/WorkerPool.h"
 #include "export/MeshFormats.h"
 #include "export/SolidMesh.h"
 #include "text/CText.h"
@@ -23,6 +24,14 @@ std::string longText() {
     return s;
 }
 
+// Builds use state.range(0) threads while it lives.
+struct ThreadLimit {
+    explicit ThreadLimit(const benchmark::State& state) {
+        vyr::WorkerPool::shared().setThreads(static_cast<unsigned>(state.range(0)));
+    }
+    ~ThreadLimit() { vyr::WorkerPool::shared().setThreads(std::thread::hardware_concurrency()); }
+};
+
 vyr::CText textOf(const std::string& chars) {
     vyr::CText t("/unused");
     t.fontPath = kFont;
@@ -32,8 +41,7 @@ vyr::CText textOf(const std::string& chars) {
 
 // The builds run on at most state.range(0) threads.
 void warmBuild(benchmark::State& state, const std::string& chars) {
-    const tbb::global_control threads(tbb::global_control::max_allowed_parallelism,
-                                      static_cast<size_t>(state.range(0)));
+    const ThreadLimit threads(state);
     vyr::CText t = textOf(chars);
     if (!t.buildMesh().ok)
         state.SkipWithError("font missing");
@@ -57,8 +65,7 @@ void BM_BuildLong(benchmark::State& state) {
 
 // A fresh text object each time: the font is opened and the glyphs are loaded.
 void BM_FirstBuildLine(benchmark::State& state) {
-    const tbb::global_control threads(tbb::global_control::max_allowed_parallelism,
-                                      static_cast<size_t>(state.range(0)));
+    const ThreadLimit threads(state);
     for (auto _ : state) {
         vyr::CText t = textOf(kLine);
         t.buildMesh();
@@ -68,8 +75,7 @@ void BM_FirstBuildLine(benchmark::State& state) {
 
 // Typing: the line with one character changed, alternating so that every build differs.
 void BM_RebuildLineOneCharChanged(benchmark::State& state) {
-    const tbb::global_control threads(tbb::global_control::max_allowed_parallelism,
-                                      static_cast<size_t>(state.range(0)));
+    const ThreadLimit threads(state);
     vyr::CText t = textOf(kLine);
     t.buildMesh();
     std::string a = kLine, b = kLine;

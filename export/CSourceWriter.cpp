@@ -1,11 +1,7 @@
 // The C/OpenGL pair: a header and a source whose display list rebuilds the text's solid.
 #include "export/CSourceWriter.h"
 
-#include <tbb/parallel_for.h>
-
-#include <algorithm>
 #include <ostream>
-#include <vector>
 
 #include "export/CrlfStream.h"
 #include "text/CText.h"

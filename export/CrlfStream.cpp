@@ -1,25 +1,28 @@
 #include "export/CrlfStream.h"
 
-#include <tbb/parallel_for.h>
-
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cassert>
 #include <charconv>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <mutex>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/WorkerPool.h"
+
 namespace vyr {
 
 namespace {
 
-constexpr size_t kBufferSize = size_t(1) << 18;
+constexpr size_t kBufferSize = size_t(1) << 16;
 
 constexpr uint64_t kPowersOfTen[] = {1,      10,      100,      1000,      10000,
                                      100000, 1000000, 10000000, 100000000, 1000000000};
@@ -110,7 +113,8 @@ int formatFixed(char* out, double v, int decimals) {
 CrlfStream::CrlfStream(std::ostream& out)
     : out_(&out), buffer_(new char[kBufferSize]), capacity_(kBufferSize) {}
 
-CrlfStream::CrlfStream() = default;
+CrlfStream::CrlfStream(size_t reserve)
+    : buffer_(reserve > 0 ? new char[reserve] : nullptr), capacity_(reserve) {}
 
 CrlfStream::~CrlfStream() {
     flush();
@@ -350,28 +354,51 @@ void CrlfStream::formatArgs(const char* fmt, const Arg* args, int count) {
 
 void writeInParts(CrlfStream& s, size_t count,
                   const std::function<void(CrlfStream& part, size_t item)>& item) {
-    // Four characters of a long text make about 100 kB of C source, 50 kB of VRML: a group
-    // of parts holds about a megabyte.
-    constexpr size_t kItemsPerPart = 4;
-    constexpr size_t kPartsPerGroup = 8;
-    if (count < 2 * kItemsPerPart) {
+    // Items are claimed in order by every thread of the pool, each formatted into one of a
+    // few slots (item k into slot k % kSlots), and the slots written out in item order by
+    // whichever thread finds the next one ready. A thread waits for its slot only while the
+    // item kSlots before is still being formatted, so memory stays at a few items.
+    constexpr size_t kSlots = 3;
+    if (count < 2 * kSlots) {
         for (size_t i = 0; i < count; ++i)
             item(s, i);
         return;
     }
-    std::vector<CrlfStream> parts(std::min(kPartsPerGroup, count));
-    for (size_t group = 0; group < count; group += kPartsPerGroup * kItemsPerPart) {
-        tbb::parallel_for(size_t(0), parts.size(), [&](size_t k) {
-            CrlfStream& part = parts[k];
+    std::deque<CrlfStream> slots;
+    for (size_t k = 0; k < kSlots; ++k)
+        slots.emplace_back(size_t(1) << 16);
+    std::mutex mutex;  // guards everything below and the writing to s
+    std::condition_variable written;
+    std::array<size_t, kSlots> ready;  // the item a slot holds, or count when none
+    ready.fill(count);
+    size_t claimed = 0;
+    size_t next = 0;  // the next item to write
+    // Writes the slots that are ready, in order. Needs the lock.
+    auto drain = [&] {
+        bool any = false;
+        while (next < count && ready[next % kSlots] == next) {
+            s.append(slots[next % kSlots]);
+            ready[next % kSlots] = count;
+            ++next, any = true;
+        }
+        if (any)
+            written.notify_all();
+    };
+    WorkerPool& pool = WorkerPool::shared();
+    pool.forEach(pool.threads(), 1, [&](size_t, size_t) {
+        std::unique_lock lock(mutex);
+        while (claimed < count) {
+            const size_t k = claimed++;
+            written.wait(lock, [&] { return next + kSlots > k; });
+            lock.unlock();
+            CrlfStream& part = slots[k % kSlots];
             part.clear();
-            const size_t first = std::min(count, group + k * kItemsPerPart);
-            const size_t last = std::min(count, first + kItemsPerPart);
-            for (size_t i = first; i < last; ++i)
-                item(part, i);
-        });
-        for (const CrlfStream& part : parts)
-            s.append(part);
-    }
+            item(part, k);
+            lock.lock();
+            ready[k % kSlots] = k;
+            drain();
+        }
+    });
 }
 
 ExportResult CrlfStream::result(const char* what) {

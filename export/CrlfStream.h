@@ -26,7 +26,7 @@ class CrlfStream {
     explicit CrlfStream(std::ostream& out);
     /// A stream that keeps everything in memory (growing as needed) until appended to
     /// another: pieces of a file formatted apart, on several threads, and joined in order.
-    CrlfStream();
+    explicit CrlfStream(size_t reserve = 0);
     ~CrlfStream();
     CrlfStream(const CrlfStream&) = delete;
     CrlfStream& operator=(const CrlfStream&) = delete;

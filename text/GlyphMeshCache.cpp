@@ -1,10 +1,9 @@
 #include "text/GlyphMeshCache.h"
 
-#include <tbb/parallel_for.h>
-
 #include <algorithm>
 #include <cstring>
 
+#include "core/WorkerPool.h"
 #include "font/GlyphListFont.h"
 #include "font/TriangleList.h"
 
@@ -46,13 +45,10 @@ void GlyphMeshCache::prepare(std::string_view chars, GlyphListFont& font) {
         if (shapes_[code]->glyph != nullptr)
             fresh.push_back(shapes_[code].get());
     }
-    // A few shapes are not worth waking the other threads for.
-    if (fresh.size() < 4) {
-        for (GlyphShape* shape : fresh)
-            complete(*shape, precision_);
-        return;
-    }
-    tbb::parallel_for(size_t(0), fresh.size(), [&](size_t i) { complete(*fresh[i], precision_); });
+    WorkerPool::shared().forEach(fresh.size(), 2, [&](size_t begin, size_t end) {
+        for (size_t i = begin; i != end; ++i)
+            complete(*fresh[i], precision_);
+    });
 }
 
 void GlyphMeshCache::complete(GlyphShape& s, double precision) {

@@ -1,7 +1,5 @@
 // The mesh build: glyph outlines placed along the text, bent by the filters, inset for the
 // bevel and triangulated front and back.
-#include <tbb/blocked_range.h>
-#include <tbb/parallel_for.h>
 
 #include <algorithm>
 #include <cmath>
@@ -9,6 +7,7 @@
 #include <limits>
 #include <vector>
 
+#include "core/WorkerPool.h"
 #include "text/CText.h"
 #include "text/Filters.h"
 #include "text/FontCache.h"
@@ -177,15 +176,10 @@ BuildResult CText::buildMesh() {
     at.filter2 = filter2;
     at.bevelWidth = bevelWidth;
     // Each character writes only its own entry; the chunks only decide which thread does it.
-    // A few characters are not worth waking the other threads for.
-    auto build = [&](const tbb::blocked_range<size_t>& range) {
-        for (size_t i = range.begin(); i != range.end(); ++i)
+    WorkerPool::shared().forEach(n, kCharactersPerTask, [&](size_t begin, size_t end) {
+        for (size_t i = begin; i != end; ++i)
             buildCharacter(m.entries[i], *shapes[i], at);
-    };
-    if (n < 2 * kCharactersPerTask)
-        build(tbb::blocked_range<size_t>(0, n));
-    else
-        tbb::parallel_for(tbb::blocked_range<size_t>(0, n, kCharactersPerTask), build);
+    });
 
     m.entryCount = static_cast<int>(n);
     openedFontFile_ = resolvedFont_;

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
-#include <tbb/global_control.h>
-#include <tbb/task_arena.h>
 
 #include "TextTestSupport.h"
+#include "core/WorkerPool.h"
 #include "font/FontFace.h"
 #include "font/GlyphListFont.h"
 #include "text/Filters.h"
@@ -65,22 +64,23 @@ TEST(BuildCache, EveryThreadCountBuildsTheSameTrianglesInTheSameOrder) {
     std::string text;
     for (int k = 0; k < 5; ++k)
         text += std::string(test::kPangram) + " @%&8";
+    WorkerPool& pool = WorkerPool::shared();
+    const unsigned cores = pool.threads();
     CText single = test::builtText(VYR_TEST_FONT_DEJAVU, text);
     single.filter1 = kFilterTwirl;
-    {
-        const tbb::global_control one(tbb::global_control::max_allowed_parallelism, 1);
-        ASSERT_TRUE(single.buildMesh().ok);
-    }
+    pool.setThreads(1);
+    ASSERT_TRUE(single.buildMesh().ok);
     const GlRecorder expected = streams(single);
-    for (int threads : {2, 3, 8}) {
+    for (unsigned threads : {2u, 3u, 8u}) {
+        pool.setThreads(threads);
         CText many = test::builtText(VYR_TEST_FONT_DEJAVU, text);
         many.filter1 = kFilterTwirl;
-        tbb::task_arena arena(threads);
         for (int round = 0; round < 2; ++round) {
-            arena.execute([&] { ASSERT_TRUE(many.buildMesh().ok); });
+            ASSERT_TRUE(many.buildMesh().ok);
             EXPECT_TRUE(streams(many).calls == expected.calls) << threads << " threads";
         }
     }
+    pool.setThreads(cores);
 }
 
 TEST(BuildCache, CachedFrontTrianglesEqualAFreshTwoPassTriangulation) {
