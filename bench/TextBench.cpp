@@ -88,6 +88,23 @@ void BM_RebuildLineOneCharChanged(benchmark::State& state) {
     }
 }
 
+// Every character built again: the first character alternates between two of different
+// advance, which moves all the others.
+void BM_RebuildLongAllMoved(benchmark::State& state) {
+    const ThreadLimit threads(state);
+    vyr::CText t = textOf(longText());
+    t.buildMesh();
+    std::string a = longText(), b = a;
+    b[0] = 'W';
+    bool flip = false;
+    for (auto _ : state) {
+        t.text = (flip = !flip) ? b : a;
+        t.buildMesh();
+        benchmark::DoNotOptimize(t.mesh().width);
+    }
+    state.counters["threads"] = static_cast<double>(state.range(0));
+}
+
 void BM_SolidMeshLong(benchmark::State& state) {
     vyr::CText t = textOf(longText());
     t.buildMesh();
@@ -121,5 +138,6 @@ BENCHMARK(BM_BuildLine)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
 BENCHMARK(BM_BuildLong)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
 BENCHMARK(BM_FirstBuildLine)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
 BENCHMARK(BM_RebuildLineOneCharChanged)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
+BENCHMARK(BM_RebuildLongAllMoved)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
 BENCHMARK(BM_SolidMeshLong)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteStlLong)->Unit(benchmark::kMillisecond);

@@ -16,6 +16,7 @@ void GlyphMeshCache::use(unsigned fontGeneration, double precision) {
         return;
     for (auto& s : shapes_)
         s.reset();
+    ++epoch_;
     fontGeneration_ = fontGeneration;
     precision_ = precision;
     empty_ = false;

@@ -38,12 +38,16 @@ class GlyphMeshCache {
     void prepare(std::string_view chars, GlyphListFont& font);
     /// The shape of a code, computed on first use.
     const GlyphShape& shape(int code, GlyphListFont& font);
+    /// Changes whenever the cache forgets its shapes: a shape is told apart by its address
+    /// and this number.
+    unsigned epoch() const { return epoch_; }
 
   private:
     // Flattens and triangulates the outline of a shape whose glyph is set.
     static void complete(GlyphShape& s, double precision);
 
     unsigned fontGeneration_ = 0;
+    unsigned epoch_ = 0;
     bool empty_ = true;
     double precision_ = 0.0;
     std::array<std::unique_ptr<GlyphShape>, 256> shapes_;

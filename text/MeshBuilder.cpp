@@ -2,7 +2,10 @@
 // bevel and triangulated front and back.
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <limits>
 #include <vector>
@@ -42,17 +45,53 @@ struct Placement {
     int filter1 = kFilterNone;
     int filter2 = kFilterNone;
     float bevelWidth = 0.0f;
+    unsigned shapeEpoch = 0;
 };
+
+template <class T>
+uint64_t bitsOf(T v) {
+    if constexpr (sizeof(T) == 8)
+        return std::bit_cast<uint64_t>(v);
+    else
+        return std::bit_cast<uint32_t>(v);
+}
+
+// Everything buildCharacter reads, bit for bit: equal inputs give an equal entry, so a
+// character whose inputs are those it was built from is not built again. (A field added to
+// Placement or read from the entry belongs here too.)
+std::array<uint64_t, 8> inputsOf(const TextMeshEntry& e, const GlyphShape& shape,
+                                 const Placement& at) {
+    return {
+        reinterpret_cast<uintptr_t>(&shape),
+        bitsOf(e.code) | uint64_t(at.shapeEpoch) << 32,
+        bitsOf(e.xOffset),
+        bitsOf(at.shift),
+        bitsOf(at.yMin) | bitsOf(at.yMax) << 32,
+        bitsOf(at.width),
+        bitsOf(at.filter1) | bitsOf(at.filter2) << 32,
+        // The top bit marks a built entry, told apart from a new one.
+        bitsOf(at.bevelWidth) | uint64_t(e.hasGlyph) << 32 | uint64_t(e.vectorised) << 33 |
+            uint64_t(1) << 63,
+    };
+}
 
 // Everything a character needs once its offset along the text is known: its outline copied
 // from the glyph shape, the front triangles, the vertical placement, the offset and the
 // filters, the inset and the back face. Reads nothing of the other characters, so the
 // characters of a text can be built in any order and on any thread with the same result.
 void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& at) {
+    const std::array<uint64_t, 8> inputs = inputsOf(e, shape, at);
+    if (inputs == e.builtFrom)
+        return;
+    e.builtFrom = inputs;
+    e.front->clear();
+    e.back->clear();
     OutlineVectorizer& v = *e.outline;
     v.copyContoursFrom(shape.outline);
-    if (!e.vectorised)
+    if (!e.vectorised) {
+        e.records.clear();
         return;
+    }
 
     // Front triangles on the raw outline: they refer to the points and so follow every later
     // change of them.
@@ -148,8 +187,6 @@ BuildResult CText::buildMesh() {
             e.front = std::make_unique<TriangleList>(e.outline.get(), 0);
             e.back = std::make_unique<TriangleList>(e.outline.get(), 0);
         }
-        e.front->clear();
-        e.back->clear();
         e.code = static_cast<unsigned char>(chars[i]);
         const GlyphShape& shape = glyphCache_->shape(e.code, *font);
         shapes[i] = &shape;
@@ -160,8 +197,6 @@ BuildResult CText::buildMesh() {
             m.width = static_cast<float>(m.width + shape.outline.advance());
             m.minY = std::min(m.minY, shape.minY);
             m.maxY = std::max(m.maxY, shape.maxY);
-        } else {
-            e.records.clear();
         }
         if (e.hasGlyph)
             xOffset += shape.outline.advance();
@@ -175,6 +210,7 @@ BuildResult CText::buildMesh() {
     at.filter1 = filter1;
     at.filter2 = filter2;
     at.bevelWidth = bevelWidth;
+    at.shapeEpoch = glyphCache_->epoch();
     // Each character writes only its own entry; the chunks only decide which thread does it.
     WorkerPool::shared().forEach(n, kCharactersPerTask, [&](size_t begin, size_t end) {
         for (size_t i = begin; i != end; ++i)

@@ -43,12 +43,14 @@ TEST(BuildCache, WarmBuildsEqualColdBuildsForEveryFilterBevelAndRounding) {
                 cold.filter1 = filter;
                 cold.filter2 = (filter * 5 + 2) % kFilterCount;
                 cold.roundedEdges = rounded;
+                cold.bevelWidth = 3.0f + float(filter % 2);
                 ASSERT_TRUE(cold.buildMesh().ok);
                 warm.text = text;
                 warm.bevelOn = bevel;
                 warm.filter1 = cold.filter1;
                 warm.filter2 = cold.filter2;
                 warm.roundedEdges = rounded;
+                warm.bevelWidth = cold.bevelWidth;
                 ASSERT_TRUE(warm.buildMesh().ok);
                 const GlRecorder a = streams(cold), b = streams(warm);
                 ASSERT_EQ(a.calls.size(), b.calls.size());
