@@ -359,7 +359,7 @@ void writeInParts(CrlfStream& s, size_t count,
     // whichever thread finds the next one ready. A thread waits for its slot only while the
     // item kSlots before is still being formatted, so memory stays at a few items.
     constexpr size_t kSlots = 3;
-    if (count < 2 * kSlots) {
+    if (count < 64) {
         for (size_t i = 0; i < count; ++i)
             item(s, i);
         return;

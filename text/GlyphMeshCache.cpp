@@ -46,7 +46,9 @@ void GlyphMeshCache::prepare(std::string_view chars, GlyphListFont& font) {
         if (shapes_[code]->glyph != nullptr)
             fresh.push_back(shapes_[code].get());
     }
-    WorkerPool::shared().forEach(fresh.size(), 2, [&](size_t begin, size_t end) {
+    // Worth the other threads only for many new shapes (a font's first long text).
+    const size_t grain = fresh.size() < 32 ? fresh.size() : 2;
+    WorkerPool::shared().forEach(fresh.size(), grain, [&](size_t begin, size_t end) {
         for (size_t i = begin; i != end; ++i)
             complete(*fresh[i], precision_);
     });

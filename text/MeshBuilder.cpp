@@ -24,8 +24,11 @@ namespace {
 
 constexpr double kPointSize = 220.0;
 // Characters handed to a thread at a time: enough to outweigh the scheduling, few enough to
-// balance a short line over the cores.
+// balance the work over the cores.
 constexpr size_t kCharactersPerTask = 4;
+// Below this many characters a build stays on the calling thread: a line builds in about a
+// millisecond, and on a busy machine waiting for a descheduled helper would cost more.
+constexpr size_t kParallelFrom = 128;
 // Truncation towards zero into a 32-bit integer, saturating instead of overflowing.
 int truncateToInt(double v) {
     if (!(v > std::numeric_limits<int>::min()))
@@ -212,10 +215,11 @@ BuildResult CText::buildMesh() {
     at.bevelWidth = bevelWidth;
     at.shapeEpoch = glyphCache_->epoch();
     // Each character writes only its own entry; the chunks only decide which thread does it.
-    WorkerPool::shared().forEach(n, kCharactersPerTask, [&](size_t begin, size_t end) {
-        for (size_t i = begin; i != end; ++i)
-            buildCharacter(m.entries[i], *shapes[i], at);
-    });
+    WorkerPool::shared().forEach(n, n < kParallelFrom ? n : kCharactersPerTask,
+                                 [&](size_t begin, size_t end) {
+                                     for (size_t i = begin; i != end; ++i)
+                                         buildCharacter(m.entries[i], *shapes[i], at);
+                                 });
 
     m.entryCount = static_cast<int>(n);
     openedFontFile_ = resolvedFont_;

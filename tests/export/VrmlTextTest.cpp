@@ -228,8 +228,8 @@ TEST(VrmlText, SideIndexLinesCountPointsOfEarlierContours) {
 TEST(VrmlText, CharactersWithoutOutlineLeaveTheListsAsTheyWere) {
     const TextMesh plain = test::makeMesh({test::rightTriangle()}, 10.0f);
     // Enough characters that they are formatted in several parts, the outline in a later one.
-    std::vector<test::SyntheticChar> chars(17, test::space());
-    chars[11] = test::rightTriangle();
+    std::vector<test::SyntheticChar> chars(70, test::space());
+    chars[41] = test::rightTriangle();
     const TextMesh spaced = test::makeMesh(chars, 10.0f);
     for (bool bevel : {false, true}) {
         EXPECT_EQ(vrmlText(test::viewOf(spaced, bevel)), vrmlText(test::viewOf(plain, bevel)));
