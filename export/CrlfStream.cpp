@@ -128,9 +128,7 @@ void CrlfStream::flush() {
     used_ = 0;
 }
 
-char* CrlfStream::room(size_t n) {
-    if (buffer_ != nullptr && used_ + n <= capacity_)
-        return buffer_.get() + used_;
+char* CrlfStream::grow(size_t n) {
     if (out_ != nullptr) {
         assert(n <= kBufferSize);
         flush();
@@ -183,19 +181,24 @@ void CrlfStream::text(std::string_view s) {
     }
 }
 
-void CrlfStream::padded(const char* s, size_t n, int width, bool plain) {
+void CrlfStream::keep(char* w, size_t n, int width) {
+    if (static_cast<size_t>(width) > n) {
+        const size_t pad = static_cast<size_t>(width) - n;
+        std::memmove(w + pad, w, n);
+        std::memset(w, ' ', pad);
+        n += pad;
+    }
+    used_ += n;
+}
+
+void CrlfStream::padded(const char* s, size_t n, int width) {
     if (width > 0 && static_cast<size_t>(width) > n) {
         const size_t pad = static_cast<size_t>(width) - n;
         char* w = room(pad);
         std::memset(w, ' ', pad);
         used_ += pad;
     }
-    if (plain && n <= kBufferSize) {
-        std::memcpy(room(n), s, n);
-        used_ += n;
-    } else {
-        text(std::string_view(s, n));
-    }
+    text(std::string_view(s, n));
 }
 
 struct CrlfStream::Format {
@@ -308,21 +311,24 @@ void CrlfStream::formatArgs(const char* fmt, const Arg* args, int count) {
             return;
         const Arg& a = args[next++];
 
-        char digits[32];
-        if (!piece.flags && piece.conversion == 'f' && a.kind == Arg::kDouble) {
-            const int n = formatFixed(digits, a.d, piece.precision < 0 ? 6 : piece.precision);
+        // Numbers are written straight into the buffer.
+        if (!piece.flags && piece.conversion == 'f' && a.kind == Arg::kDouble &&
+            piece.width <= 64) {
+            char* w = room(96);
+            const int n = formatFixed(w, a.d, piece.precision < 0 ? 6 : piece.precision);
             if (n > 0) {
-                padded(digits, static_cast<size_t>(n), piece.width, true);
+                keep(w, static_cast<size_t>(n), piece.width);
                 continue;
             }
         } else if (!piece.flags && (piece.conversion == 'd' || piece.conversion == 'i') &&
-                   a.kind == Arg::kInt && piece.precision < 0) {
-            const char* end = std::to_chars(digits, digits + sizeof digits, a.i).ptr;
-            padded(digits, static_cast<size_t>(end - digits), piece.width, true);
+                   a.kind == Arg::kInt && piece.precision < 0 && piece.width <= 64) {
+            char* w = room(96);
+            const char* end = std::to_chars(w, w + 32, a.i).ptr;
+            keep(w, static_cast<size_t>(end - w), piece.width);
             continue;
         } else if (!piece.flags && piece.conversion == 's' && a.kind == Arg::kString &&
                    piece.precision < 0) {
-            padded(a.s, std::strlen(a.s), piece.width, false);
+            padded(a.s, std::strlen(a.s), piece.width);
             continue;
         }
 

@@ -83,11 +83,18 @@ class CrlfStream {
     void formatArgs(const char* fmt, const Arg* args, int count);
     const Format& parsed(const char* fmt);
     /// Room for `n` more bytes; returns where to write them.
-    char* room(size_t n);
+    char* room(size_t n) {
+        if (buffer_ != nullptr && used_ + n <= capacity_)
+            return buffer_.get() + used_;
+        return grow(n);
+    }
+    char* grow(size_t n);
+    /// Right-aligns the `n` characters just written at `w` (the free end of the buffer) in
+    /// `width` and keeps them.
+    void keep(char* w, size_t n, int width);
     void put(char c) { *room(1) = c, ++used_; }
-    /// Writes `s` padded on the left with blanks to `width`; `plain` when it holds no line
-    /// feed (digits).
-    void padded(const char* s, size_t n, int width, bool plain);
+    /// Writes `s` padded on the left with blanks to `width`.
+    void padded(const char* s, size_t n, int width);
 
     std::ostream* out_ = nullptr;
     std::unique_ptr<char[]> buffer_;
