@@ -64,53 +64,53 @@ void Viewport::initializeGL() {
 }
 
 void Viewport::resizeGL(int w, int h) {
-    // A new framebuffer: whatever was on show is gone.
-    holdingFinalFrame_ = false;
+    frameCurrent_ = false;  // a new framebuffer
     if (renderer_)
         renderer_->resize(w, h);
 }
 
 void Viewport::paintGL() {
-    if (!renderer_)
+    // The framebuffer keeps its frame between paints: a paint that only shows the view again
+    // (an exposure, a frame drawn by redraw()) needs no drawing, and a final frame stays.
+    if (!renderer_ || frameCurrent_)
         return;
-    if (finalFrameRequested_) {
-        finalFrameRequested_ = false;
-        settings_.renderMode = 1;
-        renderer_->DrawScene(scene_, settings_);
-        settings_.renderMode = 0;
-        if (!finalFrameJpeg_.isEmpty()) {
-            std::string error;
-            if (!SaveRenderJpeg(finalFrameJpeg_.toStdString(), finalFrameQuality_, *renderer_,
-                                &error))
-                finalFrameError_ = QString::fromStdString(error);
-        }
-        holdingFinalFrame_ = true;
-        finalFrameDrawn_ = true;
-    } else if (holdingFinalFrame_) {
-        return;  // re-exposed: the final frame is still in the framebuffer
-    } else {
-        renderer_->DrawScene(scene_, settings_);
-    }
+    drawFrame();
+}
+
+void Viewport::drawFrame() {
+    renderer_->DrawScene(scene_, settings_);
+    frameCurrent_ = true;
     ++framesDrawn_;
 }
 
 void Viewport::redraw() {
-    holdingFinalFrame_ = false;
-    repaint();
+    frameCurrent_ = false;
+    if (!renderer_ || !isValid())
+        return update();
+    // Drawn now, into the view's framebuffer; Qt shows it with the next paint.
+    makeCurrent();
+    drawFrame();
+    doneCurrent();
+    update();
 }
 
 QString Viewport::renderFinalFrame(const QString& jpegPath, int quality) {
-    finalFrameRequested_ = true;
-    finalFrameJpeg_ = jpegPath;
-    finalFrameQuality_ = quality;
-    finalFrameError_.clear();
-    finalFrameDrawn_ = false;
-    holdingFinalFrame_ = false;
-    repaint();
-    finalFrameRequested_ = false;
-    if (!finalFrameDrawn_)
+    if (!renderer_ || !isValid())
         return tr("The final frame could not be drawn: the view has no OpenGL context.");
-    return finalFrameError_;
+    QString failure;
+    makeCurrent();
+    settings_.renderMode = 1;
+    drawFrame();
+    settings_.renderMode = 0;
+    if (!jpegPath.isEmpty()) {
+        std::string error;
+        if (!SaveRenderJpeg(jpegPath.toStdString(), quality, *renderer_, &error))
+            failure = tr("The rendered image could not be written: %1")
+                          .arg(QString::fromStdString(error));
+    }
+    doneCurrent();
+    update();
+    return failure;
 }
 
 QImage Viewport::shownFrame() {

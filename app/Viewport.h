@@ -26,12 +26,13 @@ class Viewport : public QOpenGLWidget {
     ~Viewport() override;
 
     /// Draws the ordinary frame now (not at the next paint), as every command and drag step
-    /// does. Replaces a final frame on show.
+    /// does, and has Qt show it. Replaces a final frame on show.
     void redraw();
 
     /// Draws the final frame (the settings' render options) into the view now and, when
     /// `jpegPath` is not empty, writes it as a JPEG of `quality`. Returns an empty string on
-    /// success, else what failed. The final frame stays on show until the next redraw.
+    /// success, else what failed. The final frame stays on show until the next redraw()
+    /// or resize.
     QString renderFinalFrame(const QString& jpegPath, int quality);
 
     /// The picture the view shows (RGB, read from its framebuffer); null without a context.
@@ -55,6 +56,7 @@ class Viewport : public QOpenGLWidget {
 
   private:
     void releaseRenderer();
+    void drawFrame();
 
     Scene& scene_;
     ViewSettings& settings_;
@@ -64,14 +66,8 @@ class Viewport : public QOpenGLWidget {
     int framesDrawn_ = 0;
     int wheelRemainder_ = 0;
 
-    // A final frame is on show: paints that only re-expose the view keep it.
-    bool holdingFinalFrame_ = false;
-    // Set for the one paint that draws the final frame.
-    bool finalFrameRequested_ = false;
-    QString finalFrameJpeg_;
-    int finalFrameQuality_ = 75;
-    QString finalFrameError_;
-    bool finalFrameDrawn_ = false;
+    // The framebuffer holds the frame of the current state (or the final frame).
+    bool frameCurrent_ = false;
 };
 
 }  // namespace vyr

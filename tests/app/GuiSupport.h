@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+// Helpers for driving modal dialogs and the mouse in the GUI tests.
+
+// Runs `handle` on the next modal dialog of type D once it is open; the test goes on through
+// the dialog's own event loop.
+template <typename D>
+void whenOpen(std::function<void(D*)> handle) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, handle] {
+        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            handle(dialog);
+        }
+    });
+    timer->start(20);
+}
+
+// A left-button drag from `from` by `by`, one move event, then the release.
+inline void leftDrag(QWidget* widget, QPoint from, QPoint by, bool release = true) {
+    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(widget, from + by);
+    if (release)
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, from + by);
+}
+
+// Types `path` into an open file chooser and confirms it.
+inline void acceptFile(QFileDialog* chooser, const QString& path) {
+    chooser->selectFile(path);
+    static_cast<QDialog*>(chooser)->accept();
+}
+
+// A right click at `pos` of `widget` as the window system gives it: the button's press and
+// release, then the context-menu request, which goes up to the parents when ignored.
+inline void rightClick(QWidget* widget, QPoint pos) {
+    QTest::mouseClick(widget, Qt::RightButton, {}, pos);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, pos, widget->mapToGlobal(pos));
+    QApplication::sendEvent(widget, &request);
+}

@@ -1,0 +1,254 @@
+// The main window driven as a user would: menus, toolbar, drags, popup, files, pixels.
+
+#include <QActionGroup>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "GuiSupport.h"
+#include "app/MainView.h"
+#include "app/Viewport.h"
+#include "render/OffscreenContext.h"
+#include "render/Renderer.h"
+#include "scene/Scene.h"
+#include "scene/SceneFile.h"
+
+using vyr::MainView;
+
+namespace {
+
+QString describeMenu(const QMenu* menu) {
+    QStringList items;
+    for (const QAction* a : menu->actions()) {
+        if (a->isSeparator())
+            items << "-";
+        else if (a->menu() != nullptr)
+            items << a->text() + "{" + describeMenu(a->menu()) + "}";
+        else
+            items << a->text() + "=" + QString::number(a->data().toInt());
+    }
+    return items.join(", ");
+}
+
+// The seven drag targets, then the light action pair, as 0/1 digits.
+QString flags(const vyr::ViewSettings& s) {
+    QString out;
+    for (int f : {s.scaleTextMode, s.rotateCameraMode, s.zoomMode, s.yellowSelected,
+                  s.blueSelected, s.greenSelected, s.flareSelected, -1, s.translateLightMode,
+                  s.rotateLightMode})
+        out += f < 0 ? QString(" ") : QString::number(f);
+    return out;
+}
+
+}  // namespace
+
+class MainViewTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<MainView> view;
+    QTemporaryDir folder;
+
+    QWidget* viewport() { return view->viewport(); }
+    std::vector<uint8_t> sceneBytes() { return vyr::sceneBytes(view->scene()); }
+    void clickTool(int id) {
+        QTest::mouseClick(view->toolBar()->widgetForAction(view->action(id)), Qt::LeftButton);
+    }
+
+  private slots:
+    void init() {
+        QDir::setCurrent(folder.path());
+        view = std::make_unique<MainView>();
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        QCOMPARE(view->startUpProblems(), QStringList());
+    }
+    void cleanup() { view.reset(); }
+
+    void menusListEveryItemInOrder() {
+        QStringList menus;
+        for (const QAction* a : view->menuBar()->actions())
+            menus << a->text() + ": " + describeMenu(a->menu());
+        QCOMPARE(menus, QStringList({
+            "&File: &Load=40068, &Save=40069, -, &Preferences=40002, Export &VRML=40064, "
+            "Export &C/OpenGL=40067, Export &Mesh (STL, OBJ, glTF)=40100, -, &Exit=40004",
+            "&Display: &Flat=40006, &Gouraud=40005",
+            "&Camera: &View{Front=40025, Back=40026, Up=40027, Down=40028, Right=40029, "
+            "Left=40030}, -, &Parameters=40043",
+            "&Text: &Parameters=40055, &Materials=40065",
+            "&Lights: &Yellow Light Parameters=40057, &Blue Light Parameters=40060, "
+            "&Green Light Parameters=40061",
+            "&Render: &Background Color=40042, &Screenshot (vyr.jpg)=40054, &Render=40062",
+            "&Help: &Help/Credits=40053"}));
+    }
+
+    void toolbarHasTwelveSlotsInThreeGroups() {
+        QStringList tools;
+        for (const QAction* a : view->toolBar()->actions()) {
+            if (a->isSeparator()) {
+                tools << "-";
+                continue;
+            }
+            const QActionGroup* g = a->actionGroup();
+            tools << QString("%1 %2%3 %4").arg(a->data().toInt())
+                         .arg(g ? QString::number(g->actions().size()) : "push")
+                         .arg(a->isChecked() ? "*" : "").arg(a->toolTip());
+            QVERIFY(!a->icon().isNull());
+        }
+        QCOMPARE(tools, QStringList({
+            "40019 2 Translate light or flare", "40020 2*  Rotate light direction", "-",
+            "40021 4 Select yellow light", "40058 4 Select blue light",
+            "40059 4 Select green light", "40063 4 Select lens flare", "-",
+            "40066 3 Scale Text in X and Y direction", "40045 3* Rotates camera around the text",
+            "40051 3 Zoom in/ out (right/left)",
+            "40071 push Initialise Camera position, Zoom, and Target"}));
+    }
+
+    void modeCommandsSetExactlyTheirFlags_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("start-up") << QList<int>{} << "0100000 01";
+        QTest::newRow("translate") << QList<int>{40019} << "0100000 10";
+        QTest::newRow("yellow") << QList<int>{40021} << "0001000 01";
+        QTest::newRow("blue") << QList<int>{40058} << "0000100 01";
+        QTest::newRow("green, rotate") << QList<int>{40019, 40059, 40020} << "0000010 01";
+        QTest::newRow("flare") << QList<int>{40063} << "0000001 01";
+        QTest::newRow("scale") << QList<int>{40066} << "1000000 01";
+        QTest::newRow("light then zoom") << QList<int>{40021, 40051} << "0010000 01";
+        QTest::newRow("zoom then camera") << QList<int>{40051, 40045} << "0100000 01";
+    }
+    void modeCommandsSetExactlyTheirFlags() {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, expected);
+        const int frames = view->viewport()->framesDrawn();
+        for (int id : clicks)
+            clickTool(id);
+        QCOMPARE(flags(view->settings()), expected);
+        QCOMPARE(view->viewport()->framesDrawn(), frames);  // modes do not redraw
+    }
+
+    void dragsOrbitScaleAndShowTheWireList() {
+        const QPoint centre = viewport()->rect().center();
+        QTest::mousePress(viewport(), Qt::LeftButton, {}, centre - QPoint(45, 0));
+        const int frames = view->viewport()->framesDrawn();
+        QTest::mouseMove(viewport(), centre + QPoint(45, 0));
+        QCOMPARE(view->viewport()->framesDrawn(), frames + 1);  // each step redraws at once
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, centre + QPoint(45, 0));
+        const vyr::Float3 eye = view->scene().camera().eye;
+        QVERIFY2(qAbs(eye.x + 4) < 1e-5 && qAbs(eye.y) < 1e-5 && qAbs(eye.z) < 1e-5,
+                 qPrintable(QString("eye %1 %2 %3").arg(eye.x).arg(eye.y).arg(eye.z)));
+
+        clickTool(40071);
+        clickTool(40066);
+        leftDrag(viewport(), centre, {40, 0});
+        QCOMPARE(view->scene().text().scale[0], 0.0025f + 0.0005f * 40);
+        QCOMPARE(view->scene().text().scale[1], 0.0025f);
+
+        // While the button is held the text shows its outline edges only: far fewer lit pixels.
+        auto lit = [this] {
+            const QImage shown = view->viewport()->shownFrame();
+            int n = 0;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    n += qGray(shown.pixel(x, y)) > 128;
+            return n;
+        };
+        clickTool(40051);
+        leftDrag(viewport(), centre, {0, 0}, false);
+        const int duringDrag = lit();
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, centre);
+        QVERIFY2(lit() > 2 * duringDrag, qPrintable(QString::number(duringDrag)));
+    }
+
+    void aMoveWithoutAButtonChangesNothing() {
+        const auto before = sceneBytes();
+        const int frames = view->viewport()->framesDrawn();
+        QTest::mouseMove(viewport(), {10, 10});
+        QTest::mouseMove(viewport(), {200, 150});
+        QCOMPARE(sceneBytes(), before);
+        QCOMPARE(view->viewport()->framesDrawn(), frames);
+        QCOMPARE(view->settings().lastX, 0);
+    }
+
+    void rightClickOffersSevenItemsInsideTheViewOnly() {
+        rightClick(view->toolBar(), {5, 200});
+        rightClick(view->menuBar(), {300, 5});
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        rightClick(viewport(), {100, 100});
+        QTRY_COMPARE(QApplication::activePopupWidget(), view->popupMenu());
+        QCOMPARE(describeMenu(view->popupMenu()),
+                 "&Camera=40043, &Yellow Light=40057, &Blue Light=40060, &Green Light=40061, "
+                 "&Text=40055, &Materials=40065, &Render=40062");
+        view->popupMenu()->close();
+    }
+
+    void saveThenLoadRestoresEveryFieldAndARefusedFileChangesNothing() {
+        const QString path = folder.filePath("saved");  // typed without an extension
+        leftDrag(viewport(), {100, 100}, {30, 20});
+        const auto saved = sceneBytes();
+        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, path); });
+        view->action(40069)->trigger();
+        QVERIFY(QFile::exists(path + ".Fil"));
+
+        leftDrag(viewport(), {100, 100}, {-70, 5});
+        QVERIFY(sceneBytes() != saved);
+        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, path + ".Fil"); });
+        view->action(40068)->trigger();
+        QCOMPARE(sceneBytes(), saved);
+
+        QFile damaged(folder.filePath("damaged.vyr"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(100, 'x')) == 100);
+        damaged.close();
+        QString message;
+        whenOpen<QFileDialog>([&](QFileDialog* d) {
+            whenOpen<QMessageBox>([&](QMessageBox* box) { message = box->text(); box->accept(); });
+            acceptFile(d, damaged.fileName());
+        });
+        view->action(40068)->trigger();
+        QCOMPARE(sceneBytes(), saved);
+        QVERIFY2(message.contains("damaged.vyr"), qPrintable(message));
+    }
+
+    void viewPixelsEqualTheHeadlessRenderer() {
+        const QImage shown = view->viewport()->shownFrame();
+        vyr::OffscreenContext context(shown.width(), shown.height());
+        QVERIFY2(context.ok(), context.error().c_str());
+        vyr::Renderer renderer;
+        renderer.initialise();
+        renderer.resize(shown.width(), shown.height());
+        renderer.DrawScene(view->scene(), view->settings());
+        const std::vector<unsigned char> headless = renderer.readFrameRgb();
+        int worst = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int i = 0; i < shown.width() * 3; ++i)
+                worst = qMax(worst, qAbs(shown.constScanLine(y)[i] -
+                                         headless[(size_t(y) * shown.width() * 3) + i]));
+        QVERIFY2(worst <= 1, qPrintable(QString("largest difference %1").arg(worst)));
+    }
+
+    void screenshotWritesTheViewAsShown() {
+        view->action(40054)->trigger();
+        const QImage written(folder.filePath("vyr.jpg"));
+        QCOMPARE(written.size(), view->viewport()->size());
+    }
+
+    void withoutADisplayTheProgramSaysSoAndEnds() {
+        QProcess vyr;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        vyr.setProcessEnvironment(env);
+        vyr.start(VYR_PROGRAM, {"--no-splash"});
+        QVERIFY(vyr.waitForFinished(10000));
+        QCOMPARE(vyr.exitCode(), 1);
+        const QStringList lines = QString(vyr.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines[0].contains("vyr-cli"));
+    }
+};
+
+QTEST_MAIN(MainViewTest)
+#include "MainViewTest.moc"
