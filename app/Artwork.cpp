@@ -216,7 +216,8 @@ QPixmap splashPicture() {
     small.setPixelSize(13);
     p.setFont(small);
     p.setPen(QColor(220, 226, 240));
-    p.drawText(QRectF(0, 140, 300, 20), Qt::AlignCenter, QStringLiteral("3D extruded text modeller"));
+    p.drawText(QRectF(0, 140, 300, 20), Qt::AlignCenter,
+               QStringLiteral("3D extruded text modeller"));
     small.setPixelSize(10);
     p.setFont(small);
     p.setPen(QColor(150, 160, 185));

@@ -35,8 +35,8 @@ const QString kSceneDefaultExtension = QStringLiteral("FileName");
 const QString kScreenshotName = QStringLiteral("vyr.jpg");
 
 struct ToolSlot {
-    int id;     // 0: a separator
-    char group; // 'A', 'B', 'C', or 0 for the push button
+    int id;      // 0: a separator
+    char group;  // 'A', 'B', 'C', or 0 for the push button
     const char* tip;
 };
 
@@ -79,7 +79,8 @@ QString writeAll(const std::vector<std::pair<std::string, MeshWriter>>& files) {
     for (const auto& [path, write] : files) {
         auto file = std::make_unique<AtomicFile>(path);
         if (!file->isOpen())
-            return QObject::tr("Cannot write \"%1\": %2").arg(fromStd(path), fromStd(file->error()));
+            return QObject::tr("Cannot write \"%1\": %2")
+                .arg(fromStd(path), fromStd(file->error()));
         const ExportResult r = write(file->stream());
         if (!r.ok)
             return QObject::tr("Cannot write \"%1\": %2").arg(fromStd(path), fromStd(r.message));
@@ -217,9 +218,13 @@ void MainView::buildPopup() {
     using namespace command;
     popup_ = new QMenu(this);
     const std::pair<const char*, int> items[] = {
-        {"&Camera", kCameraParameters}, {"&Yellow Light", kYellowLightParameters},
-        {"&Blue Light", kBlueLightParameters}, {"&Green Light", kGreenLightParameters},
-        {"&Text", kTextParameters}, {"&Materials", kTextMaterials}, {"&Render", kRender},
+        {"&Camera", kCameraParameters},
+        {"&Yellow Light", kYellowLightParameters},
+        {"&Blue Light", kBlueLightParameters},
+        {"&Green Light", kGreenLightParameters},
+        {"&Text", kTextParameters},
+        {"&Materials", kTextMaterials},
+        {"&Render", kRender},
     };
     // The popup's names differ from the menu bar's; its items run the same commands.
     for (const auto& [text, id] : items) {
@@ -237,30 +242,64 @@ void MainView::runCommand(int commandId) {
     using namespace command;
     CCamera& camera = scene_->camera();
     switch (commandId) {
-        case kLoad: return loadSceneFile();
-        case kSave: return saveSceneFile();
-        case kPreferences: runPreferences(this, settings_, scene_->text()); return;
-        case kExportVrml: runExportVrml(this, *scene_, settings_); return;
-        case kExportC: runExportC(this, *scene_); return;
-        case kExportMesh: return exportMesh();
-        case kExit: close(); return;
+        case kLoad:
+            return loadSceneFile();
+        case kSave:
+            return saveSceneFile();
+        case kPreferences:
+            runPreferences(this, settings_, scene_->text());
+            return;
+        case kExportVrml:
+            runExportVrml(this, *scene_, settings_);
+            return;
+        case kExportC:
+            runExportC(this, *scene_);
+            return;
+        case kExportMesh:
+            return exportMesh();
+        case kExit:
+            close();
+            return;
 
-        case kFlat: settings_.flatShading = 1; return redraw();
-        case kGouraud: settings_.flatShading = 0; return redraw();
+        case kFlat:
+            settings_.flatShading = 1;
+            return redraw();
+        case kGouraud:
+            settings_.flatShading = 0;
+            return redraw();
 
-        case kViewFront: camera.ViewFront(); return redraw();
-        case kViewBack: camera.ViewBack(); return redraw();
-        case kViewUp: camera.ViewUp(); return redraw();
-        case kViewDown: camera.ViewDown(); return redraw();
-        case kViewRight: camera.ViewRight(); return redraw();
-        case kViewLeft: camera.ViewLeft(); return redraw();
-        case kResetCamera: camera.Reset(); return redraw();
+        case kViewFront:
+            camera.ViewFront();
+            return redraw();
+        case kViewBack:
+            camera.ViewBack();
+            return redraw();
+        case kViewUp:
+            camera.ViewUp();
+            return redraw();
+        case kViewDown:
+            camera.ViewDown();
+            return redraw();
+        case kViewRight:
+            camera.ViewRight();
+            return redraw();
+        case kViewLeft:
+            camera.ViewLeft();
+            return redraw();
+        case kResetCamera:
+            camera.Reset();
+            return redraw();
 
-        case kCameraParameters: return editObject(0);
-        case kYellowLightParameters: return editObject(1);
-        case kBlueLightParameters: return editObject(2);
-        case kGreenLightParameters: return editObject(3);
-        case kTextParameters: return editObject(4);
+        case kCameraParameters:
+            return editObject(0);
+        case kYellowLightParameters:
+            return editObject(1);
+        case kBlueLightParameters:
+            return editObject(2);
+        case kGreenLightParameters:
+            return editObject(3);
+        case kTextParameters:
+            return editObject(4);
         case kTextMaterials:
             // The rebuilt text shows at once.
             EditMaterials(this, scene_->text());
@@ -272,21 +311,44 @@ void MainView::runCommand(int commandId) {
                 redraw();
             }
             return;
-        case kScreenshot: return screenshot();
-        case kRender: return render();
-        case kHelpCredits: showHelpCredits(this); return;
+        case kScreenshot:
+            return screenshot();
+        case kRender:
+            return render();
+        case kHelpCredits:
+            showHelpCredits(this);
+            return;
 
         // The toolbar's modes change flags only; the next drag uses them.
-        case kTranslateLight: settings_.selectLightAction(LightAction::Translate); return;
-        case kRotateLight: settings_.selectLightAction(LightAction::Rotate); return;
-        case kSelectYellow: settings_.selectDragTarget(DragTarget::YellowLight); return;
-        case kSelectBlue: settings_.selectDragTarget(DragTarget::BlueLight); return;
-        case kSelectGreen: settings_.selectDragTarget(DragTarget::GreenLight); return;
-        case kSelectFlare: settings_.selectDragTarget(DragTarget::Flare); return;
-        case kScaleText: settings_.selectDragTarget(DragTarget::ScaleText); return;
-        case kRotateCamera: settings_.selectDragTarget(DragTarget::RotateCamera); return;
-        case kZoom: settings_.selectDragTarget(DragTarget::Zoom); return;
-        default: return;
+        case kTranslateLight:
+            settings_.selectLightAction(LightAction::Translate);
+            return;
+        case kRotateLight:
+            settings_.selectLightAction(LightAction::Rotate);
+            return;
+        case kSelectYellow:
+            settings_.selectDragTarget(DragTarget::YellowLight);
+            return;
+        case kSelectBlue:
+            settings_.selectDragTarget(DragTarget::BlueLight);
+            return;
+        case kSelectGreen:
+            settings_.selectDragTarget(DragTarget::GreenLight);
+            return;
+        case kSelectFlare:
+            settings_.selectDragTarget(DragTarget::Flare);
+            return;
+        case kScaleText:
+            settings_.selectDragTarget(DragTarget::ScaleText);
+            return;
+        case kRotateCamera:
+            settings_.selectDragTarget(DragTarget::RotateCamera);
+            return;
+        case kZoom:
+            settings_.selectDragTarget(DragTarget::Zoom);
+            return;
+        default:
+            return;
     }
 }
 
@@ -336,9 +398,11 @@ void MainView::exportMesh() {
     chooser.setNameFilters(filters);
     chooser.setDefaultSuffix(QStringLiteral("stl"));
     // The chosen filter names the format a name typed without an extension gets.
-    connect(&chooser, &QFileDialog::filterSelected, &chooser, [&chooser, filters](const QString& f) {
-        chooser.setDefaultSuffix(QString::fromLatin1(kMeshFormats[filters.indexOf(f)].extension));
-    });
+    connect(&chooser, &QFileDialog::filterSelected, &chooser,
+            [&chooser, filters](const QString& f) {
+                chooser.setDefaultSuffix(
+                    QString::fromLatin1(kMeshFormats[filters.indexOf(f)].extension));
+            });
     chooser.selectFile(QStringLiteral("VYR"));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return;
@@ -347,8 +411,9 @@ void MainView::exportMesh() {
     const QString extension = info.suffix().toLower();
     if (extension != QLatin1String("stl") && extension != QLatin1String("obj") &&
         extension != QLatin1String("glb")) {
-        showMessage(this, tr("\"%1\": mesh files are written as .stl, .obj or .glb.")
-                              .arg(info.fileName()), true);
+        showMessage(
+            this, tr("\"%1\": mesh files are written as .stl, .obj or .glb.").arg(info.fileName()),
+            true);
         return;
     }
 
@@ -362,9 +427,8 @@ void MainView::exportMesh() {
         const QString mtl = info.completeBaseName() + QStringLiteral(".mtl");
         files.emplace_back(info.absoluteDir().filePath(mtl).toStdString(),
                            [&](std::ostream& s) { return writeMtl(solid, s); });
-        files.emplace_back(path, [&, mtl](std::ostream& s) {
-            return writeObj(solid, mtl.toStdString(), s);
-        });
+        files.emplace_back(
+            path, [&, mtl](std::ostream& s) { return writeObj(solid, mtl.toStdString(), s); });
     } else {
         files.emplace_back(path, [&](std::ostream& s) { return writeGlb(solid, s); });
     }
@@ -388,8 +452,9 @@ void MainView::screenshot() {
                           static_cast<int>(shown.bytesPerLine()), PixelLayout::Rgb,
                           settings_.jpegQuality, &error);
     if (jpeg.empty() || !writeImageFile(path.toStdString(), jpeg, &error))
-        showMessage(this, tr("The screenshot \"%1\" could not be written: %2")
-                              .arg(path, fromStd(error)), true);
+        showMessage(this,
+                    tr("The screenshot \"%1\" could not be written: %2").arg(path, fromStd(error)),
+                    true);
 }
 
 void MainView::render() {

@@ -1,12 +1,12 @@
 #include "app/Viewport.h"
 
 #include <QContextMenuEvent>
-#include <algorithm>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "render/ImageFile.h"
 #include "scene/Drag.h"
@@ -129,8 +129,9 @@ QImage Viewport::shownFrame() {
 
 QStringList Viewport::setUpProblems() const {
     if (!isValid() || !renderer_)
-        return {tr("No OpenGL context could be made for the view (depth 24, stencil 8, "
-                   "compatibility profile): it stays empty. vyr-cli draws images without one.")};
+        return {
+            tr("No OpenGL context could be made for the view (depth 24, stencil 8, "
+               "compatibility profile): it stays empty. vyr-cli draws images without one.")};
     return rendererProblems_;
 }
 

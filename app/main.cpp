@@ -98,8 +98,8 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, &view, &vyr::MainView::reportStartUpProblems);
         return QApplication::exec();
     } catch (const std::exception& e) {
-        vyr::showMessage(nullptr, QStringLiteral("VYR stopped: %1").arg(QString::fromUtf8(e.what())),
-                         true);
+        vyr::showMessage(nullptr,
+                         QStringLiteral("VYR stopped: %1").arg(QString::fromUtf8(e.what())), true);
         return 1;
     }
 }

@@ -8,7 +8,7 @@ packages=(
     libturbojpeg0-dev libpng-dev libfontconfig-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
-    qt6-base-dev libqt6opengl6-dev xvfb xauth
+    qt6-base-dev libqt6opengl6-dev xvfb xauth xdotool imagemagick
 )
 
 # Node.js runs the Khronos glTF validator in the tests; any installed npm will do.

@@ -38,9 +38,8 @@ QString describeMenu(const QMenu* menu) {
 // The seven drag targets, then the light action pair, as 0/1 digits.
 QString flags(const vyr::ViewSettings& s) {
     QString out;
-    for (int f : {s.scaleTextMode, s.rotateCameraMode, s.zoomMode, s.yellowSelected,
-                  s.blueSelected, s.greenSelected, s.flareSelected, -1, s.translateLightMode,
-                  s.rotateLightMode})
+    for (int f : {s.scaleTextMode, s.rotateCameraMode, s.zoomMode, s.yellowSelected, s.blueSelected,
+                  s.greenSelected, s.flareSelected, -1, s.translateLightMode, s.rotateLightMode})
         out += f < 0 ? QString(" ") : QString::number(f);
     return out;
 }
@@ -72,17 +71,19 @@ class MainViewTest : public QObject {
         QStringList menus;
         for (const QAction* a : view->menuBar()->actions())
             menus << a->text() + ": " + describeMenu(a->menu());
-        QCOMPARE(menus, QStringList({
-            "&File: &Load=40068, &Save=40069, -, &Preferences=40002, Export &VRML=40064, "
-            "Export &C/OpenGL=40067, Export &Mesh (STL, OBJ, glTF)=40100, -, &Exit=40004",
-            "&Display: &Flat=40006, &Gouraud=40005",
-            "&Camera: &View{Front=40025, Back=40026, Up=40027, Down=40028, Right=40029, "
-            "Left=40030}, -, &Parameters=40043",
-            "&Text: &Parameters=40055, &Materials=40065",
-            "&Lights: &Yellow Light Parameters=40057, &Blue Light Parameters=40060, "
-            "&Green Light Parameters=40061",
-            "&Render: &Background Color=40042, &Screenshot (vyr.jpg)=40054, &Render=40062",
-            "&Help: &Help/Credits=40053"}));
+        QCOMPARE(
+            menus,
+            QStringList(
+                {"&File: &Load=40068, &Save=40069, -, &Preferences=40002, Export &VRML=40064, "
+                 "Export &C/OpenGL=40067, Export &Mesh (STL, OBJ, glTF)=40100, -, &Exit=40004",
+                 "&Display: &Flat=40006, &Gouraud=40005",
+                 "&Camera: &View{Front=40025, Back=40026, Up=40027, Down=40028, Right=40029, "
+                 "Left=40030}, -, &Parameters=40043",
+                 "&Text: &Parameters=40055, &Materials=40065",
+                 "&Lights: &Yellow Light Parameters=40057, &Blue Light Parameters=40060, "
+                 "&Green Light Parameters=40061",
+                 "&Render: &Background Color=40042, &Screenshot (vyr.jpg)=40054, &Render=40062",
+                 "&Help: &Help/Credits=40053"}));
     }
 
     void toolbarHasTwelveSlotsInThreeGroups() {
@@ -93,18 +94,21 @@ class MainViewTest : public QObject {
                 continue;
             }
             const QActionGroup* g = a->actionGroup();
-            tools << QString("%1 %2%3 %4").arg(a->data().toInt())
+            tools << QString("%1 %2%3 %4")
+                         .arg(a->data().toInt())
                          .arg(g ? QString::number(g->actions().size()) : "push")
-                         .arg(a->isChecked() ? "*" : "").arg(a->toolTip());
+                         .arg(a->isChecked() ? "*" : "")
+                         .arg(a->toolTip());
             QVERIFY(!a->icon().isNull());
         }
-        QCOMPARE(tools, QStringList({
-            "40019 2 Translate light or flare", "40020 2*  Rotate light direction", "-",
-            "40021 4 Select yellow light", "40058 4 Select blue light",
-            "40059 4 Select green light", "40063 4 Select lens flare", "-",
-            "40066 3 Scale Text in X and Y direction", "40045 3* Rotates camera around the text",
-            "40051 3 Zoom in/ out (right/left)",
-            "40071 push Initialise Camera position, Zoom, and Target"}));
+        QCOMPARE(tools, QStringList({"40019 2 Translate light or flare",
+                                     "40020 2*  Rotate light direction", "-",
+                                     "40021 4 Select yellow light", "40058 4 Select blue light",
+                                     "40059 4 Select green light", "40063 4 Select lens flare", "-",
+                                     "40066 3 Scale Text in X and Y direction",
+                                     "40045 3* Rotates camera around the text",
+                                     "40051 3 Zoom in/ out (right/left)",
+                                     "40071 push Initialise Camera position, Zoom, and Target"}));
     }
 
     void modeCommandsSetExactlyTheirFlags_data() {
@@ -204,7 +208,10 @@ class MainViewTest : public QObject {
         damaged.close();
         QString message;
         whenOpen<QFileDialog>([&](QFileDialog* d) {
-            whenOpen<QMessageBox>([&](QMessageBox* box) { message = box->text(); box->accept(); });
+            whenOpen<QMessageBox>([&](QMessageBox* box) {
+                message = box->text();
+                box->accept();
+            });
             acceptFile(d, damaged.fileName());
         });
         view->action(40068)->trigger();
@@ -244,7 +251,8 @@ class MainViewTest : public QObject {
         vyr.start(VYR_PROGRAM, {"--no-splash"});
         QVERIFY(vyr.waitForFinished(10000));
         QCOMPARE(vyr.exitCode(), 1);
-        const QStringList lines = QString(vyr.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+        const QStringList lines =
+            QString(vyr.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1);
         QVERIFY(lines[0].contains("vyr-cli"));
     }
