@@ -105,8 +105,8 @@ QString Viewport::renderFinalFrame(const QString& jpegPath, int quality) {
     if (!jpegPath.isEmpty()) {
         std::string error;
         if (!SaveRenderJpeg(jpegPath.toStdString(), quality, *renderer_, &error))
-            failure = tr("The rendered image could not be written: %1")
-                          .arg(QString::fromStdString(error));
+            failure = tr("The rendered image \"%1\" could not be written: %2")
+                          .arg(jpegPath, QString::fromStdString(error));
     }
     doneCurrent();
     update();

@@ -6,22 +6,27 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 // Helpers for driving modal dialogs and the mouse in the GUI tests.
 
-// Runs `handle` on the next modal dialog of type D once it is open; the test goes on through
-// the dialog's own event loop.
+// Runs `handle` on the modal dialog of type D once it is open, and again until it has closed
+// (a file chooser still reading its folder may ignore the first answer). The test goes on
+// through the dialog's own event loop.
 template <typename D>
 void whenOpen(std::function<void(D*)> handle) {
     auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, handle] {
+    auto handled = std::make_shared<bool>(false);
+    QObject::connect(timer, &QTimer::timeout, [timer, handle, handled] {
         if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            *handled = true;
+            handle(dialog);
+        } else if (*handled) {
             timer->stop();
             timer->deleteLater();
-            handle(dialog);
         }
     });
-    timer->start(20);
+    timer->start(50);
 }
 
 // A left-button drag from `from` by `by`, one move event, then the release.

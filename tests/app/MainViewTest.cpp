@@ -207,16 +207,18 @@ class MainViewTest : public QObject {
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(100, 'x')) == 100);
         damaged.close();
         QString message;
-        whenOpen<QFileDialog>([&](QFileDialog* d) {
-            whenOpen<QMessageBox>([&](QMessageBox* box) {
-                message = box->text();
-                box->accept();
-            });
-            acceptFile(d, damaged.fileName());
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
+            message = box->text();
+            box->accept();
         });
+        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, damaged.fileName()); });
         view->action(40068)->trigger();
         QCOMPARE(sceneBytes(), saved);
         QVERIFY2(message.contains("damaged.vyr"), qPrintable(message));
+
+        view->openAtStartUp(damaged.fileName());  // vyr damaged.vyr
+        QCOMPARE(sceneBytes(), saved);
+        QVERIFY(view->startUpProblems().join("").contains("damaged.vyr"));
     }
 
     void viewPixelsEqualTheHeadlessRenderer() {
@@ -236,10 +238,32 @@ class MainViewTest : public QObject {
         QVERIFY2(worst <= 1, qPrintable(QString("largest difference %1").arg(worst)));
     }
 
-    void screenshotWritesTheViewAsShown() {
+    void picturesAndMeshesAreWrittenAndFailedWritesReported() {
         view->action(40054)->trigger();
-        const QImage written(folder.filePath("vyr.jpg"));
-        QCOMPARE(written.size(), view->viewport()->size());
+        QCOMPARE(QImage(folder.filePath("vyr.jpg")).size(), view->viewport()->size());
+
+        QCOMPARE(view->viewport()->renderFinalFrame(folder.filePath("final.jpg"), 90), QString());
+        QCOMPARE(QImage(folder.filePath("final.jpg")).size(), view->viewport()->size());
+        QVERIFY(view->viewport()
+                    ->renderFinalFrame("/nonexistent/final.jpg", 90)
+                    .contains("/nonexistent/final.jpg"));
+
+        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, folder.filePath("at.obj")); });
+        view->action(40100)->trigger();
+        QVERIFY(QFile::exists(folder.filePath("at.obj")) &&
+                QFile::exists(folder.filePath("at.mtl")));
+    }
+
+    void wheelZoomsAndShortcutsAreTheStandardKeys() {
+        QWheelEvent notch({100, 100}, viewport()->mapToGlobal(QPoint(100, 100)), {}, {0, 120},
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport(), &notch);
+        QCOMPARE(view->scene().camera().eye.z, 4.0f - 4.0f * 4 / 40);
+        QCOMPARE(view->action(40062)->shortcuts(),
+                 QList<QKeySequence>({Qt::Key_F12, Qt::CTRL | Qt::Key_R}));
+        QCOMPARE(view->action(40068)->shortcut(), QKeySequence("Ctrl+O"));
+        QCOMPARE(view->action(40069)->shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(view->action(40004)->shortcut(), QKeySequence("Ctrl+Q"));
     }
 
     void withoutADisplayTheProgramSaysSoAndEnds() {
