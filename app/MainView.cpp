@@ -361,12 +361,15 @@ void MainView::editObject(int slot) {
 void MainView::loadSceneFile() {
     const auto choice = chooseFile(this, FileChooserKind::Open, kSceneFilter, kSceneInitialName,
                                    kSceneDefaultExtension);
-    if (!choice)
-        return;
+    if (choice)
+        loadSceneFrom(choice->path);
+}
+
+void MainView::loadSceneFrom(const QString& path) {
     SceneFileResult result;
     {
         WaitCursor wait;
-        result = loadScene(*scene_, choice->path.toStdString());
+        result = loadScene(*scene_, path.toStdString());
     }
     redraw();
     if (!result.message.empty())

@@ -39,6 +39,9 @@ class MainView : public QMainWindow {
     /// The menu or toolbar action of a command id; nullptr for an unknown id.
     QAction* action(int commandId) const { return actions_.value(commandId); }
 
+    /// Loads a scene file into the running scene and redraws; a refused file changes nothing
+    /// and is reported in a message box.
+    void loadSceneFrom(const QString& path);
     /// Loads a scene file given on the command line; a failure joins the start-up problems.
     void openAtStartUp(const QString& path);
     /// What went wrong during start-up: the text's font, a scene file, OpenGL, the flare

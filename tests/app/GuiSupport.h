@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -10,18 +12,24 @@
 
 // Helpers for driving modal dialogs and the mouse in the GUI tests.
 
-// Runs `handle` on the modal dialog of type D once it is open, and again until it has closed
-// (a file chooser still reading its folder may ignore the first answer). The test goes on
-// through the dialog's own event loop.
+// Runs `handle` on the next modal dialog of type D once it is open, and again until that
+// dialog has closed (a file chooser still reading its folder may ignore the first answer).
+// The test goes on through the dialog's own event loop.
 template <typename D>
 void whenOpen(std::function<void(D*)> handle) {
     auto* timer = new QTimer;
-    auto handled = std::make_shared<bool>(false);
-    QObject::connect(timer, &QTimer::timeout, [timer, handle, handled] {
-        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
-            *handled = true;
-            handle(dialog);
-        } else if (*handled) {
+    auto dialog = std::make_shared<QPointer<D>>();
+    auto seen = std::make_shared<bool>(false);
+    QObject::connect(timer, &QTimer::timeout, [timer, handle, dialog, seen] {
+        if (!*seen) {
+            *dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+            *seen = !dialog->isNull();
+            if (!*seen)
+                return;
+        }
+        if (*dialog && (*dialog)->isVisible()) {
+            handle(*dialog);
+        } else {
             timer->stop();
             timer->deleteLater();
         }
@@ -37,9 +45,10 @@ inline void leftDrag(QWidget* widget, QPoint from, QPoint by, bool release = tru
         QTest::mouseRelease(widget, Qt::LeftButton, {}, from + by);
 }
 
-// Types `path` into an open file chooser and confirms it.
+// Types `path` into an open file chooser's name field and confirms it.
 inline void acceptFile(QFileDialog* chooser, const QString& path) {
-    chooser->selectFile(path);
+    chooser->setDirectory(QFileInfo(path).absolutePath());
+    chooser->findChild<QLineEdit*>("fileNameEdit")->setText(QFileInfo(path).fileName());
     static_cast<QDialog*>(chooser)->accept();
 }
 
