@@ -200,7 +200,6 @@ void MainView::buildToolBar() {
         QAction* action = addCommand(nullptr, QString(), slot.id);
         action->setIcon(toolbarIcon(slot.id));
         action->setToolTip(QString::fromLatin1(slot.tip));
-        action->setIconText(QString::fromLatin1(slot.tip).trimmed());
         if (slot.group != 0) {
             QActionGroup*& group = groups[slot.group];
             if (group == nullptr)

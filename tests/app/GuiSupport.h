@@ -10,8 +10,6 @@
 #include <functional>
 #include <memory>
 
-// Helpers for driving modal dialogs and the mouse in the GUI tests.
-
 // Runs `handle` on the next modal dialog of type D once it is open, and again until that
 // dialog has closed (a file chooser still reading its folder may ignore the first answer).
 // The test goes on through the dialog's own event loop.
@@ -45,10 +43,9 @@ inline void leftDrag(QWidget* widget, QPoint from, QPoint by, bool release = tru
         QTest::mouseRelease(widget, Qt::LeftButton, {}, from + by);
 }
 
-// Types `path` into an open file chooser's name field and confirms it.
+// Types `path` (in the chooser's folder) into its name field and confirms it.
 inline void acceptFile(QFileDialog* chooser, const QString& path) {
-    chooser->setDirectory(QFileInfo(path).absolutePath());
-    chooser->findChild<QLineEdit*>("fileNameEdit")->setText(QFileInfo(path).fileName());
+    chooser->findChild<QLineEdit*>("fileNameEdit")->setText(path);
     static_cast<QDialog*>(chooser)->accept();
 }
 

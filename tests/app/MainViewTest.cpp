@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QToolBar>
-#include <QToolButton>
 
 #include "GuiSupport.h"
 #include "app/MainView.h"
@@ -20,15 +19,22 @@ using vyr::MainView;
 
 namespace {
 
-QString describeMenu(const QMenu* menu) {
+// "text (or tooltip)=id", the [shortcuts], the check group's size and "*" when checked.
+QString describe(const QList<QAction*>& actions) {
     QStringList items;
-    for (const QAction* a : menu->actions()) {
-        if (a->isSeparator())
-            items << "-";
-        else if (a->menu() != nullptr)
-            items << a->text() + "{" + describeMenu(a->menu()) + "}";
-        else
-            items << a->text() + "=" + QString::number(a->data().toInt());
+    for (const QAction* a : actions) {
+        QString item = a->isSeparator() ? "-" : a->text().isEmpty() ? a->toolTip() : a->text();
+        if (a->menu() != nullptr)
+            item += "{" + describe(a->menu()->actions()) + "}";
+        else if (!a->isSeparator())
+            item += "=" + QString::number(a->data().toInt());
+        if (!a->shortcuts().isEmpty())
+            item += "[" + QKeySequence::listToString(a->shortcuts()) + "]";
+        if (a->actionGroup() != nullptr)
+            item += QString(" %1%2")
+                        .arg(a->actionGroup()->actions().size())
+                        .arg(a->isChecked() ? "*" : "");
+        items << item;
     }
     return items.join(", ");
 }
@@ -67,60 +73,48 @@ class MainViewTest : public QObject {
 
     void menusListEveryItemInOrder() {
         QStringList menus;
-        for (const QAction* a : view->menuBar()->actions())
-            menus << a->text() + ": " + describeMenu(a->menu());
-        QCOMPARE(
-            menus,
-            QStringList(
-                {"&File: &Load=40068, &Save=40069, -, &Preferences=40002, Export &VRML=40064, "
-                 "Export &C/OpenGL=40067, Export &Mesh (STL, OBJ, glTF)=40100, -, &Exit=40004",
-                 "&Display: &Flat=40006, &Gouraud=40005",
-                 "&Camera: &View{Front=40025, Back=40026, Up=40027, Down=40028, Right=40029, "
-                 "Left=40030}, -, &Parameters=40043",
-                 "&Text: &Parameters=40055, &Materials=40065",
-                 "&Lights: &Yellow Light Parameters=40057, &Blue Light Parameters=40060, "
-                 "&Green Light Parameters=40061",
-                 "&Render: &Background Color=40042, &Screenshot (vyr.jpg)=40054, &Render=40062",
-                 "&Help: &Help/Credits=40053"}));
+        for (QAction* a : view->menuBar()->actions())
+            menus << describe({a});
+        QCOMPARE(menus,
+                 QStringList(
+                     {"&File{&Load=40068[Ctrl+O], &Save=40069[Ctrl+S], -, &Preferences=40002, "
+                      "Export &VRML=40064, Export &C/OpenGL=40067, Export &Mesh (STL, OBJ, "
+                      "glTF)=40100, -, "
+                      "&Exit=40004[Ctrl+Q]}",
+                      "&Display{&Flat=40006, &Gouraud=40005}",
+                      "&Camera{&View{Front=40025, Back=40026, Up=40027, Down=40028, Right=40029, "
+                      "Left=40030}, -, &Parameters=40043}",
+                      "&Text{&Parameters=40055, &Materials=40065}",
+                      "&Lights{&Yellow Light Parameters=40057, &Blue Light Parameters=40060, "
+                      "&Green Light Parameters=40061}",
+                      "&Render{&Background Color=40042, &Screenshot (vyr.jpg)=40054, "
+                      "&Render=40062[F12; Ctrl+R]}",
+                      "&Help{&Help/Credits=40053}"}));
     }
 
     void toolbarHasTwelveSlotsInThreeGroups() {
-        QStringList tools;
-        for (const QAction* a : view->toolBar()->actions()) {
-            if (a->isSeparator()) {
-                tools << "-";
-                continue;
-            }
-            const QActionGroup* g = a->actionGroup();
-            tools << QString("%1 %2%3 %4")
-                         .arg(a->data().toInt())
-                         .arg(g ? QString::number(g->actions().size()) : "push")
-                         .arg(a->isChecked() ? "*" : "")
-                         .arg(a->toolTip());
-            QVERIFY(!a->icon().isNull());
-        }
-        QCOMPARE(tools, QStringList({"40019 2 Translate light or flare",
-                                     "40020 2*  Rotate light direction", "-",
-                                     "40021 4 Select yellow light", "40058 4 Select blue light",
-                                     "40059 4 Select green light", "40063 4 Select lens flare", "-",
-                                     "40066 3 Scale Text in X and Y direction",
-                                     "40045 3* Rotates camera around the text",
-                                     "40051 3 Zoom in/ out (right/left)",
-                                     "40071 push Initialise Camera position, Zoom, and Target"}));
+        QCOMPARE(
+            describe(view->toolBar()->actions()),
+            "Translate light or flare=40019 2,  Rotate light direction=40020 2*, -, "
+            "Select yellow light=40021 4, Select blue light=40058 4, "
+            "Select green light=40059 4, Select lens flare=40063 4, -, "
+            "Scale Text in X and Y direction=40066 3, Rotates camera around the text=40045 3*, "
+            "Zoom in/ out (right/left)=40051 3, "
+            "Initialise Camera position, Zoom, and Target=40071");
+        for (const QAction* a : view->toolBar()->actions())
+            QVERIFY(a->isSeparator() || !a->icon().isNull());
     }
 
     void modeCommandsSetExactlyTheirFlags_data() {
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<QString>("expected");
         QTest::newRow("start-up") << QList<int>{} << "0100000 01";
-        QTest::newRow("translate") << QList<int>{40019} << "0100000 10";
         QTest::newRow("yellow") << QList<int>{40021} << "0001000 01";
-        QTest::newRow("blue") << QList<int>{40058} << "0000100 01";
-        QTest::newRow("green, rotate") << QList<int>{40019, 40059, 40020} << "0000010 01";
+        QTest::newRow("green, translate") << QList<int>{40020, 40059, 40019} << "0000010 10";
         QTest::newRow("flare") << QList<int>{40063} << "0000001 01";
         QTest::newRow("scale") << QList<int>{40066} << "1000000 01";
         QTest::newRow("light then zoom") << QList<int>{40021, 40051} << "0010000 01";
-        QTest::newRow("zoom then camera") << QList<int>{40051, 40045} << "0100000 01";
+        QTest::newRow("zoom, rotate") << QList<int>{40051, 40045, 40019, 40020} << "0100000 01";
     }
     void modeCommandsSetExactlyTheirFlags() {
         QFETCH(QList<int>, clicks);
@@ -140,8 +134,7 @@ class MainViewTest : public QObject {
         QCOMPARE(view->viewport()->framesDrawn(), frames + 1);  // each step redraws at once
         QTest::mouseRelease(viewport(), Qt::LeftButton, {}, centre + QPoint(45, 0));
         const vyr::Float3 eye = view->scene().camera().eye;
-        QVERIFY2(qAbs(eye.x + 4) < 1e-5 && qAbs(eye.y) < 1e-5 && qAbs(eye.z) < 1e-5,
-                 qPrintable(QString("eye %1 %2 %3").arg(eye.x).arg(eye.y).arg(eye.z)));
+        QVERIFY(qAbs(eye.x + 4) < 1e-5 && qAbs(eye.y) < 1e-5 && qAbs(eye.z) < 1e-5);
 
         clickTool(40071);
         clickTool(40066);
@@ -151,18 +144,24 @@ class MainViewTest : public QObject {
 
         // While the button is held the text shows its outline edges only: far fewer lit pixels.
         auto lit = [this] {
-            const QImage shown = view->viewport()->shownFrame();
-            int n = 0;
-            for (int y = 0; y < shown.height(); ++y)
-                for (int x = 0; x < shown.width(); ++x)
-                    n += qGray(shown.pixel(x, y)) > 128;
+            const QImage g =
+                view->viewport()->shownFrame().convertToFormat(QImage::Format_Grayscale8);
+            long n = 0;
+            for (int y = 0; y < g.height(); ++y)
+                n += std::count_if(g.constScanLine(y), g.constScanLine(y) + g.width(),
+                                   [](uchar v) { return v > 128; });
             return n;
         };
         clickTool(40051);
         leftDrag(viewport(), centre, {0, 0}, false);
-        const int duringDrag = lit();
+        const long duringDrag = lit();
         QTest::mouseRelease(viewport(), Qt::LeftButton, {}, centre);
         QVERIFY2(lit() > 2 * duringDrag, qPrintable(QString::number(duringDrag)));
+
+        QWheelEvent notch(centre, viewport()->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport(), &notch);  // zooms in every mode: a tenth nearer
+        QCOMPARE(view->scene().camera().eye.z, 4.0f - 4.0f * 4 / 40);
     }
 
     void aMoveWithoutAButtonChangesNothing() {
@@ -181,19 +180,18 @@ class MainViewTest : public QObject {
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
         rightClick(viewport(), {100, 100});
         QTRY_COMPARE(QApplication::activePopupWidget(), view->popupMenu());
-        QCOMPARE(describeMenu(view->popupMenu()),
+        QCOMPARE(describe(view->popupMenu()->actions()),
                  "&Camera=40043, &Yellow Light=40057, &Blue Light=40060, &Green Light=40061, "
                  "&Text=40055, &Materials=40065, &Render=40062");
         view->popupMenu()->close();
     }
 
     void saveThenLoadRestoresEveryFieldAndARefusedFileChangesNothing() {
-        const QString path = folder.filePath("saved.vyr");
+        const QString path = "saved.vyr";
         leftDrag(viewport(), {100, 100}, {30, 20});
         const auto saved = sceneBytes();
         whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, path); });
         view->action(40069)->trigger();
-        QVERIFY(QFile::exists(path));
 
         leftDrag(viewport(), {100, 100}, {-70, 5});
         QVERIFY(sceneBytes() != saved);
@@ -222,11 +220,12 @@ class MainViewTest : public QObject {
         leftDrag(viewport(), {100, 100}, {25, -10});
         QVERIFY(vyr::saveScene(view->scene(), folder.filePath("s.vyr").toStdString()).ok);
         const QImage shown = view->viewport()->shownFrame();
-        const QString size = QString("%1x%2").arg(shown.width()).arg(shown.height());
-        QCOMPARE(QProcess::execute(VYR_CLI, {"--scene", folder.filePath("s.vyr"), "--size", size,
-                                             "--viewport-frame", "-o", folder.filePath("s.png")}),
-                 0);
-        const QImage cli = QImage(folder.filePath("s.png")).convertToFormat(QImage::Format_RGB888);
+        QCOMPARE(
+            QProcess::execute(VYR_CLI, {"--scene", "s.vyr", "--size",
+                                        QString("%1x%2").arg(shown.width()).arg(shown.height()),
+                                        "--viewport-frame", "-o", "s.png"}),
+            0);
+        const QImage cli = QImage("s.png").convertToFormat(QImage::Format_RGB888);
         QCOMPARE(cli.size(), shown.size());
         int worst = 0;
         for (int y = 0; y < shown.height(); ++y)
@@ -237,45 +236,27 @@ class MainViewTest : public QObject {
 
     void picturesAndMeshesAreWrittenAndFailedWritesReported() {
         view->action(40054)->trigger();
-        QCOMPARE(QImage(folder.filePath("vyr.jpg")).size(), view->viewport()->size());
+        QCOMPARE(QImage("vyr.jpg").size(), view->viewport()->size());
 
-        QCOMPARE(view->viewport()->renderFinalFrame(folder.filePath("final.jpg"), 90), QString());
-        QCOMPARE(QImage(folder.filePath("final.jpg")).size(), view->viewport()->size());
+        QCOMPARE(view->viewport()->renderFinalFrame("final.jpg", 90), QString());
+        QCOMPARE(QImage("final.jpg").size(), view->viewport()->size());
         QVERIFY(view->viewport()
                     ->renderFinalFrame("/nonexistent/final.jpg", 90)
                     .contains("/nonexistent/final.jpg"));
 
-        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, folder.filePath("at.obj")); });
+        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, "at.obj"); });
         view->action(40100)->trigger();
-        QVERIFY(QFile::exists(folder.filePath("at.obj")) &&
-                QFile::exists(folder.filePath("at.mtl")));
-    }
-
-    void wheelZoomsAndShortcutsAreTheStandardKeys() {
-        QWheelEvent notch({100, 100}, viewport()->mapToGlobal(QPoint(100, 100)), {}, {0, 120},
-                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(viewport(), &notch);
-        QCOMPARE(view->scene().camera().eye.z, 4.0f - 4.0f * 4 / 40);
-        QCOMPARE(view->action(40062)->shortcuts(),
-                 QList<QKeySequence>({Qt::Key_F12, Qt::CTRL | Qt::Key_R}));
-        QCOMPARE(view->action(40068)->shortcut(), QKeySequence("Ctrl+O"));
-        QCOMPARE(view->action(40069)->shortcut(), QKeySequence("Ctrl+S"));
-        QCOMPARE(view->action(40004)->shortcut(), QKeySequence("Ctrl+Q"));
+        QVERIFY(QFile::exists("at.obj") && QFile::exists("at.mtl"));
     }
 
     void withoutADisplayTheProgramSaysSoAndEnds() {
         QProcess vyr;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(name);
-        vyr.setProcessEnvironment(env);
-        vyr.start(VYR_PROGRAM, {"--no-splash"});
+        vyr.start("env", {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
+                          VYR_PROGRAM, "--no-splash"});
         QVERIFY(vyr.waitForFinished(10000));
         QCOMPARE(vyr.exitCode(), 1);
-        const QStringList lines =
-            QString(vyr.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 1);
-        QVERIFY(lines[0].contains("vyr-cli"));
+        const QByteArray said = vyr.readAllStandardError();
+        QVERIFY2(said.count('\n') == 1 && said.contains("vyr-cli"), said.constData());
     }
 };
 
