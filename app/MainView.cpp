@@ -401,9 +401,10 @@ void MainView::exportMesh() {
     chooser.setDefaultSuffix(QStringLiteral("stl"));
     // The chosen filter names the format a name typed without an extension gets.
     connect(&chooser, &QFileDialog::filterSelected, &chooser,
-            [&chooser, filters](const QString& f) {
-                chooser.setDefaultSuffix(
-                    QString::fromLatin1(kMeshFormats[filters.indexOf(f)].extension));
+            [&chooser, filters](const QString& filter) {
+                const qsizetype i = filters.indexOf(filter);
+                if (i >= 0)
+                    chooser.setDefaultSuffix(QString::fromLatin1(kMeshFormats[i].extension));
             });
     chooser.selectFile(QStringLiteral("VYR"));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())

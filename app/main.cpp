@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 #include "app/MainView.h"
@@ -56,6 +57,12 @@ constexpr const char* kUsage =
 }  // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
     if (!displayNamed()) {
         std::fputs(kNoDisplay, stderr);
         return 1;
@@ -75,9 +82,6 @@ int main(int argc, char** argv) {
     for (const QString& arg : args) {
         if (arg == QLatin1String("--no-splash")) {
             splash = false;
-        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            std::fputs(kUsage, stdout);
-            return 0;
         } else if (arg.startsWith(QLatin1Char('-')) || !sceneFile.isEmpty()) {
             std::fprintf(stderr, "vyr: unexpected argument \"%s\"\n%s", qPrintable(arg), kUsage);
             return 2;
