@@ -1,0 +1,200 @@
+#include "text/SoundInset.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "text/MeshGeometry.h"
+#include "text/OutlineChecks.h"
+#include "text/TextMesh.h"
+
+namespace vyr {
+
+namespace {
+
+// Rounds of narrowing before the outline itself is taken as the inset. Each failing point
+// halves its fraction, and a fraction below kSmallest becomes 0, so a point reaches the
+// outline within six rounds of failing; tapering can pull in more points afterwards.
+constexpr int kRounds = 24;
+constexpr double kSmallest = 1.0 / 32.0;
+
+double cross2(double ax, double ay, double bx, double by) {
+    return ax * by - bx * ay;
+}
+
+// The bevel triangles of the edge p -> c lie on a strip that narrows towards the back, so seen
+// from the back both wind the outline's way; one that does not faces forwards.
+bool folds(const VertexRecord& p, const VertexRecord& c) {
+    const Vec3& pl = p.position;
+    const Vec3& cl = c.position;
+    const Vec3& pi = p.inset;
+    const Vec3& ci = c.inset;
+    return cross2(cl.x - pi.x, cl.y - pi.y, pl.x - pi.x, pl.y - pi.y) < 0.0 ||
+           cross2(cl.x - ci.x, cl.y - ci.y, pi.x - ci.x, pi.y - ci.y) < 0.0;
+}
+
+// The points of one character, contour after contour, with what narrowing needs of them.
+class Narrowing {
+  public:
+    explicit Narrowing(TextMeshEntry& e) : e_(e) {
+        for (int k = 0; k < e.contourCount(); ++k) {
+            Contour& c = *e.outline->contour(k);
+            first_.push_back(static_cast<int>(points_.size()));
+            for (int j = 0; j < c.count; ++j) {
+                points_.push_back(&c[j]);
+                plain_.push_back(c[j].user->inset);
+            }
+        }
+        first_.push_back(static_cast<int>(points_.size()));
+        fraction_.assign(points_.size(), 1.0);
+        failing_.assign(points_.size(), 0);
+    }
+
+    /// Marks the points of edges that cross or fold; true when there is none.
+    bool check(bool markAll) {
+        std::fill(failing_.begin(), failing_.end(), 0);
+        bool sound = true;
+        edges_.clear();
+        for (int k = 0; k + 1 < static_cast<int>(first_.size()); ++k) {
+            const int base = first_[k], n = first_[k + 1] - base;
+            for (int j = 0; j < n; ++j) {
+                const int next = base + (j + 1 == n ? 0 : j + 1);
+                if (folds(*points_[base + j]->user, *points_[next]->user)) {
+                    sound = false;
+                    failing_[base + j] = failing_[next] = 1;
+                    if (!markAll)
+                        return false;
+                }
+            }
+            // A contour moved in beyond its own width comes out turned over: every edge may
+            // still look right on its own.
+            if (!sameTurn(base, n)) {
+                sound = false;
+                std::fill(failing_.begin() + base, failing_.begin() + base + n, 1);
+                if (!markAll)
+                    return false;
+            }
+            appendEdges(*e_.outline->contour(k), k, edges_);
+        }
+        const auto crossings = findCrossings(edges_, false, markAll ? size_t(-1) : 1);
+        for (const auto& [a, b] : crossings) {
+            for (int i : {a, b}) {
+                const OutlineEdge& edge = edges_[i];
+                const int base = first_[edge.contour];
+                failing_[base + edge.index] = 1;
+                failing_[base + (edge.index + 1) % edge.contourSize] = 1;
+            }
+        }
+        return sound && crossings.empty();
+    }
+
+    /// Narrows the failing points (all when none is marked) and tapers the others towards
+    /// them. False when no point can move any closer to the outline.
+    bool narrow(double bevelWidth) {
+        const bool none = std::find(failing_.begin(), failing_.end(), 1) == failing_.end();
+        bool moved = false;
+        for (size_t g = 0; g < points_.size(); ++g) {
+            if ((none || failing_[g]) && fraction_[g] > 0.0) {
+                fraction_[g] = fraction_[g] * 0.5 < kSmallest ? 0.0 : fraction_[g] * 0.5;
+                moved = true;
+            }
+        }
+        if (!moved)
+            return false;
+        // Along each contour the fraction grows by at most 1 over twice the bevel width, so the
+        // bevel widens back gradually from where it had to narrow.
+        const double slope = bevelWidth > 0.0 ? 0.5 / bevelWidth : 1e300;
+        for (int k = 0; k + 1 < static_cast<int>(first_.size()); ++k) {
+            const int base = first_[k], n = first_[k + 1] - base;
+            for (int pass = 0; pass < 2; ++pass) {
+                for (int s = 1; s <= 2 * n; ++s) {
+                    const int j = base + (pass == 0 ? s % n : (2 * n - s) % n);
+                    const int from = base + (pass == 0 ? (s - 1) % n : (2 * n - s + 1) % n);
+                    const Vec3 d = points_[j]->user->position - points_[from]->user->position;
+                    const double limit = fraction_[from] + slope * std::hypot(d.x, d.y);
+                    fraction_[j] = std::min(fraction_[j], limit);
+                }
+            }
+        }
+        return true;
+    }
+
+    /// Moves every point to its fraction of the plain inset.
+    void apply() {
+        for (size_t g = 0; g < points_.size(); ++g) {
+            ContourPoint& p = *points_[g];
+            VertexRecord& r = *p.user;
+            const double t = fraction_[g];
+            if (t == 1.0)
+                r.inset = plain_[g];
+            else if (t == 0.0)
+                r.inset = r.position;
+            else
+                r.inset = r.position + (plain_[g] - r.position) * t;
+            p.x = r.inset.x;
+            p.y = r.inset.y;
+        }
+    }
+
+    void flatten() {
+        std::fill(fraction_.begin(), fraction_.end(), 0.0);
+        apply();
+    }
+
+  private:
+    // Whether the inset of a contour winds the way its outline does.
+    bool sameTurn(int base, int n) const {
+        double outline = 0.0, inset = 0.0;
+        for (int j = 0, i = n - 1; j < n; i = j++) {
+            const VertexRecord& a = *points_[base + i]->user;
+            const VertexRecord& b = *points_[base + j]->user;
+            outline += cross2(a.position.x, a.position.y, b.position.x, b.position.y);
+            inset += cross2(a.inset.x, a.inset.y, b.inset.x, b.inset.y);
+        }
+        return (outline > 0.0) == (inset > 0.0) && inset != 0.0;
+    }
+
+    TextMeshEntry& e_;
+    std::vector<ContourPoint*> points_;
+    std::vector<Vec3> plain_;
+    std::vector<int> first_;
+    std::vector<double> fraction_;
+    std::vector<char> failing_;
+    std::vector<OutlineEdge> edges_;
+};
+
+}  // namespace
+
+BevelFit insetCharacter(TextMeshEntry& e, float bevelWidth, bool fit) {
+    for (int k = 0; k < e.contourCount(); ++k)
+        insetContour(*e.outline->contour(k), bevelWidth);
+    if (!e.vectorised)
+        return BevelFit::kPlain;
+    if (!fit) {
+        e.back->buildInOnePass();
+        return BevelFit::kPlain;
+    }
+    Narrowing narrowing(e);
+    if (narrowing.check(false)) {
+        e.back->buildInOnePass();
+        if (faceFills(*e.back, *e.outline))
+            return BevelFit::kPlain;
+    }
+    for (int round = 0; round < kRounds; ++round) {
+        narrowing.check(true);
+        if (!narrowing.narrow(bevelWidth))
+            break;
+        narrowing.apply();
+        if (!narrowing.check(false))
+            continue;
+        e.back->buildInOnePass();
+        if (faceFills(*e.back, *e.outline))
+            return BevelFit::kNarrowed;
+    }
+    // The inset is the outline and the back face the front one: closed whatever the outline.
+    narrowing.flatten();
+    e.back->assign(e.front->triangles.get(), e.front->triangleCount);
+    return BevelFit::kFlat;
+}
+
+}  // namespace vyr
