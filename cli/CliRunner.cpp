@@ -11,11 +11,11 @@
 #include <sstream>
 #include <vector>
 
+#include "core/AtomicFile.h"
 #include "export/CSourceWriter.h"
 #include "export/MeshFormats.h"
 #include "export/SolidMesh.h"
 #include "export/VrmlWriter.h"
-#include "core/AtomicFile.h"
 #include "scene/Scene.h"
 #include "scene/SceneFile.h"
 #include "text/FontLocator.h"

@@ -23,8 +23,8 @@ struct OutlineEdge {
 /// Strict: only edges crossing at a point inside both; otherwise also edges that touch or
 /// overlap. A sweep over the edges sorted by their smallest x, so a glyph's few hundred edges
 /// cost little more than the sort. Stops after `limit` pairs.
-std::vector<std::pair<int, int>> findCrossings(const std::vector<OutlineEdge>& edges,
-                                               bool strict, std::size_t limit = std::size_t(-1));
+std::vector<std::pair<int, int>> findCrossings(const std::vector<OutlineEdge>& edges, bool strict,
+                                               std::size_t limit = std::size_t(-1));
 
 /// Appends the edges of a contour, read from its points' x, y.
 void appendEdges(const Contour& contour, int contourIndex, std::vector<OutlineEdge>& edges);

@@ -1,8 +1,7 @@
 #include "text/OutlineMerge.h"
 
-#include <polyclipping/clipper.hpp>
-
 #include <cmath>
+#include <polyclipping/clipper.hpp>
 #include <vector>
 
 #include "font/OutlineVectorizer.h"
@@ -62,7 +61,8 @@ void mergeOutline(OutlineVectorizer& outline) {
     clipper.AddPaths(paths, ClipperLib::ptSubject, true);
     ClipperLib::PolyTree tree;
     std::vector<Contour> merged;
-    if (clipper.Execute(ClipperLib::ctUnion, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero)) {
+    if (clipper.Execute(ClipperLib::ctUnion, tree, ClipperLib::pftNonZero,
+                        ClipperLib::pftNonZero)) {
         for (const ClipperLib::PolyNode* outer : tree.Childs)
             collect(*outer, merged);
     }
