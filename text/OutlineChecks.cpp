@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 #include "font/OutlineVectorizer.h"
 #include "font/TriangleList.h"
@@ -59,36 +58,35 @@ void appendEdges(const Contour& contour, int contourIndex, std::vector<OutlineEd
     }
 }
 
-std::vector<std::pair<int, int>> findCrossings(const std::vector<OutlineEdge>& edges, bool strict,
-                                               size_t limit) {
-    std::vector<std::pair<int, int>> found;
-    const int n = static_cast<int>(edges.size());
-    // Edges by their smallest x; an edge can only meet those that start before it ends.
-    std::vector<double> minX(n), maxX(n);
-    std::vector<int> order(n);
-    for (int i = 0; i < n; ++i) {
-        minX[i] = std::min(edges[i].ax, edges[i].bx);
-        maxX[i] = std::max(edges[i].ax, edges[i].bx);
-    }
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](int a, int b) { return minX[a] < minX[b]; });
-    for (int s = 0; s < n; ++s) {
-        const int i = order[s];
+const std::vector<std::pair<int, int>>& CrossingFinder::find(const std::vector<OutlineEdge>& edges,
+                                                             bool strict, size_t limit) {
+    found_.clear();
+    spans_.clear();
+    for (size_t i = 0; i < edges.size(); ++i) {
         const OutlineEdge& e = edges[i];
-        const double eyMin = std::min(e.ay, e.by), eyMax = std::max(e.ay, e.by);
-        for (int t = s + 1; t < n && minX[order[t]] <= maxX[i]; ++t) {
-            const int j = order[t];
-            const OutlineEdge& f = edges[j];
-            if (std::max(f.ay, f.by) < eyMin || std::min(f.ay, f.by) > eyMax)
+        spans_.push_back({std::min(e.ax, e.bx), std::max(e.ax, e.bx), std::min(e.ay, e.by),
+                          std::max(e.ay, e.by), static_cast<int>(i)});
+    }
+    // An edge can only meet those that start before it ends.
+    std::sort(spans_.begin(), spans_.end(),
+              [](const Span& a, const Span& b) { return a.minX < b.minX; });
+    const size_t n = spans_.size();
+    for (size_t s = 0; s < n; ++s) {
+        const Span& a = spans_[s];
+        for (size_t t = s + 1; t < n && spans_[t].minX <= a.maxX; ++t) {
+            const Span& b = spans_[t];
+            if (b.maxY < a.minY || b.minY > a.maxY)
                 continue;
+            const OutlineEdge& e = edges[size_t(a.edge)];
+            const OutlineEdge& f = edges[size_t(b.edge)];
             if (neighbours(e, f) || !meet(e, f, strict))
                 continue;
-            found.emplace_back(std::min(i, j), std::max(i, j));
-            if (found.size() >= limit)
-                return found;
+            found_.emplace_back(std::min(a.edge, b.edge), std::max(a.edge, b.edge));
+            if (found_.size() >= limit)
+                return found_;
         }
     }
-    return found;
+    return found_;
 }
 
 bool faceFills(const TriangleList& face, const OutlineVectorizer& outline) {
@@ -135,7 +133,8 @@ bool outlineIsClean(const OutlineVectorizer& outline) {
         }
         appendEdges(c, k, edges);
     }
-    return findCrossings(edges, true, 1).empty();
+    CrossingFinder finder;
+    return finder.find(edges, true, 1).empty();
 }
 
 }  // namespace vyr

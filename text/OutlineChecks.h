@@ -19,12 +19,24 @@ struct OutlineEdge {
     int contourSize;
 };
 
-/// Pairs of edges (indices into `edges`) that meet, apart from neighbours on the same contour.
-/// Strict: only edges crossing at a point inside both; otherwise also edges that touch or
-/// overlap. A sweep over the edges sorted by their smallest x, so a glyph's few hundred edges
-/// cost little more than the sort. Stops after `limit` pairs.
-std::vector<std::pair<int, int>> findCrossings(const std::vector<OutlineEdge>& edges, bool strict,
-                                               std::size_t limit = std::size_t(-1));
+/// Finds pairs of edges (indices into the edge list) that meet, apart from neighbours on the
+/// same contour. Strict: only edges crossing at a point inside both; otherwise also edges that
+/// touch or overlap. A sweep over the edges sorted by their smallest x, so a glyph's few
+/// hundred edges cost little more than the sort. Keeps its buffers from one call to the next.
+class CrossingFinder {
+  public:
+    /// The pairs found, at most `limit` of them.
+    const std::vector<std::pair<int, int>>& find(const std::vector<OutlineEdge>& edges, bool strict,
+                                                 std::size_t limit = std::size_t(-1));
+
+  private:
+    struct Span {
+        double minX, maxX, minY, maxY;
+        int edge;
+    };
+    std::vector<Span> spans_;
+    std::vector<std::pair<int, int>> found_;
+};
 
 /// Appends the edges of a contour, read from its points' x, y.
 void appendEdges(const Contour& contour, int contourIndex, std::vector<OutlineEdge>& edges);

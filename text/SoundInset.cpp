@@ -33,7 +33,75 @@ bool folds(const VertexRecord& p, const VertexRecord& c) {
            cross2(cl.x - ci.x, cl.y - ci.y, pi.x - ci.x, pi.y - ci.y) < 0.0;
 }
 
-// The points of one character, contour after contour, with what narrowing needs of them.
+// Whether the inset of a contour winds the way its outline does: one moved in beyond its own
+// width comes out turned over, while each of its edges may still look right on its own.
+bool sameTurn(const Contour& c) {
+    double outline = 0.0, inset = 0.0;
+    for (int j = 0, i = c.count - 1; j < c.count; i = j++) {
+        const VertexRecord& a = *c[i].user;
+        const VertexRecord& b = *c[j].user;
+        outline += cross2(a.position.x, a.position.y, b.position.x, b.position.y);
+        inset += cross2(a.inset.x, a.inset.y, b.inset.x, b.inset.y);
+    }
+    return (outline > 0.0) == (inset > 0.0) && inset != 0.0;
+}
+
+// Buffers a thread reuses from character to character.
+struct Scratch {
+    std::vector<OutlineEdge> edges;
+    std::vector<int> first;  // index of each contour's first point, and the point count last
+    CrossingFinder crossings;
+};
+
+Scratch& scratch() {
+    thread_local Scratch s;
+    return s;
+}
+
+// Whether the inset in a character's records is sound but for its back face: no bevel
+// triangle faces forwards, no contour turns over, no inset edge meets another. With `failing`
+// (one flag per point, contour after contour) every fault marks its points; without, the
+// check stops at the first.
+bool insetSound(const TextMeshEntry& e, std::vector<char>* failing) {
+    Scratch& s = scratch();
+    s.edges.clear();
+    s.first.clear();
+    bool sound = true;
+    int base = 0;
+    for (int k = 0; k < e.contourCount(); base += e.contour(k).count, ++k) {
+        const Contour& c = e.contour(k);
+        const int n = c.count;
+        s.first.push_back(base);
+        for (int j = 0; j < n; ++j) {
+            const int next = j + 1 == n ? 0 : j + 1;
+            if (folds(*c[j].user, *c[next].user)) {
+                if (!failing)
+                    return false;
+                sound = false;
+                (*failing)[size_t(base + j)] = (*failing)[size_t(base + next)] = 1;
+            }
+        }
+        if (!sameTurn(c)) {
+            if (!failing)
+                return false;
+            sound = false;
+            std::fill(failing->begin() + base, failing->begin() + base + n, 1);
+        }
+        appendEdges(c, k, s.edges);
+    }
+    const auto& crossings = s.crossings.find(s.edges, false, failing ? size_t(-1) : 1);
+    for (size_t p = 0; failing && p < crossings.size(); ++p) {
+        for (const int i : {crossings[p].first, crossings[p].second}) {
+            const OutlineEdge& edge = s.edges[size_t(i)];
+            const int from = s.first[size_t(edge.contour)];
+            (*failing)[size_t(from + edge.index)] = 1;
+            (*failing)[size_t(from + (edge.index + 1) % edge.contourSize)] = 1;
+        }
+    }
+    return sound && crossings.empty();
+}
+
+// Each point of a character at a fraction of its plain inset, contour after contour.
 class Narrowing {
   public:
     explicit Narrowing(TextMeshEntry& e) : e_(e) {
@@ -50,51 +118,15 @@ class Narrowing {
         failing_.assign(points_.size(), 0);
     }
 
-    /// Marks the points of edges that cross or fold; true when there is none.
-    bool check(bool markAll) {
-        std::fill(failing_.begin(), failing_.end(), 0);
-        bool sound = true;
-        edges_.clear();
-        for (int k = 0; k + 1 < static_cast<int>(first_.size()); ++k) {
-            const int base = first_[k], n = first_[k + 1] - base;
-            for (int j = 0; j < n; ++j) {
-                const int next = base + (j + 1 == n ? 0 : j + 1);
-                if (folds(*points_[base + j]->user, *points_[next]->user)) {
-                    sound = false;
-                    failing_[base + j] = failing_[next] = 1;
-                    if (!markAll)
-                        return false;
-                }
-            }
-            // A contour moved in beyond its own width comes out turned over: every edge may
-            // still look right on its own.
-            if (!sameTurn(base, n)) {
-                sound = false;
-                std::fill(failing_.begin() + base, failing_.begin() + base + n, 1);
-                if (!markAll)
-                    return false;
-            }
-            appendEdges(*e_.outline->contour(k), k, edges_);
-        }
-        const auto crossings = findCrossings(edges_, false, markAll ? size_t(-1) : 1);
-        for (const auto& [a, b] : crossings) {
-            for (int i : {a, b}) {
-                const OutlineEdge& edge = edges_[i];
-                const int base = first_[edge.contour];
-                failing_[base + edge.index] = 1;
-                failing_[base + (edge.index + 1) % edge.contourSize] = 1;
-            }
-        }
-        return sound && crossings.empty();
-    }
-
-    /// Narrows the failing points (all when none is marked) and tapers the others towards
-    /// them. False when no point can move any closer to the outline.
+    /// Halves the fraction of the points where the inset fails (of all when the inset itself
+    /// is sound, so that only the back face failed) and tapers the others towards them. False
+    /// when no point can move any closer to the outline.
     bool narrow(double bevelWidth) {
-        const bool none = std::find(failing_.begin(), failing_.end(), 1) == failing_.end();
+        std::fill(failing_.begin(), failing_.end(), 0);
+        const bool all = insetSound(e_, &failing_);
         bool moved = false;
         for (size_t g = 0; g < points_.size(); ++g) {
-            if ((none || failing_[g]) && fraction_[g] > 0.0) {
+            if ((all || failing_[g]) && fraction_[g] > 0.0) {
                 fraction_[g] = fraction_[g] * 0.5 < kSmallest ? 0.0 : fraction_[g] * 0.5;
                 moved = true;
             }
@@ -104,7 +136,7 @@ class Narrowing {
         // Along each contour the fraction grows by at most 1 over twice the bevel width, so the
         // bevel widens back gradually from where it had to narrow.
         const double slope = bevelWidth > 0.0 ? 0.5 / bevelWidth : 1e300;
-        for (int k = 0; k + 1 < static_cast<int>(first_.size()); ++k) {
+        for (size_t k = 0; k + 1 < first_.size(); ++k) {
             const int base = first_[k], n = first_[k + 1] - base;
             for (int pass = 0; pass < 2; ++pass) {
                 for (int s = 1; s <= 2 * n; ++s) {
@@ -116,10 +148,17 @@ class Narrowing {
                 }
             }
         }
+        apply();
         return true;
     }
 
-    /// Moves every point to its fraction of the plain inset.
+    /// Puts every point on the outline.
+    void flatten() {
+        std::fill(fraction_.begin(), fraction_.end(), 0.0);
+        apply();
+    }
+
+  private:
     void apply() {
         for (size_t g = 0; g < points_.size(); ++g) {
             ContourPoint& p = *points_[g];
@@ -136,31 +175,12 @@ class Narrowing {
         }
     }
 
-    void flatten() {
-        std::fill(fraction_.begin(), fraction_.end(), 0.0);
-        apply();
-    }
-
-  private:
-    // Whether the inset of a contour winds the way its outline does.
-    bool sameTurn(int base, int n) const {
-        double outline = 0.0, inset = 0.0;
-        for (int j = 0, i = n - 1; j < n; i = j++) {
-            const VertexRecord& a = *points_[base + i]->user;
-            const VertexRecord& b = *points_[base + j]->user;
-            outline += cross2(a.position.x, a.position.y, b.position.x, b.position.y);
-            inset += cross2(a.inset.x, a.inset.y, b.inset.x, b.inset.y);
-        }
-        return (outline > 0.0) == (inset > 0.0) && inset != 0.0;
-    }
-
     TextMeshEntry& e_;
     std::vector<ContourPoint*> points_;
     std::vector<Vec3> plain_;
     std::vector<int> first_;
     std::vector<double> fraction_;
     std::vector<char> failing_;
-    std::vector<OutlineEdge> edges_;
 };
 
 }  // namespace
@@ -170,22 +190,16 @@ BevelFit insetCharacter(TextMeshEntry& e, float bevelWidth, bool fit) {
         insetContour(*e.outline->contour(k), bevelWidth);
     if (!e.vectorised)
         return BevelFit::kPlain;
-    if (!fit) {
+    // The cheap checks come first: a crossing inset would only waste the tessellator's time.
+    const bool plainSound = !fit || insetSound(e, nullptr);
+    if (plainSound) {
         e.back->buildInOnePass();
-        return BevelFit::kPlain;
-    }
-    Narrowing narrowing(e);
-    if (narrowing.check(false)) {
-        e.back->buildInOnePass();
-        if (faceFills(*e.back, *e.outline))
+        if (!fit || faceFills(*e.back, *e.outline))
             return BevelFit::kPlain;
     }
-    for (int round = 0; round < kRounds; ++round) {
-        narrowing.check(true);
-        if (!narrowing.narrow(bevelWidth))
-            break;
-        narrowing.apply();
-        if (!narrowing.check(false))
+    Narrowing narrowing(e);
+    for (int round = 0; round < kRounds && narrowing.narrow(bevelWidth); ++round) {
+        if (!insetSound(e, nullptr))
             continue;
         e.back->buildInOnePass();
         if (faceFills(*e.back, *e.outline))
