@@ -15,8 +15,10 @@ namespace {
 // Rounds of narrowing before the outline itself is taken as the inset. Each failing point
 // halves its fraction, and a fraction below kSmallest becomes 0, so a point reaches the
 // outline within six rounds of failing; tapering can pull in more points afterwards.
-constexpr int kRounds = 24;
+constexpr int kRounds = 40;
 constexpr double kSmallest = 1.0 / 32.0;
+// How many points on either side of a failing point give way with it.
+constexpr int kSpread = 2;
 
 double cross2(double ax, double ay, double bx, double by) {
     return ax * by - bx * ay;
@@ -124,6 +126,19 @@ class Narrowing {
     bool narrow(double bevelWidth) {
         std::fill(failing_.begin(), failing_.end(), 0);
         const bool all = insetSound(e_, &failing_);
+        // A crossing between two long runs of points only moves along them when just its
+        // own points give way, so their neighbours give way as well.
+        for (size_t k = 0; k + 1 < first_.size(); ++k) {
+            const int base = first_[k], n = first_[k + 1] - base;
+            for (int j = 0; j < n; ++j) {
+                if (failing_[size_t(base + j)] != 1)
+                    continue;
+                for (int d = -kSpread; d <= kSpread; ++d) {
+                    char& f = failing_[size_t(base + ((j + d) % n + n) % n)];
+                    f = f == 1 ? 1 : 2;
+                }
+            }
+        }
         bool moved = false;
         for (size_t g = 0; g < points_.size(); ++g) {
             if ((all || failing_[g]) && fraction_[g] > 0.0) {

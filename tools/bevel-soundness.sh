@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Counts the characters whose solid vyr-cli reports as unsound (and those whose bevel it had
-# to narrow) over the 189 printable Latin-1 characters, codes 33-126 and 161-255, for each
-# font and bevel width. One table row per font, one "unsound/narrowed" cell per width.
+# Counts the characters whose solid vyr-cli reports as unsound, those whose bevel it had to
+# narrow and those left with no bevel at all, over the 189 printable Latin-1 characters (codes
+# 33-126 and 161-255), for each font and bevel width. One table row per font, one cell
+# "unsound/narrowed/flat" per width.
 #
 #   tools/bevel-soundness.sh [-c VYR_CLI] [-w "2 4 8 16"] FONT... [-- VYR-CLI OPTIONS]
 #
@@ -46,8 +47,8 @@ for font in "${fonts[@]}"; do
     for w in $widths; do
         if json=$("$cli" --font "$font" --text-file "$text" --bevel-width "$w" "${extra[@]}" \
             --stats 2>/dev/null); then
-            printf ' %s/%s |' "$(count unsoundCharacters "$json")" \
-                "$(count narrowedBevelCharacters "$json")"
+            printf ' %s/%s/%s |' "$(count unsoundCharacters "$json")" \
+                "$(count narrowedBevelCharacters "$json")" "$(count flatBevelCharacters "$json")"
         else
             printf ' failed (%s) |' "$?"
         fi

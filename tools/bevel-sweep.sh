@@ -2,7 +2,8 @@
 # Runs tools/bevel-soundness.sh over the six installed DejaVu and Liberation faces, widths
 # 1, 2, 4, 8, 16 and 50, precisions 5 and 18, rounded edges off and on, and each filter as
 # the first and as the second filter; prints one line per setting with the cells that still
-# have unsound characters (none when every cell is 0) and the characters narrowed in all.
+# have unsound characters (none when every cell is 0), and the characters narrowed and those
+# left flat, summed over its cells.
 #
 #   tools/bevel-sweep.sh [-c VYR_CLI]
 set -euo pipefail
@@ -27,11 +28,12 @@ for precision in 18 5; do
             # shellcheck disable=SC2086
             table=$("$here/bevel-soundness.sh" -c "$cli" -w "1 2 4 8 16 50" "${fonts[@]}" -- \
                 --precision "$precision" --rounded "$rounded" $s | tail -n +3)
-            bad=$(printf '%s\n' "$table" | grep -oE '(failed[^|]*|[1-9][0-9]*/[0-9]+)' || true)
-            narrowed=$(printf '%s\n' "$table" | grep -oE '[0-9]+/[0-9]+' |
-                awk -F/ '{n += $2} END {print n}')
-            printf 'precision %s, rounded %s, %s: unsound cells: %s; narrowed in all: %s\n' \
-                "$precision" "$rounded" "$s" "${bad:-none}" "$narrowed"
+            bad=$(printf '%s\n' "$table" | grep -oE '(failed[^|]*| [1-9][0-9]*/[0-9]+/[0-9]+)' ||
+                true)
+            sums=$(printf '%s\n' "$table" | grep -oE '[0-9]+/[0-9]+/[0-9]+' |
+                awk -F/ '{n += $2; f += $3} END {print n " narrowed, " f " flat"}')
+            printf 'precision %s, rounded %s, %s: unsound cells: %s; %s\n' \
+                "$precision" "$rounded" "$s" "${bad:-none}" "$sums"
         done
     done
 done
