@@ -60,11 +60,41 @@ Scratch& scratch() {
     return s;
 }
 
+// Whether a back face made of the front triangles stays sound on the inset: no triangle that
+// the outline winds the front face's way (or leaves flat) turns over. Marks the corners of
+// those that do.
+bool frontKeepsItsTurn(const TextMeshEntry& e, std::vector<char>* failing) {
+    auto twiceArea = [](const Vec3& a, const Vec3& b, const Vec3& c) {
+        return cross2(b.x - a.x, b.y - a.y, c.x - a.x, c.y - a.y);
+    };
+    double turn = 0.0;
+    for (int t = 0; t < e.frontCount(); ++t) {
+        const Triangle& tri = (*e.front)[t];
+        turn += twiceArea(tri.a->user->position, tri.b->user->position, tri.c->user->position);
+    }
+    const double way = turn < 0.0 ? -1.0 : 1.0;
+    bool sound = true;
+    for (int t = 0; t < e.frontCount(); ++t) {
+        const Triangle& tri = (*e.front)[t];
+        const VertexRecord &a = *tri.a->user, &b = *tri.b->user, &c = *tri.c->user;
+        if (way * twiceArea(a.position, b.position, c.position) < 0.0 ||
+            way * twiceArea(a.inset, b.inset, c.inset) >= 0.0)
+            continue;
+        if (!failing)
+            return false;
+        sound = false;
+        for (const VertexRecord* r : {&a, &b, &c})
+            (*failing)[size_t(r - e.records.data())] = 1;
+    }
+    return sound;
+}
+
 // Whether the inset in a character's records is sound but for its back face: no bevel
-// triangle faces forwards, no contour turns over, no inset edge meets another. With `failing`
-// (one flag per point, contour after contour) every fault marks its points; without, the
-// check stops at the first.
-bool insetSound(const TextMeshEntry& e, std::vector<char>* failing) {
+// triangle faces forwards, no contour turns over, and no inset edge meets another - or, for a
+// back face made of the front triangles, none of those turns over. With `failing` (one flag
+// per point, contour after contour) every fault marks its points; without, the check stops
+// at the first.
+bool insetSound(const TextMeshEntry& e, std::vector<char>* failing, bool frontBack) {
     Scratch& s = scratch();
     s.edges.clear();
     s.first.clear();
@@ -89,8 +119,11 @@ bool insetSound(const TextMeshEntry& e, std::vector<char>* failing) {
             sound = false;
             std::fill(failing->begin() + base, failing->begin() + base + n, 1);
         }
-        appendEdges(c, k, s.edges);
+        if (!frontBack)
+            appendEdges(c, k, s.edges);
     }
+    if (frontBack)
+        return frontKeepsItsTurn(e, failing) && sound;
     const auto& crossings = s.crossings.find(s.edges, false, failing ? size_t(-1) : 1);
     for (size_t p = 0; failing && p < crossings.size(); ++p) {
         for (const int i : {crossings[p].first, crossings[p].second}) {
@@ -123,9 +156,9 @@ class Narrowing {
     /// Halves the fraction of the points where the inset fails (of all when the inset itself
     /// is sound, so that only the back face failed) and tapers the others towards them. False
     /// when no point can move any closer to the outline.
-    bool narrow(double bevelWidth) {
+    bool narrow(double bevelWidth, bool frontBack) {
         std::fill(failing_.begin(), failing_.end(), 0);
-        const bool all = insetSound(e_, &failing_);
+        const bool all = insetSound(e_, &failing_, frontBack);
         // A crossing between two long runs of points only moves along them when just its
         // own points give way, so their neighbours give way as well.
         for (size_t k = 0; k + 1 < first_.size(); ++k) {
@@ -167,9 +200,9 @@ class Narrowing {
         return true;
     }
 
-    /// Puts every point on the outline.
-    void flatten() {
-        std::fill(fraction_.begin(), fraction_.end(), 0.0);
+    /// Puts every point at `fraction` of its plain inset.
+    void reset(double fraction) {
+        std::fill(fraction_.begin(), fraction_.end(), fraction);
         apply();
     }
 
@@ -206,23 +239,33 @@ BevelFit insetCharacter(TextMeshEntry& e, float bevelWidth, bool fit) {
     if (!e.vectorised)
         return BevelFit::kPlain;
     // The cheap checks come first: a crossing inset would only waste the tessellator's time.
-    const bool plainSound = !fit || insetSound(e, nullptr);
+    const bool plainSound = !fit || insetSound(e, nullptr, false);
     if (plainSound) {
         e.back->buildInOnePass();
         if (!fit || faceFills(*e.back, *e.outline))
             return BevelFit::kPlain;
     }
     Narrowing narrowing(e);
-    for (int round = 0; round < kRounds && narrowing.narrow(bevelWidth); ++round) {
-        if (!insetSound(e, nullptr))
+    for (int round = 0; round < kRounds && narrowing.narrow(bevelWidth, false); ++round) {
+        if (!insetSound(e, nullptr, false))
             continue;
         e.back->buildInOnePass();
         if (faceFills(*e.back, *e.outline))
             return BevelFit::kNarrowed;
     }
-    // The inset is the outline and the back face the front one: closed whatever the outline.
-    narrowing.flatten();
+    // Still crossing: filters bend long straight edges of the outline into chords that cut
+    // across other edges, and no inset can undo that. The back face then takes the front's
+    // triangles, which close the solid whatever the outline, and the inset narrows until none
+    // of them turns over; on the outline itself none does.
     e.back->assign(e.front->triangles.get(), e.front->triangleCount);
+    narrowing.reset(1.0);
+    if (insetSound(e, nullptr, true))
+        return BevelFit::kNarrowed;
+    for (int round = 0; round < kRounds && narrowing.narrow(bevelWidth, true); ++round) {
+        if (insetSound(e, nullptr, true))
+            return BevelFit::kNarrowed;
+    }
+    narrowing.reset(0.0);
     return BevelFit::kFlat;
 }
 
