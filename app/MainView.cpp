@@ -96,23 +96,25 @@ QString writeAll(const std::vector<std::pair<std::string, MeshWriter>>& files) {
 
 }  // namespace
 
-MainView::MainView(const QString& fontsFolderSetting)
-    : settings_(ViewSettings::atStartUp(fontsFolderSetting.toStdString())) {
+MainView::MainView(const QString& fontsFolderSetting) {
+    // The window first, then the fonts folder and the scene with its text built. The view's
+    // OpenGL context, and with it the flare textures, come when the window is first shown.
     setWindowTitle(applicationName());
     setWindowIcon(programIconSet());
     move(0, 0);
     resize(640, 480);
-
-    buildPopup();
-    scene_ = std::make_unique<Scene>(settings_.fontsFolder);
-    viewport_ = new Viewport(*scene_, settings_, popup_, this);
-    setCentralWidget(viewport_);
     buildMenus();
     buildToolBar();
+    buildPopup();
 
+    settings_ = ViewSettings::atStartUp(fontsFolderSetting.toStdString());
+    scene_ = std::make_unique<Scene>(settings_.fontsFolder);
     const BuildResult built = scene_->text().buildMesh();
     if (!built.ok)
         problems_ << fromStd(built.message);
+
+    viewport_ = new Viewport(*scene_, settings_, popup_, this);
+    setCentralWidget(viewport_);
 }
 
 MainView::~MainView() {
