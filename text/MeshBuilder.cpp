@@ -17,6 +17,7 @@
 #include "text/FontLocator.h"
 #include "text/GlyphMeshCache.h"
 #include "text/MeshGeometry.h"
+#include "text/SoundInset.h"
 
 namespace vyr {
 
@@ -48,6 +49,7 @@ struct Placement {
     int filter1 = kFilterNone;
     int filter2 = kFilterNone;
     float bevelWidth = 0.0f;
+    bool bevelOn = true;
     unsigned shapeEpoch = 0;
 };
 
@@ -74,14 +76,15 @@ std::array<uint64_t, 8> inputsOf(const TextMeshEntry& e, const GlyphShape& shape
         bitsOf(at.filter1) | bitsOf(at.filter2) << 32,
         // The top bit marks a built entry, told apart from a new one.
         bitsOf(at.bevelWidth) | uint64_t(e.hasGlyph) << 32 | uint64_t(e.vectorised) << 33 |
-            uint64_t(1) << 63,
+            uint64_t(at.bevelOn) << 34 | uint64_t(1) << 63,
     };
 }
 
 // Everything a character needs once its offset along the text is known: its outline copied
 // from the glyph shape, the front triangles, the vertical placement, the offset and the
-// filters, the inset and the back face. Reads nothing of the other characters, so the
-// characters of a text can be built in any order and on any thread with the same result.
+// filters, the inset with its soundness check and the back face. Reads nothing of the other
+// characters, so the characters of a text can be built in any order and on any thread with the same
+// result.
 void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& at) {
     const std::array<uint64_t, 8> inputs = inputsOf(e, shape, at);
     if (inputs == e.builtFrom)
@@ -93,6 +96,7 @@ void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& 
     v.copyContoursFrom(shape.outline);
     if (!e.vectorised) {
         e.records.clear();
+        e.bevelFit = BevelFit::kPlain;
         return;
     }
 
@@ -137,9 +141,10 @@ void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& 
             }
             r.normal = {0.0, 0.0, -1.0};
         }
-        insetContour(contour, at.bevelWidth);
     }
-    e.back->buildInOnePass();
+    // The inset, its soundness check and the back face. Only a bevelled solid shows the
+    // inset; without one the plain inset is kept as is.
+    e.bevelFit = insetCharacter(e, at.bevelWidth, at.bevelOn);
 }
 
 }  // namespace
@@ -195,6 +200,7 @@ BuildResult CText::buildMesh() {
         shapes[i] = &shape;
         e.hasGlyph = shape.glyph != nullptr;
         e.vectorised = e.hasGlyph && shape.vectorised;
+        e.outlineMerged = e.vectorised && shape.merged;
         e.xOffset = xOffset;
         if (e.vectorised) {
             m.width = static_cast<float>(m.width + shape.outline.advance());
@@ -213,6 +219,7 @@ BuildResult CText::buildMesh() {
     at.filter1 = filter1;
     at.filter2 = filter2;
     at.bevelWidth = bevelWidth;
+    at.bevelOn = bevelOn != 0;
     at.shapeEpoch = glyphCache_->epoch();
     // Each character writes only its own entry; the chunks only decide which thread does it.
     WorkerPool::shared().forEach(n, n < kParallelFrom ? n : kCharactersPerTask,
