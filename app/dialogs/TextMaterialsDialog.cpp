@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -51,12 +50,14 @@ int colourByte(float component) {
 TextMaterialsDialog::TextMaterialsDialog(QWidget* parent, const CText& text)
     : CheckedDialog(parent, QStringLiteral("Text Materials")),
       materials_{text.frontMaterial, text.sideMaterial, text.bevelMaterial} {
-    auto* groups = new QHBoxLayout;
+    // Three equal columns take the left 84% of the width and the buttons the rest, so that
+    // each swatch falls right of its group's colour buttons; the colour buttons keep their
+    // natural width and the dialog is wide enough for them to end before the swatches.
+    auto* layout = new QHBoxLayout(this);
+    int buttonWidth = 0;
     for (int g = 0; g < 3; ++g) {
         auto* box = new QGroupBox(QLatin1String(kGroupCaptions[g]), this);
         auto* grid = new QGridLayout(box);
-        // The swatches are painted in the empty second column.
-        grid->setColumnMinimumWidth(1, kSwatchSize + 12);
         grid->setColumnStretch(1, 1);
         for (int c = 0; c < 4; ++c) {
             auto* button = new QPushButton(QLatin1String(kColourNames[c]), box);
@@ -71,6 +72,8 @@ TextMaterialsDialog::TextMaterialsDialog(QWidget* parent, const CText& text)
                     repaintSwatches();
                 }
             });
+            button->setFixedWidth(button->sizeHint().width());
+            buttonWidth = std::max(buttonWidth, button->width());
             grid->addWidget(button, c, 0);
             addSwatch(kGroupX[g], kColourY[c], kSwatchSize, [this, g, c]() -> uint32_t {
                 const std::array<float, 4>& colour = colourOf(materials_[g], c);
@@ -84,12 +87,15 @@ TextMaterialsDialog::TextMaterialsDialog(QWidget* parent, const CText& text)
         shininess_[g]->setParent(box);
         grid->addWidget(new QLabel(QStringLiteral("Shininess"), box), 4, 0);
         grid->addWidget(shininess_[g], 5, 0, 1, 2);
-        groups->addWidget(box, 1);
+        grid->setRowStretch(6, 1);
+        layout->addWidget(box, 28);
     }
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(groups);
-    layout->addStretch();
-    layout->addWidget(okCancelButtons());
+    QDialogButtonBox* buttons = okCancelButtons();
+    buttons->setOrientation(Qt::Vertical);
+    layout->addWidget(buttons, 16);
+    // The third group starts near 0.56 w and its swatches sit at 0.75 w.
+    setMinimumWidth(static_cast<int>((buttonWidth + 3 * kSwatchSize) / 0.19));
+    setMinimumHeight(static_cast<int>(sizeHint().height() * 1.2));
 }
 
 void TextMaterialsDialog::apply(CText& text) const {
