@@ -1,11 +1,13 @@
 #include "app/dialogs/HelpCreditsSheet.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace vyr {
@@ -41,7 +43,46 @@ QWidget* generalHelpPage() {
     return page;
 }
 
-QWidget* toolbarPage() {
+// A raised, empty button face: light top-left edge, dark bottom-right edge.
+QPixmap blankButton(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(QColor(0xD4, 0xD0, 0xC8));
+    QPainter p(&pixmap);
+    p.setPen(Qt::white);
+    p.drawLine(0, 0, size - 1, 0);
+    p.drawLine(0, 0, 0, size - 1);
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawLine(size - 1, 0, size - 1, size - 1);
+    p.drawLine(0, size - 1, size - 1, size - 1);
+    return pixmap;
+}
+
+// The command each explained button carries on the main window's toolbar, in ToolbarButton
+// order.
+constexpr int kButtonCommands[] = {40019, 40020, 40021, 40058, 40059, 40063, 40066, 40045, 40051};
+
+// The button's picture as the owner's toolbar shows it, or our own drawing when the sheet has
+// no toolbar above it.
+QPixmap buttonPicture(const QToolBar* toolBar, ToolbarButton button, int size) {
+    if (toolBar != nullptr) {
+        for (const QAction* action : toolBar->actions()) {
+            if (action->data().toInt() == kButtonCommands[static_cast<int>(button)] &&
+                !action->icon().isNull()) {
+                QPixmap framed = blankButton(size);
+                QPainter p(&framed);
+                const QSize inner =
+                    toolBar->iconSize().scaled(size - 4, size - 4, Qt::KeepAspectRatio);
+                const QRect r(QPoint((size - inner.width()) / 2, (size - inner.height()) / 2),
+                              inner);
+                action->icon().paint(&p, r);
+                return framed;
+            }
+        }
+    }
+    return toolbarButtonPicture(button, size);
+}
+
+QWidget* toolbarPage(const QToolBar* toolBar) {
     struct Row {
         const char* text;
         int button;  // -1: a heading without a button
@@ -64,7 +105,8 @@ QWidget* toolbarPage() {
     for (const Row& row : rows) {
         if (row.button >= 0) {
             auto* picture = new QLabel(page);
-            picture->setPixmap(toolbarButtonPicture(static_cast<ToolbarButton>(row.button), size));
+            picture->setPixmap(
+                buttonPicture(toolBar, static_cast<ToolbarButton>(row.button), size));
             grid->addWidget(picture, r, 0);
         }
         grid->addWidget(new QLabel(QString::fromLatin1(row.text), page), r, 1);
@@ -128,18 +170,10 @@ void drawArrow(QPainter& p, QPointF from, QPointF to, double head) {
 }  // namespace
 
 QPixmap toolbarButtonPicture(ToolbarButton button, int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(QColor(0xD4, 0xD0, 0xC8));
+    QPixmap pixmap = blankButton(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const double s = size;
-    // A raised button: light top-left edge, dark bottom-right edge.
-    p.setPen(Qt::white);
-    p.drawLine(0, 0, size - 1, 0);
-    p.drawLine(0, 0, 0, size - 1);
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawLine(size - 1, 0, size - 1, size - 1);
-    p.drawLine(0, size - 1, size - 1, size - 1);
     p.setPen(QPen(Qt::black, std::max(1.0, s / 14)));
     p.setBrush(Qt::NoBrush);
     switch (button) {
@@ -197,7 +231,9 @@ HelpCreditsSheet::HelpCreditsSheet(QWidget* parent) : QDialog(parent) {
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("pages"));
     pages->addTab(generalHelpPage(), QStringLiteral("general help"));
-    pages->addTab(toolbarPage(), QStringLiteral("ToolBar"));
+    const QWidget* owner = parent != nullptr ? parent->window() : nullptr;
+    pages->addTab(toolbarPage(owner != nullptr ? owner->findChild<QToolBar*>() : nullptr),
+                  QStringLiteral("ToolBar"));
     pages->addTab(creditsPage(), QStringLiteral("Credits"));
     pages->setCurrentIndex(0);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
