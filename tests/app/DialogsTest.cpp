@@ -12,6 +12,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/dialogs/Dialogs.h"
+#include "app/dialogs/SystemFonts.h"
 #include "scene/Scene.h"
 #include "scene/ViewSettings.h"
 
@@ -71,6 +72,7 @@ class DialogsTest : public QObject {
 
     void lightStoresSwitchCutOffAndColourOnly() {
         CLight light(2);
+        light.position.x = 20000.0f;  // dragged beyond the fields' range: OK still closes
         const Float4 position = light.position, reference = light.referencePoint;
         DialogEditor editor(nullptr);
         whenModal([](QWidget* d) {
@@ -155,6 +157,14 @@ class DialogsTest : public QObject {
         QVERIFY(missing.contains(QStringLiteral("NOSUCH.TTF")));
         QCOMPARE(text.buildGeneration(), built);
         QCOMPARE(text.fontFile, std::string("arial.ttf"));
+    }
+
+    void fontBoxListsNothingFromAMissingFolder() {
+        int selected = -1;
+        const QStringList names =
+            fontChoices(QStringLiteral("/no/such/folder"), "ARIAL.TTF", &selected);
+        QCOMPARE(names, QStringList{"ARIAL.TTF"});
+        QCOMPARE(selected, 0);
     }
 
     void materialsRebuildOnOkOnly() {
