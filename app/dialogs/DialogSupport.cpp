@@ -76,7 +76,8 @@ class SwatchLayer : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         for (const Swatch& s : swatches) {
-            // Truncated toward zero, as the positions are fractions of the dialog's size.
+            // Fractions of the dialog's own size, truncated toward zero. The window manager's
+            // frame is not ours to measure or paint, so the size is the dialog's area.
             const int x = static_cast<int>(s.fx * width());
             const int y = static_cast<int>(s.fy * height());
             p.fillRect(x, y, s.size, s.size, colourFromRgb(s.colour()));
