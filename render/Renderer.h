@@ -6,6 +6,7 @@
 
 namespace vyr {
 
+class Accumulator;
 class Scene;
 struct ViewSettings;
 
@@ -41,6 +42,11 @@ class Renderer {
     bool flareAvailable() const;
     int width() const;
     int height() const;
+
+    /// The antialiasing's accumulation (to choose its emulation).
+    Accumulator& accumulator();
+    /// Index of the next shine texture of the lens flare.
+    int shineCounter() const;
 
   private:
     struct State;
