@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "GuiTestSupport.h"
+#include "GuiSupport.h"
 #include "app/dialogs/Dialogs.h"
 #include "app/dialogs/SystemFonts.h"
 #include "scene/Scene.h"
@@ -208,11 +208,9 @@ class DialogsTest : public QObject {
                 [&, d, name, message](QWidget* w) {
                     auto* chooser = qobject_cast<QFileDialog*>(w);
                     QVERIFY(chooser != nullptr);
-                    // Typed, as selectFile() leaves a focused name box alone.
-                    chooser->findChild<QLineEdit*>("fileNameEdit")->setText(dir.filePath(name));
                     if (message)
                         answerMessage(message, d);
-                    static_cast<QDialog*>(chooser)->accept();
+                    acceptFile(chooser, dir.filePath(name));
                 },
                 d);
             d->findChild<QAbstractButton*>(QStringLiteral("browse"))->click();
