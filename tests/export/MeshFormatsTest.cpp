@@ -11,12 +11,10 @@
 #include "SolidReader.h"
 #include "export/MeshFormats.h"
 #include "export/SolidMesh.h"
-#include "text/CText.h"
+#include "tests/text/TextTestSupport.h"
 
 namespace vyr {
 namespace {
-
-const char* const kPangram = "The quick brown fox jumps over the lazy dog 0123456789 ABCDEFG";
 
 struct Files {
     std::string stl, obj, mtl, glb;
@@ -90,16 +88,13 @@ TEST(MeshFormats, GlbHasOnePrimitiveAndMaterialPerPartPresent) {
     }
 }
 
-TEST(MeshFormats, EmptySolidGivesValidEmptyFiles) {
+TEST(MeshFormats, EmptySolidGivesValidEmptyFilesAndFailedStreamsAreReported) {
     const Files f = writeAll(SolidMesh{});
     EXPECT_EQ(f.stl.size(), 84u);
     for (const test::FileTriangles& file : readAll(f)) {
         EXPECT_EQ(file.error, "");
         EXPECT_TRUE(file.triangles.empty());
     }
-}
-
-TEST(MeshFormats, FailedStreamIsReported) {
     const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
     const SolidMesh solid = buildSolidMesh(test::viewOf(mesh, true));
     test::FailingBuffer buffer;
@@ -111,10 +106,7 @@ TEST(MeshFormats, FailedStreamIsReported) {
 }
 
 CText builtText(const char* font, const std::string& chars, bool bevel) {
-    CText text("/nonexistent-folder");
-    text.fontPath = font;
-    text.text = chars;
-    text.bevelOn = bevel;
+    CText text = test::textOn(font, chars, bevel);
     EXPECT_TRUE(text.buildMesh().ok);
     return text;
 }
@@ -137,7 +129,7 @@ void expectSoundFiles(const SolidMesh& solid) {
 // inset crosses itself the exporter names the characters, and the rest of the line is sound.
 void expectPangramSolid(const char* font, bool bevel) {
     SCOPED_TRACE(std::string(font) + (bevel ? " bevel on" : " bevel off"));
-    const CText text = builtText(font, kPangram, bevel);
+    const CText text = builtText(font, test::kPangram, bevel);
     const SolidMesh solid = buildSolidMesh(text);
     if (!bevel) {
         EXPECT_TRUE(solid.sound()) << solid.faultReport();
@@ -145,7 +137,7 @@ void expectPangramSolid(const char* font, bool bevel) {
     if (solid.sound())
         return expectSoundFiles(solid);
 
-    std::string rest = kPangram;
+    std::string rest = test::kPangram;
     for (const SolidFault& f : solid.faults) {
         EXPECT_TRUE(f.folded || f.open) << solid.faultReport();
         rest[size_t(f.character)] = ' ';
@@ -156,24 +148,11 @@ void expectPangramSolid(const char* font, bool bevel) {
     expectSoundFiles(soundSolid);
 }
 
-TEST(MeshFormats, PangramIsAClosedSolidInDejaVuSans) {
-    expectPangramSolid(VYR_TEST_FONT_DEJAVU, false);
-    expectPangramSolid(VYR_TEST_FONT_DEJAVU, true);
-}
-
-TEST(MeshFormats, PangramIsAClosedSolidInLiberationSans) {
-    expectPangramSolid(VYR_TEST_FONT_LIBERATION, false);
-    expectPangramSolid(VYR_TEST_FONT_LIBERATION, true);
-}
-
-TEST(MeshFormats, SameTextGivesTheSameBytes) {
-    const CText a = builtText(VYR_TEST_FONT_DEJAVU, "Vyr 8@", true);
-    const CText b = builtText(VYR_TEST_FONT_DEJAVU, "Vyr 8@", true);
-    const Files fa = writeAll(buildSolidMesh(a));
-    const Files fb = writeAll(buildSolidMesh(b));
-    EXPECT_EQ(fa.stl, fb.stl);
-    EXPECT_EQ(fa.obj, fb.obj);
-    EXPECT_EQ(fa.glb, fb.glb);
+TEST(MeshFormats, PangramIsAClosedSolidInBothFonts) {
+    for (const char* font : {VYR_TEST_FONT_DEJAVU, VYR_TEST_FONT_LIBERATION}) {
+        expectPangramSolid(font, false);
+        expectPangramSolid(font, true);
+    }
 }
 
 // The Khronos validator (npm package gltf-validator), when node can load it; the folder
@@ -204,7 +183,7 @@ TEST(MeshFormats, KhronosValidatorFindsNoErrorOrWarning) {
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("vyr-glb-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    const CText bevelled = builtText(VYR_TEST_FONT_DEJAVU, kPangram, true);
+    const CText bevelled = builtText(VYR_TEST_FONT_DEJAVU, test::kPangram, true);
     const CText flat = builtText(VYR_TEST_FONT_LIBERATION, "Vyr", false);
     const SolidMesh solids[] = {buildSolidMesh(bevelled), buildSolidMesh(flat), SolidMesh{}};
     int k = 0;

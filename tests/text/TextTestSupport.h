@@ -41,15 +41,14 @@ inline GlRecorder wireOf(const CText& t) {
     return r;
 }
 
-using Corner = std::array<double, 3>;
-
 /// Directed edges of the triangles (triangle blocks and quad strips) of a recorded list whose
 /// reverse does not occur exactly once; triangles with a repeated corner cover nothing.
 inline int unmatchedEdges(const GlRecorder& list, int* triangles = nullptr) {
-    std::map<std::pair<Corner, Corner>, int> edges;
-    std::vector<Corner> corners;
+    using Xyz = std::array<double, 3>;
+    std::map<std::pair<Xyz, Xyz>, int> edges;
+    std::vector<Xyz> corners;
     unsigned mode = 0;
-    auto add = [&](const Corner& a, const Corner& b, const Corner& c) {
+    auto add = [&](const Xyz& a, const Xyz& b, const Xyz& c) {
         if (a == b || b == c || c == a)
             return;
         ++edges[{a, b}], ++edges[{b, c}], ++edges[{c, a}];
