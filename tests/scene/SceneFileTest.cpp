@@ -198,30 +198,35 @@ TEST_F(SceneFileTest, AnAbsurdStringLengthIsRefusedWithoutChangingTheScene) {
     EXPECT_EQ(sceneBytes(target), before);
 }
 
-TEST_F(SceneFileTest, AValueThatIsNotANumberIsRefused) {
-    Scene source(kWindowsFonts);
-    source.camera().eye.x = std::nanf("");
-    const std::vector<uint8_t> bytes = sceneBytes(source);
-    Scene target(kWindowsFonts);
-    const SceneFileResult r = loadSceneBytes(target, bytes.data(), bytes.size(), "nan");
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("camera"), std::string::npos) << r.message;
-    EXPECT_EQ(target.camera().eye, (Float3{0, 0, 4}));
+TEST_F(SceneFileTest, AValueThatIsNotANumberIsRefusedNamingItsObject) {
+    const std::pair<const char*, void (*)(Scene&)> cases[] = {
+        {"camera", [](Scene& s) { s.camera().eye.x = std::nanf(""); }},
+        {"green light", [](Scene& s) { s.greenLight().cutOff = INFINITY; }},
+        {"text", [](Scene& s) { s.text().precision = std::nan(""); }},
+    };
+    for (const auto& [object, spoil] : cases) {
+        Scene source(kWindowsFonts);
+        spoil(source);
+        const std::vector<uint8_t> bytes = sceneBytes(source);
+        Scene target(kWindowsFonts);
+        const std::vector<uint8_t> before = sceneBytes(target);
+        const SceneFileResult r = loadSceneBytes(target, bytes.data(), bytes.size(), "nan");
+        EXPECT_FALSE(r.ok);
+        EXPECT_NE(r.message.find(std::string("the ") + object + " holds"), std::string::npos)
+            << r.message;
+        EXPECT_EQ(sceneBytes(target), before);
+    }
 }
 
-TEST_F(SceneFileTest, MissingOrUnreadableFilesAreReported) {
+TEST_F(SceneFileTest, MissingOrUnreadableFilesAndMissingFoldersAreReported) {
     Scene scene(kWindowsFonts);
     const std::vector<uint8_t> before = sceneBytes(scene);
-    SceneFileResult r = loadScene(scene, (dir_ / "missing.vyr").string());
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("missing.vyr"), std::string::npos) << r.message;
-    r = loadScene(scene, dir_.string());
-    EXPECT_FALSE(r.ok);
+    for (const fs::path& path : {dir_ / "missing.vyr", dir_}) {
+        const SceneFileResult r = loadScene(scene, path.string());
+        EXPECT_FALSE(r.ok);
+        EXPECT_NE(r.message.find(path.string()), std::string::npos) << r.message;
+    }
     EXPECT_EQ(sceneBytes(scene), before);
-}
-
-TEST_F(SceneFileTest, SavingIntoAMissingFolderIsReported) {
-    const Scene scene(kWindowsFonts);
     const std::string path = (dir_ / "no-such-folder" / "scene.vyr").string();
     const SceneFileResult r = saveScene(scene, path);
     EXPECT_FALSE(r.ok);
@@ -252,16 +257,18 @@ TEST_F(SceneFileTest, AFailedWriteLeavesTheOldFileAndNoLeftovers) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
-TEST_F(SceneFileTest, SavingReplacesAnExistingFileAndKeepsItsPermissions) {
-    const fs::path file = dir_ / "replace.vyr";
+TEST_F(SceneFileTest, SavingReplacesAFileKeepingItsPermissionsAndASymbolicLink) {
+    const fs::path file = dir_ / "replace.vyr", link = dir_ / "link.vyr";
     writeFile(file, {'o', 'l', 'd'});
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(file, perms);
+    fs::create_symlink(file, link);
     const Scene scene(kWindowsFonts);
-    ASSERT_TRUE(saveScene(scene, file.string()).ok);
+    ASSERT_TRUE(saveScene(scene, link.string()).ok);
+    EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(readFile(file), sceneBytes(scene));
-    EXPECT_EQ(fs::status(file).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_EQ(fs::status(file).permissions(), perms);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
 }
 
 TEST_F(SceneFileTest, AFontThatCannotBeOpenedKeepsTheLoadedValuesAndWarns) {
@@ -300,16 +307,4 @@ TEST_F(SceneFileTest, AWindowsFontsFolderIsKeptAndItsArialIsFound) {
     EXPECT_NE(target.text().openedFontFile().find("Liberation"), std::string::npos)
         << target.text().openedFontFile();
     EXPECT_GT(target.text().buildGeneration(), 0u);
-}
-
-TEST_F(SceneFileTest, SavingThroughASymbolicLinkReplacesTheFileItLeadsTo) {
-    const fs::path real = dir_ / "real.vyr";
-    const fs::path link = dir_ / "link.vyr";
-    writeFile(real, {'o', 'l', 'd'});
-    fs::create_symlink(real, link);
-    const Scene scene(kWindowsFonts);
-    ASSERT_TRUE(saveScene(scene, link.string()).ok);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(readFile(real), sceneBytes(scene));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
 }
