@@ -110,7 +110,9 @@ TEST_F(CliRun, TextFileIsReadAsUtf8) {
 }
 
 TEST_F(CliRun, BadArgumentsExitTwoWithOneLineAndNoFile) {
+    std::ofstream(dir / "euro.txt") << "\xE2\x82\xAC";
     const std::vector<std::vector<std::string>> cases = {
+        {"--text-file", path("euro.txt"), "-o", path("a.stl")},
         {"--frobnicate", "-o", path("a.stl")},
         {"--precision", "1000", "-o", path("a.stl")},
         {"-o", path("a.stl"), "--text", "\xE2\x82\xAC"},
@@ -121,7 +123,7 @@ TEST_F(CliRun, BadArgumentsExitTwoWithOneLineAndNoFile) {
         EXPECT_EQ(r.status, 2) << args[0];
         EXPECT_EQ(lines(r.err), 1) << r.err;
         EXPECT_TRUE(r.out.empty());
-        EXPECT_TRUE(files().empty());
+        EXPECT_EQ(files(), (std::vector<std::string>{"euro.txt"}));
     }
 }
 

@@ -86,6 +86,11 @@ TEST(MeshFormats, GlbHasOnePrimitiveAndMaterialPerPartPresent) {
                   : std::vector<std::string>{"front_back", "sides"};
         EXPECT_EQ(parts, expected);
     }
+    // Shininess 3 as a roughness of sqrt(2 / (3 + 2)).
+    const std::string glb = writeAll(buildSolidMesh(test::viewOf(mesh, true))).glb;
+    const size_t at = glb.find("\"roughnessFactor\":");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_NEAR(std::strtod(glb.c_str() + at + 18, nullptr), 0.6324555, 1e-6);
 }
 
 TEST(MeshFormats, EmptySolidGivesValidEmptyFilesAndFailedStreamsAreReported) {

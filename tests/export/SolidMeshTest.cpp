@@ -151,6 +151,16 @@ TEST(SolidMesh, CoordinatesThatAreNotNumbersOrAZeroScaleAreReported) {
     EXPECT_TRUE(squashed.faults[0].flat);
 }
 
+TEST(SolidMesh, WithoutDepthTheWallsVanishAndNoTriangleRepeatsACorner) {
+    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
+    TextExportView view = unitScale(mesh, false);
+    view.extrusionLength = 0.0;
+    const SolidMesh solid = buildSolidMesh(view);
+    EXPECT_EQ(countPart(solid, SolidPart::kSides), 0u);
+    for (const auto& t : solid.triangles)
+        EXPECT_TRUE(t.v[0] != t.v[1] && t.v[1] != t.v[2] && t.v[2] != t.v[0]);
+}
+
 TEST(SolidMesh, EmptyTextGivesAnEmptySoundSolid) {
     const TextMesh mesh = test::makeMesh({test::space(), test::space()}, 0.0f);
     const SolidMesh solid = buildSolidMesh(test::viewOf(mesh, true));

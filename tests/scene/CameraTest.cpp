@@ -56,7 +56,8 @@ TEST(Camera, ViewsPutTheEyeOnAnAxisAtTheSameDistance) {
 
 TEST(Camera, OrbitTurnsOneDegreePerPixelAndPassesOverTheTop) {
     CCamera left;
-    orbit(left, 90, 0);
+    orbit(left, 45, 0);
+    orbit(left, 45, 0);
     expectNear3(left.eye, -4, 0, 0);
     expectNear3(left.up, 0, 1, 0);
     EXPECT_EQ(left.rotationStep, 5.0f);  // the borrowed step is given back

@@ -117,27 +117,26 @@ TEST_F(SceneFileTest, SaveLoadSaveIsByteIdentical) {
     EXPECT_EQ(loaded.text().fontsFolder, kWindowsFonts);
 }
 
-TEST_F(SceneFileTest, LongTextsUseTheLongerLengthPrefixes) {
+TEST_F(SceneFileTest, LongTextsUseTheLongerLengthPrefixesAndLoadBack) {
     Scene scene(kWindowsFonts);
     scene.text().fontPath = "/nonexistent/font.ttf";  // keeps the rebuild short: it fails
     const size_t at =
         kTextOffset + 1 + scene.text().fontsFolder.size() + 1 + scene.text().fontFile.size();
-
-    scene.text().text = std::string(300, 'x');
-    std::vector<uint8_t> bytes = sceneBytes(scene);
-    EXPECT_EQ(bytes[at], 0xFF);
-    EXPECT_EQ(bytes[at + 1], 300 & 0xFF);
-    EXPECT_EQ(bytes[at + 2], 300 >> 8);
-    EXPECT_EQ(bytes[at + 3], 'x');
-
-    scene.text().text = std::string(70000, 'y');
-    bytes = sceneBytes(scene);
-    const std::vector<uint8_t> prefix{0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00, 'y'};
-    EXPECT_TRUE(std::equal(prefix.begin(), prefix.end(), bytes.begin() + at));
-
-    Scene loaded(kWindowsFonts);
-    ASSERT_TRUE(loadSceneBytes(loaded, bytes.data(), bytes.size(), "long").ok);
-    EXPECT_EQ(loaded.text().text, std::string(70000, 'y'));
+    // One byte below 255, then 0xFF and 16 bits below 65534, then 0xFF, 0xFFFF and 32 bits.
+    const std::pair<size_t, std::vector<uint8_t>> cases[] = {
+        {254, {0xFE, 'x'}},
+        {255, {0xFF, 0xFF, 0x00, 'x'}},
+        {300, {0xFF, 0x2C, 0x01, 'x'}},
+        {70000, {0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00, 'x'}},
+    };
+    for (const auto& [length, prefix] : cases) {
+        scene.text().text = std::string(length, 'x');
+        const std::vector<uint8_t> bytes = sceneBytes(scene);
+        EXPECT_TRUE(std::equal(prefix.begin(), prefix.end(), bytes.begin() + at)) << length;
+        Scene loaded(kWindowsFonts);
+        ASSERT_TRUE(loadSceneBytes(loaded, bytes.data(), bytes.size(), "long").ok);
+        EXPECT_EQ(loaded.text().text, scene.text().text);
+    }
 }
 
 TEST_F(SceneFileTest, LightsGetTheirStoredCosineAndSineBackEvenWhenTheyDoNotMatch) {
