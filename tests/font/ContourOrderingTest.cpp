@@ -108,9 +108,7 @@ TEST_P(RealFontOrder, EveryHoleFollowsAnOuterContourHoldingIt) {
     for (int code = 33; code < 256; ++code) {
         SCOPED_TRACE("code " + std::to_string(code));
         OutlineVectorizer v;
-        v.setPrecision(18.0);
-        ASSERT_EQ(v.init(font.font.glyph(code)), 1);
-        ASSERT_EQ(v.vectorize(), 1);
+        test::vectorize(v, font.font.glyph(code));
         const Contour* owner = nullptr;
         int outers = 0;
         for (int i = 0; i < v.contourCount(); ++i) {

@@ -56,6 +56,12 @@ inline void vectorize(OutlineVectorizer& v, const GlyphOutline& outline, double 
     ASSERT_EQ(v.vectorize(), 1);
 }
 
+inline void vectorize(OutlineVectorizer& v, const FontGlyph* glyph) {
+    v.setPrecision(18.0);
+    ASSERT_EQ(v.init(glyph), 1);
+    ASSERT_EQ(v.vectorize(), 1);
+}
+
 inline Points pointsOf(const Contour& c) {
     Points out;
     for (int i = 0; i < c.count; ++i)

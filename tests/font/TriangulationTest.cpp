@@ -174,9 +174,7 @@ TEST_P(GlyphTriangulation, EveryGlyphFillsExactlyItsEnclosedAreaOutsideItsHoles)
     for (int code = 0; code < 256; ++code) {
         SCOPED_TRACE("code " + std::to_string(code));
         OutlineVectorizer v;
-        v.setPrecision(18.0);
-        ASSERT_EQ(v.init(font.font.glyph(code)), 1);
-        ASSERT_EQ(v.vectorize(), 1);
+        test::vectorize(v, font.font.glyph(code));
         TriangleList list(&v), onePass(&v);
         ASSERT_EQ(list.build(), 1);
         ASSERT_EQ(onePass.buildInOnePass(), 1);
