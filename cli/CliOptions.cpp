@@ -142,9 +142,9 @@ struct Parser {
             return false;
         const std::string ext = outputExtension(*path);
         if (ext != "vyr" && ext != "wrl" && ext != "c" && ext != "stl" && ext != "obj" &&
-            ext != "glb") {
+            ext != "glb" && !isImageExtension(ext)) {
             return fail("cannot tell the format of \"" + *path +
-                        "\": use .vyr, .wrl, .c, .stl, .obj or .glb");
+                        "\": use .vyr, .wrl, .c, .stl, .obj, .glb, .jpg or .png");
         }
         result.options.outputs.push_back(*path);
         return true;
@@ -204,6 +204,9 @@ struct Parser {
                 std::optional<int> n;
                 if (number(a, 1, 100000, n))
                     o.repeat = *n;
+            } else if (std::string error; parseImageOption(args, i, o.image, error)) {
+                if (!error.empty())
+                    fail(error);
             } else {
                 fail("unknown option \"" + a + "\" (see --help)");
             }
@@ -278,7 +281,7 @@ const char* usageText() {
            "  -o FILE                 write FILE; the extension picks the format:\n"
            "                          .vyr scene, .wrl VRML 2.0, .c C/OpenGL source (with .h),\n"
            "                          .stl binary STL, .obj Wavefront OBJ (with .mtl),\n"
-           "                          .glb binary glTF 2.0\n"
+           "                          .glb binary glTF 2.0, .jpg JPEG, .png PNG (see below)\n"
            "  --vrml-parts LIST       what a .wrl holds: camera,lights,text (default all)\n"
            "  --stats                 print statistics of the build as JSON\n"
            "  --repeat N              build N times and report the median build time\n"

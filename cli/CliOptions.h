@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/ImageOutput.h"
+
 namespace vyr {
 
 /// What the command line asks for. Values are validated by parseArguments.
@@ -29,6 +31,7 @@ struct CliOptions {
     bool vrmlCamera = true, vrmlLights = true, vrmlText = true;
     bool stats = false;
     int repeat = 1;
+    ImageOptions image;
     bool help = false;
     bool version = false;
 };

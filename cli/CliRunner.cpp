@@ -11,11 +11,12 @@
 #include <sstream>
 #include <vector>
 
+#include "cli/ImageOutput.h"
+#include "core/AtomicFile.h"
 #include "export/CSourceWriter.h"
 #include "export/MeshFormats.h"
 #include "export/SolidMesh.h"
 #include "export/VrmlWriter.h"
-#include "core/AtomicFile.h"
 #include "scene/Scene.h"
 #include "scene/SceneFile.h"
 #include "text/FontLocator.h"
@@ -175,9 +176,27 @@ void printStats(std::ostream& out, const CText& text, const std::vector<double>&
     out << "}\n";
 }
 
+// Renders the scene for an image output (once for all of them) and adds the encoded file.
+void addImage(OutputSet& outputs, ImageOutput& images, const Scene& scene, const std::string& path,
+              std::ostream& err) {
+    std::vector<unsigned char> bytes;
+    std::string error;
+    std::vector<std::string> warnings;
+    const bool ok = images.encode(scene, outputExtension(path), bytes, error, warnings);
+    for (const std::string& w : warnings)
+        err << w << "\n";
+    if (!ok)
+        throw Failure{"cannot write \"" + path + "\": " + error};
+    outputs.add(path, [&](std::ostream& s) {
+        s.write(reinterpret_cast<const char*>(bytes.data()),
+                static_cast<std::streamsize>(bytes.size()));
+        return s ? ExportResult{} : ExportResult::failure("writing failed");
+    });
+}
+
 int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
     if (o.help) {
-        out << usageText();
+        out << usageText() << "\n" << imageUsageText();
         return 0;
     }
     if (o.version) {
@@ -204,6 +223,7 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
     }
     CText& text = scene.text();
     applyOptions(o, text, latin1);
+    applyImageCamera(o.image, scene);
 
     std::vector<double> times;
     for (int i = 0; i < o.repeat; ++i) {
@@ -232,6 +252,7 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
     }
 
     OutputSet outputs;
+    ImageOutput images(o.image);
     for (const std::string& path : o.outputs) {
         const std::string ext = outputExtension(path);
         if (ext == "vyr") {
@@ -257,6 +278,8 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
             outputs.add(path, [&](std::ostream& s) { return writeObj(solid, baseName(mtl), s); });
         } else if (ext == "glb") {
             outputs.add(path, [&](std::ostream& s) { return writeGlb(solid, s); });
+        } else if (isImageExtension(ext)) {
+            addImage(outputs, images, scene, path, err);
         }
     }
     outputs.commit();

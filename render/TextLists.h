@@ -19,12 +19,16 @@ class TextLists {
     bool update(const CText& text);
     /// Calls the wire list when `wire` is set, else the solid list, under the text's scale.
     void draw(const CText& text, bool wire) const;
+    /// Covers the pixels draw() covers, without lighting, materials or normals: the wire
+    /// list when `wire` is set, else the solid list's triangles alone. For stencil passes.
+    void drawOutline(const CText& text, bool wire) const;
 
     unsigned wireList() const { return base_; }
     unsigned solidList() const { return base_ ? base_ + 1 : 0; }
 
   private:
     unsigned base_ = 0;
+    unsigned outline_ = 0;
     unsigned generation_ = 0;
     bool compiled_ = false;
 };

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/SceneObject.h"
+
+class QWidget;
+
+namespace vyr {
+
+class Scene;
+struct ViewSettings;
+
+/// The scene objects' parameter dialogs ("Camera", "Light", "Text Properties"), modal on the
+/// parent window. Each works on a copy and applies it only on OK; the caller redraws
+/// whatever the outcome.
+class DialogEditor : public SceneEditor {
+  public:
+    explicit DialogEditor(QWidget* parent) : parent_(parent) {}
+    bool editCamera(CCamera& camera) override;
+    bool editLight(CLight& light) override;
+    bool editText(CText& text) override;
+
+  private:
+    QWidget* parent_;
+};
+
+/// "Preferences": wireframeMove, and the fonts path handed to the text's SetFontsFolder when
+/// it differs from settings.fontsFolder (which keeps its start-up value). True on OK.
+bool runPreferences(QWidget* parent, ViewSettings& settings, CText& text);
+
+/// "Text Materials" for the text object; on OK the materials are stored and the text rebuilt.
+/// True on OK.
+bool EditMaterials(QWidget* parent, CText& text);
+
+/// The "Render" options dialog; on OK its eight values are stored in `settings`. True on OK
+/// (the caller then draws the final frame).
+bool runRenderOptions(QWidget* parent, ViewSettings& settings);
+
+/// "Export VRML": the dialog, then the world file; failures are shown in a message box.
+void runExportVrml(QWidget* parent, const Scene& scene, ViewSettings& settings);
+
+/// "Export C/OpenGl": the dialog, then the header and source pair; failures are shown.
+void runExportC(QWidget* parent, const Scene& scene);
+
+/// The "Help/Credits" pages.
+void showHelpCredits(QWidget* parent);
+
+}  // namespace vyr
