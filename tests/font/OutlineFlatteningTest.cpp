@@ -32,39 +32,34 @@ TEST(OutlineFlattening, OneContourByHand) {
     const auto allOff = makeOutline({{{0, 0, false}, {0, 8, false}, {8, 8, false}, {8, 0, false}}});
     const Points n3 = {{0, 0}, {13.0 / 9, 16.0 / 9}, {28.0 / 9, 16.0 / 9}, {5, 0}};
     const Points quarters = {{0, 0}, {2, 3}, {4, 4}, {6, 3}, {8, 0}};
+    const auto square = makeOutline({test::outer(0, 0, 10, 10)});
+    const Points squarePoints = {{0, 0}, {0, 10}, {10, 10}, {10, 0}};
     struct Case {
-        const char* what;
         GlyphOutline outline;
         double precision;
         Points expected;
     };
     const Case cases[] = {
-        {"n rounds half up: 2.5 + 0.5", fiveWide, 2.0, n3},
-        {"n = int(3.125 + 0.5)", fiveWide, 1.6, n3},
-        {"n = 2", fiveWide, 2.5, {{0, 0}, {2.25, 2}, {5, 0}}},
-        {"n = 1", fiveWide, 4.0, {{0, 0}, {5, 0}}},
-        {"n = 0 adds the start only",
-         makeOutline({{{0, 0}, {2, 4, false}, {5, 0}, {5, -20}, {0, -20}}}),
+        {fiveWide, 2.0, n3},  // n = int(2.5 + 0.5): half rounds up
+        {fiveWide, 1.6, n3},  // n = int(3.125 + 0.5)
+        {fiveWide, 2.5, {{0, 0}, {2.25, 2}, {5, 0}}},
+        {fiveWide, 4.0, {{0, 0}, {5, 0}}},
+        {fiveWide, kInf, {{0, 0}, {5, 0}}},
+        // n = 0: the curve adds its start only.
+        {makeOutline({{{0, 0}, {2, 4, false}, {5, 0}, {5, -20}, {0, -20}}}),
          12.5,
          {{0, 0}, {5, 0}, {5, -20}, {0, -20}}},
-        {"t = 1/4, 1/2, 3/4", eightWide, 2.0, quarters},
-        {"infinite precision draws straight lines", fiveWide, kInf, {{0, 0}, {5, 0}}},
-        {"closing curve does not repeat the first point",
-         makeOutline({{{0, 0}, {8, 0}, {4, 8, false}}}),
+        {eightWide, 2.0, quarters},  // t = 1/4, 1/2, 3/4
+        // A closing curve does not repeat the first point.
+        {makeOutline({{{0, 0}, {8, 0}, {4, 8, false}}}),
          2.0,
          {{0, 0}, {8, 0}, {6, 3}, {4, 4}, {2, 3}}},
-        {"on-curve points, the last once",
-         makeOutline({test::outer(0, 0, 10, 10)}),
-         18.0,
-         {{0, 0}, {0, 10}, {10, 10}, {10, 0}}},
-        {"equal successive points give one",
-         makeOutline({{{0, 0}, {0, 10}, {0, 10}, {10, 10}, {10, 0}}}),
-         18.0,
-         {{0, 0}, {0, 10}, {10, 10}, {10, 0}}},
-        {"repeated start of a curve", makeOutline({{{0, 0}, {0, 0}, {4, 8, false}, {8, 0}}}), 2.0,
-         quarters},
-        {"off points meet at their midpoint",
-         twoOff,
+        {square, 18.0, squarePoints},
+        // Equal successive points give one, before a line or a curve.
+        {makeOutline({{{0, 0}, {0, 10}, {0, 10}, {10, 10}, {10, 0}}}), 18.0, squarePoints},
+        {makeOutline({{{0, 0}, {0, 0}, {4, 8, false}, {8, 0}}}), 2.0, quarters},
+        // Two off points meet at their midpoint; coarse, straight through it.
+        {twoOff,
          2.0,
          {{0, 0},
           {0.25, 3.5},
@@ -75,21 +70,17 @@ TEST(OutlineFlattening, OneContourByHand) {
           {7, 6},
           {7.75, 3.5},
           {8, 0}}},
-        {"coarse: straight through the midpoint", twoOff, 100.0, {{0, 0}, {4, 8}, {8, 0}}},
-        {"off first point closes with a line",
-         makeOutline({{{0, 0, false}, {0, 8}, {8, 8}, {8, 0}}}),
-         2.0,
-         {{0, 8}, {8, 8}, {8, 0}}},
-        {"two off first points start at their midpoint", offOff, 100.0, {{0, 4}, {8, 8}, {8, 0}}},
-        {"two off first points, fine",
-         offOff,
-         2.0,
-         {{0, 4}, {0.5, 5.75}, {2, 7}, {4.5, 7.75}, {8, 8}, {8, 0}}},
-        {"all off: the last piece closes straight", allOff, 100.0, {{0, 4}, {4, 8}, {8, 4}}},
-        {"all off, fine", allOff, 2.0, {{0, 4}, {1, 7}, {4, 8}, {7, 7}, {8, 4}, {7, 1}}},
+        {twoOff, 100.0, {{0, 0}, {4, 8}, {8, 0}}},
+        // An off first point: the contour closes with a line, or starts at a midpoint.
+        {makeOutline({{{0, 0, false}, {0, 8}, {8, 8}, {8, 0}}}), 2.0, {{0, 8}, {8, 8}, {8, 0}}},
+        {offOff, 100.0, {{0, 4}, {8, 8}, {8, 0}}},
+        {offOff, 2.0, {{0, 4}, {0.5, 5.75}, {2, 7}, {4.5, 7.75}, {8, 8}, {8, 0}}},
+        // All off: the last piece closes straight to the first midpoint.
+        {allOff, 100.0, {{0, 4}, {4, 8}, {8, 4}}},
+        {allOff, 2.0, {{0, 4}, {1, 7}, {4, 8}, {7, 7}, {8, 4}, {7, 1}}},
     };
     for (const Case& k : cases) {
-        SCOPED_TRACE(k.what);
+        SCOPED_TRACE(::testing::PrintToString(k.expected));
         OutlineVectorizer v;
         test::vectorize(v, k.outline, k.precision);
         ASSERT_EQ(v.contourCount(), 1);
