@@ -97,13 +97,13 @@ bool writeImageFile(const std::string& path, const std::vector<unsigned char>& b
                     std::string* error) {
     AtomicFile file(path);
     if (!file.isOpen()) {
-        setError(error, file.error());
+        setError(error, "cannot write \"" + path + "\": " + file.error());
         return false;
     }
     file.stream().write(reinterpret_cast<const char*>(bytes.data()),
                         static_cast<std::streamsize>(bytes.size()));
     if (!file.commit()) {
-        setError(error, file.error());
+        setError(error, "cannot write \"" + path + "\": " + file.error());
         return false;
     }
     return true;

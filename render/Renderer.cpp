@@ -254,45 +254,32 @@ struct Renderer::State : SceneRenderer {
         glDisable(GL_LIGHTING);
         glStencilMask(0xFF);
         glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
-        if (n + 1 < (1 << std::min<int>(stencilBits, 8))) {
-            // All rings in one stencil image: every pixel keeps the smallest m whose copies
-            // cover it (as m + 1), so each copy is drawn once instead of once per ring, and
-            // the painted result is the same.
+        // Every pixel of a stencil image keeps the smallest m whose copies cover it, so each
+        // copy is drawn once instead of once per ring, with the same painted result. Rings
+        // beyond the stencil's values go in batches, the widest first: a pixel that a later
+        // batch covers is painted over by it.
+        const int values = (1 << std::min<int>(stencilBits, 8)) - 1;
+        for (int high = n; high >= 0 && values > 0; high -= values) {
+            const int low = std::max(high - values + 1, 0);
+            auto value = [low](int m) { return m - low + 1; };
             glClear(GL_STENCIL_BUFFER_BIT);
             glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
-            for (int m = n; m >= 1; --m) {
-                glStencilFunc(GL_ALWAYS, m + 1, 0xFF);
+            for (int m = high; m >= std::max(low, 1); --m) {
+                glStencilFunc(GL_ALWAYS, value(m), 0xFF);
                 for (int i : {-m, m}) {
                     drawGlowCopy(view, i, 0, w + i, h);
                     drawGlowCopy(view, 0, i, w, h + i);
                 }
             }
-            glStencilFunc(GL_ALWAYS, 1, 0xFF);
-            drawGlowCopy(view, 1, 1, w + 1, h + 1);
+            if (low == 0) {
+                glStencilFunc(GL_ALWAYS, value(0), 0xFF);
+                drawGlowCopy(view, 1, 1, w + 1, h + 1);
+            }
             glStencilFunc(GL_ALWAYS, 0, 0xFF);
             drawGlowCopy(view, 0, 0, w, h);
             glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-            for (int m = n; m >= 0; --m) {
-                glStencilFunc(GL_EQUAL, m + 1, 0xFF);
-                paintRing(settings, n, m);
-            }
-        } else {
-            for (int m = n; m >= 0; --m) {
-                glClear(GL_STENCIL_BUFFER_BIT);
-                glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
-                glStencilFunc(GL_ALWAYS, 1, 1);
-                for (int i = -m; i <= m; ++i)
-                    drawGlowCopy(view, i, 0, w + i, h);
-                for (int i = -m; i <= m; ++i) {
-                    if (i == 0)
-                        drawGlowCopy(view, 1, 1, w + 1, h + 1);
-                    else
-                        drawGlowCopy(view, 0, i, w, h + i);
-                }
-                glStencilFunc(GL_ALWAYS, 0, 0);
-                drawGlowCopy(view, 0, 0, w, h);
-                glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-                glStencilFunc(GL_EQUAL, 1, 1);
+            for (int m = high; m >= low; --m) {
+                glStencilFunc(GL_EQUAL, value(m), 0xFF);
                 paintRing(settings, n, m);
             }
         }
