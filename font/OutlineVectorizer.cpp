@@ -85,6 +85,10 @@ void OutlineVectorizer::copyContoursFrom(const OutlineVectorizer& other) {
     }
 }
 
+void OutlineVectorizer::setContours(std::vector<Contour> contours) {
+    contours_ = std::move(contours);
+}
+
 double OutlineVectorizer::advance() const {
     return glyph_ ? glyph_->advance() : 0.0;
 }

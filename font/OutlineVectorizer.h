@@ -38,6 +38,10 @@ class OutlineVectorizer {
     /// yields no contours.
     void copyContoursFrom(const OutlineVectorizer& other);
 
+    /// Replaces the flattened contours (already ordered: each outer contour followed by its
+    /// holes), keeping the glyph and precision.
+    void setContours(std::vector<Contour> contours);
+
     /// Flattens every contour, drops those with fewer than 2 points and orders the rest.
     /// Returns 1.
     int vectorize();

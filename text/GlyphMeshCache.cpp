@@ -4,6 +4,8 @@
 
 #include "font/GlyphListFont.h"
 #include "font/TriangleList.h"
+#include "text/OutlineChecks.h"
+#include "text/OutlineMerge.h"
 
 namespace vyr {
 
@@ -33,9 +35,20 @@ const GlyphShape& GlyphMeshCache::shape(int code, GlyphListFont& font) {
         return s;
     s.vectorised = true;
 
+    // Contours that cross or holes that no outer contour claims leave the face unfilled and the
+    // solid open; such a glyph is built from the outline of the area the font fills instead.
+    // The face itself is checked too, for what the outline check cannot see.
+    s.merged = !outlineIsClean(s.outline);
+    if (s.merged)
+        mergeOutline(s.outline);
     TriangleList list(&s.outline, 0);
     list.setGlyph(s.glyph);
     list.buildInOnePass();
+    if (!s.merged && !faceFills(list, s.outline)) {
+        s.merged = true;
+        mergeOutline(s.outline);
+        list.buildInOnePass();
+    }
     // Corner pointers become indices: find the contour whose point array holds the corner.
     std::vector<int> first(s.outline.contourCount());
     for (int k = 0, total = 0; k < s.outline.contourCount(); ++k) {

@@ -17,6 +17,9 @@ class GlyphListFont;
 struct GlyphShape {
     const FontGlyph* glyph = nullptr;
     bool vectorised = false;
+    /// The font's contours overlapped, crossed or left a hole outside every outer contour,
+    /// so the outline is the merged one of mergeOutline.
+    bool merged = false;
     OutlineVectorizer outline;
     /// Front triangles as indices into the outline's points, contour after contour.
     std::vector<std::array<int, 3>> front;

@@ -11,6 +11,7 @@
 #include "text/FontLocator.h"
 #include "text/GlyphMeshCache.h"
 #include "text/MeshGeometry.h"
+#include "text/SoundInset.h"
 
 namespace vyr {
 
@@ -78,6 +79,7 @@ BuildResult CText::buildMesh() {
         if (!shape.vectorised)
             continue;
         e.vectorised = true;
+        e.outlineMerged = shape.merged;
         m.width = static_cast<float>(m.width + v.advance());
         e.records.resize(v.pointCount());
         corners.clear();
@@ -133,10 +135,9 @@ BuildResult CText::buildMesh() {
                 }
                 r.normal = {0.0, 0.0, -1.0};
             }
-            insetContour(contour, bevelWidth);
         }
-        if (e.vectorised)
-            e.back->buildInOnePass();
+        // Only a bevelled solid shows the inset; without one the plain inset is kept as is.
+        e.bevelFit = insetCharacter(e, bevelWidth, bevelOn != 0);
         xOffset += e.outline->advance();
     }
 

@@ -5,6 +5,7 @@
 
 #include "font/OutlineVectorizer.h"
 #include "font/TriangleList.h"
+#include "text/SoundInset.h"
 #include "text/VertexRecord.h"
 
 namespace vyr {
@@ -27,6 +28,10 @@ struct TextMeshEntry {
     bool hasGlyph = false;
     /// The outline was read and flattened (its advance counts towards the width).
     bool vectorised = false;
+    /// The font's contours overlapped or crossed, so the outline is their merged outline.
+    bool outlineMerged = false;
+    /// Whether the bevel inset had to be narrowed (or dropped) to keep the solid sound.
+    BevelFit bevelFit = BevelFit::kPlain;
 
     int contourCount() const { return outline ? outline->contourCount() : 0; }
     const Contour& contour(int k) const { return *outline->contour(k); }
