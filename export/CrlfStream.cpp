@@ -211,7 +211,7 @@ struct CrlfStream::Format {
         int width = 0;
         int precision = -1;
         /// The conversion as written, for snprintf.
-        std::string spec;
+        std::string directive;
     };
     const char* key = nullptr;
     std::vector<Piece> pieces;
@@ -258,7 +258,7 @@ const CrlfStream::Format& CrlfStream::parsed(const char* fmt) {
             continue;
         }
         // %[flags][width][.precision][length]conversion
-        const char* spec = p++;
+        const char* start = p++;
         while (isFlag(*p))
             piece.flags = true, ++p;
         while (*p >= '0' && *p <= '9')
@@ -281,7 +281,7 @@ const CrlfStream::Format& CrlfStream::parsed(const char* fmt) {
             continue;
         }
         piece.conversion = conversion;
-        piece.spec.assign(spec, p);
+        piece.directive.assign(start, p);
         f->pieces.push_back(std::move(piece));
         piece = Format::Piece();
     }
@@ -333,7 +333,7 @@ void CrlfStream::formatArgs(const char* fmt, const Arg* args, int count) {
         }
 
         // Everything else, and magnitudes beyond the fixed-point path, as printf writes it.
-        const char* one = piece.spec.c_str();
+        const char* one = piece.directive.c_str();
         auto print = [&](char* to, size_t size) {
             switch (a.kind) {
                 case Arg::kInt:
