@@ -166,6 +166,24 @@ void printStats(std::ostream& out, const CText& text, const std::vector<double>&
         << ", \"buildMsMin\": " << jsonNumber(sorted.front())
         << ", \"buildMsFirst\": " << jsonNumber(times.front()) << ", \"builds\": " << n
         << ", \"fontFile\": " << jsonString(text.openedFontFile());
+    // Characters whose bevel had to narrow (or lie flat at the outline) to stay sound, and
+    // those whose font contours overlapped and were merged.
+    auto list = [&](const char* name, auto&& pick) {
+        out << ", \"" << name << "\": [";
+        const char* separator = "";
+        for (size_t i = 0; i < m.entries.size(); ++i) {
+            if (pick(m.entries[i])) {
+                out << separator << i;
+                separator = ", ";
+            }
+        }
+        out << "]";
+    };
+    list("narrowedBevelCharacters",
+         [](const TextMeshEntry& e) { return e.bevelFit != BevelFit::kPlain; });
+    list("flatBevelCharacters",
+         [](const TextMeshEntry& e) { return e.bevelFit == BevelFit::kFlat; });
+    list("mergedOutlineCharacters", [](const TextMeshEntry& e) { return e.outlineMerged; });
     if (solid != nullptr) {
         out << ", \"solidTriangles\": " << solid->triangles.size() << ", \"unsoundCharacters\": [";
         for (size_t i = 0; i < solid->faults.size(); ++i) {

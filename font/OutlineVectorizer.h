@@ -43,6 +43,10 @@ class OutlineVectorizer {
     /// is flattened with a coarser step, the least multiple by two of the precision that fits.
     static constexpr long kMaxPoints = 20000;
 
+    /// Replaces the flattened contours (already ordered: each outer contour followed by its
+    /// holes), keeping the glyph and precision.
+    void setContours(std::vector<Contour> contours);
+
     /// Flattens every contour, drops those with fewer than 2 points and orders the rest.
     /// Returns 1.
     int vectorize();

@@ -5,10 +5,10 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     libfreetype-dev libglu1-mesa-dev libgl-dev libegl-dev libegl-mesa0 libgl1-mesa-dri
-    libturbojpeg0-dev libpng-dev libfontconfig-dev
+    libturbojpeg0-dev libpng-dev libfontconfig-dev libpolyclipping-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
-    qt6-base-dev libqt6opengl6-dev xvfb xauth
+    qt6-base-dev libqt6opengl6-dev xvfb xauth xdotool imagemagick
     # clang with libFuzzer, for the fuzz preset (tools/fuzz.sh)
     clang-14 libclang-rt-14-dev
 )

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "font/OutlineVectorizer.h"
 #include "font/TriangleList.h"
+#include "text/SoundInset.h"
 #include "text/VertexRecord.h"
 
 namespace vyr {
@@ -21,12 +24,19 @@ struct TextMeshEntry {
     std::unique_ptr<TriangleList> back;
     /// One record per contour point, contour after contour, in contour order.
     std::vector<VertexRecord> records;
+    /// What the entry was built from (glyph shape, place, build parameters), so that a
+    /// rebuild leaves a character whose inputs did not change as it is; all zero before.
+    std::array<uint64_t, 8> builtFrom{};
     /// Offset of the character's glyph origin along x.
     double xOffset = 0.0;
     /// A glyph was found for the code (the offset advances by it).
     bool hasGlyph = false;
     /// The outline was read and flattened (its advance counts towards the width).
     bool vectorised = false;
+    /// The font's contours overlapped or crossed, so the outline is their merged outline.
+    bool outlineMerged = false;
+    /// Whether the bevel inset had to be narrowed (or dropped) to keep the solid sound.
+    BevelFit bevelFit = BevelFit::kPlain;
 
     int contourCount() const { return outline ? outline->contourCount() : 0; }
     const Contour& contour(int k) const { return *outline->contour(k); }

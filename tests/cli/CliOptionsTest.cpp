@@ -14,12 +14,33 @@ ParseResult parse(std::vector<std::string> args) {
 }  // namespace
 
 TEST(CliOptions, TextOptionsAreReadWithTheirValues) {
-    const ParseResult r =
-        parse({"--text",    "Hi",          "--precision", "7.5",   "--extrusion",   "0",
-               "--bevel",   "off",         "--rounded",   "on",    "--bevel-width", "100",
-               "--filter1", "semi-circle", "--filter2",   "chaos", "--scale",       "1,-2,0.5",
-               "-o",        "a.STL",       "-o",          "b.c",   "--stats",       "--repeat",
-               "3"});
+    const ParseResult r = parse({"--text",
+                                 "Hi",
+                                 "--precision",
+                                 "7.5",
+                                 "--extrusion",
+                                 "0",
+                                 "--bevel",
+                                 "off",
+                                 "--rounded",
+                                 "on",
+                                 "--bevel-width",
+                                 "100",
+                                 "--filter1",
+                                 "semi-circle",
+                                 "--filter2",
+                                 "chaos",
+                                 "--scale",
+                                 "1,-2,0.5",
+                                 "-o",
+                                 "a.STL",
+                                 "-o",
+                                 "b.c",
+                                 "--stats",
+                                 "--repeat",
+                                 "3",
+                                 "--bevel-depth",
+                                 "10000"});
     ASSERT_TRUE(r.ok) << r.error;
     const CliOptions& o = r.options;
     EXPECT_EQ(*o.text, "Hi");
@@ -31,6 +52,9 @@ TEST(CliOptions, TextOptionsAreReadWithTheirValues) {
     EXPECT_EQ(*o.filter1, kFilterSemiCircle);
     EXPECT_EQ(*o.filter2, kFilterChaos);
     EXPECT_EQ(*o.scale, (std::array<float, 3>{1.0f, -2.0f, 0.5f}));
+    EXPECT_EQ(*o.bevelDepth, 10000.0);
+    EXPECT_EQ(*parse({"--scale", "-10000,5000,1e4"}).options.scale,
+              (std::array<float, 3>{-10000.0f, 5000.0f, 10000.0f}));
     EXPECT_EQ(o.outputs, (std::vector<std::string>{"a.STL", "b.c"}));
     EXPECT_TRUE(o.stats);
     EXPECT_EQ(o.repeat, 3);
@@ -63,15 +87,10 @@ TEST(CliOptions, TextMustBeLatin1) {
     EXPECT_FALSE(parse({"--text", "\xE2\x82\xAC"}).ok);
 }
 
-TEST(CliOptions, VrmlPartsPickTheGroups) {
+TEST(CliOptions, VrmlPartsPickTheGroupsAndTheExtensionIgnoresDotsInFolders) {
     const ParseResult r = parse({"--vrml-parts", "text,camera"});
     ASSERT_TRUE(r.ok);
-    EXPECT_TRUE(r.options.vrmlCamera);
-    EXPECT_FALSE(r.options.vrmlLights);
-    EXPECT_TRUE(r.options.vrmlText);
-}
-
-TEST(CliOptions, OutputExtensionIgnoresDotsInFolders) {
+    EXPECT_TRUE(r.options.vrmlCamera && !r.options.vrmlLights && r.options.vrmlText);
     EXPECT_EQ(outputExtension("a/B.STL"), "stl");
     EXPECT_EQ(outputExtension("my.dir/file"), "");
     EXPECT_EQ(outputExtension("name.c"), "c");

@@ -4,6 +4,8 @@
 // insets and triangles chosen by hand, so expected file bytes can be derived on paper.
 
 #include <array>
+#include <cstdio>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -137,6 +139,24 @@ inline std::string crlf(const std::string& s) {
         out += ch;
     }
     return out;
+}
+
+inline std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+/// The bytes of a golden file in this suite's data folder.
+inline std::string golden(const std::string& name) {
+    return slurp(std::string(VYR_TEST_DATA_DIR) + "/" + name);
+}
+
+inline std::string format(const char* f, double a, double b, double c) {
+    char s[128];
+    std::snprintf(s, sizeof s, f, a, b, c);
+    return s;
 }
 
 /// A stream that refuses every write, as a full disk does.

@@ -8,6 +8,7 @@
 #include "SolidReader.h"
 #include "export/MeshFormats.h"
 #include "export/SolidMesh.h"
+#include "tests/text/TextTestSupport.h"
 
 namespace vyr {
 namespace {
@@ -34,36 +35,33 @@ size_t countPart(const SolidMesh& m, SolidPart part) {
     return n;
 }
 
-TEST(SolidMesh, PrismWithoutBevelIsClosedCentredAndHoldsAreaTimesLength) {
+TEST(SolidMesh, PrismIsClosedCentredAndHoldsItsVolumeWithAndWithoutBevel) {
+    struct Case {
+        bool bevel;
+        size_t vertices, faces, sides, bevelTriangles;
+        double volume;
+    };
+    // Area 50 times length 30; the bevel adds each edge once (the closing edge is not
+    // doubled here) and a frustum 5 deep from area 50 through 36.125 (middle) to 24.5.
+    const Case cases[] = {{false, 6, 2, 6, 0, 1500.0},
+                          {true, 9, 2, 6, 6, 1500.0 + 5.0 / 6.0 * (50.0 + 4.0 * 36.125 + 24.5)}};
     const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
-    const SolidMesh solid = buildSolidMesh(unitScale(mesh, false));
-    EXPECT_TRUE(solid.sound()) << solid.faultReport();
-    EXPECT_EQ(solid.vertices.size(), 6u);
-    EXPECT_EQ(countPart(solid, SolidPart::kFaces), 2u);
-    EXPECT_EQ(countPart(solid, SolidPart::kSides), 6u);
-    EXPECT_FALSE(solid.hasPart(SolidPart::kBevel));
-    float lo = 1e9f, hi = -1e9f;
-    for (const auto& v : solid.vertices)
-        lo = std::min(lo, v[0]), hi = std::max(hi, v[0]);
-    EXPECT_EQ(lo, -5.0f);
-    EXPECT_EQ(hi, 5.0f);
-    const test::SolidCheck c = readBack(solid);
-    EXPECT_TRUE(c.closedAndOriented());
-    EXPECT_NEAR(c.volume, 50.0 * 30.0, 1e-9);
-}
-
-TEST(SolidMesh, BevelAddsEachEdgeOnceAndATaperedCap) {
-    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
-    const SolidMesh solid = buildSolidMesh(unitScale(mesh, true));
-    EXPECT_TRUE(solid.sound()) << solid.faultReport();
-    EXPECT_EQ(solid.vertices.size(), 9u);
-    // Three edges, two triangles each: the closing edge is not doubled here.
-    EXPECT_EQ(countPart(solid, SolidPart::kBevel), 6u);
-    EXPECT_EQ(countPart(solid, SolidPart::kFaces), 2u);
-    const test::SolidCheck c = readBack(solid);
-    EXPECT_TRUE(c.closedAndOriented());
-    // Prism 50 * 30, then a frustum 5 deep from area 50 through 36.125 (middle) to 24.5.
-    EXPECT_NEAR(c.volume, 1500.0 + 5.0 / 6.0 * (50.0 + 4.0 * 36.125 + 24.5), 1e-9);
+    for (const Case& k : cases) {
+        const SolidMesh solid = buildSolidMesh(unitScale(mesh, k.bevel));
+        EXPECT_TRUE(solid.sound()) << solid.faultReport();
+        EXPECT_EQ(solid.vertices.size(), k.vertices);
+        EXPECT_EQ(countPart(solid, SolidPart::kFaces), k.faces);
+        EXPECT_EQ(countPart(solid, SolidPart::kSides), k.sides);
+        EXPECT_EQ(countPart(solid, SolidPart::kBevel), k.bevelTriangles);
+        float lo = 1e9f, hi = -1e9f;
+        for (const auto& v : solid.vertices)
+            lo = std::min(lo, v[0]), hi = std::max(hi, v[0]);
+        EXPECT_EQ(lo, -5.0f);
+        EXPECT_EQ(hi, 5.0f);
+        const test::SolidCheck c = readBack(solid);
+        EXPECT_TRUE(c.closedAndOriented());
+        EXPECT_NEAR(c.volume, k.volume, 1e-9);
+    }
 }
 
 TEST(SolidMesh, TextScaleAppliesAndAMirroringScaleKeepsTheSolidOutwardFacing) {
@@ -149,6 +147,21 @@ TEST(SolidMesh, CoordinatesThatAreNotNumbersOrAZeroScaleAreReported) {
     const SolidMesh squashed = buildSolidMesh(flat);
     ASSERT_EQ(squashed.faults.size(), 2u);
     EXPECT_TRUE(squashed.faults[0].flat);
+}
+
+TEST(SolidMesh, ATextWithoutDepthIsAsSoundAsWithDepthAndNoTriangleRepeatsACorner) {
+    // Front, wall ends and back face weld into one another; only real folds remain faults.
+    for (const char* font : {VYR_TEST_FONT_DEJAVU, VYR_TEST_FONT_LIBERATION}) {
+        CText t = test::textOn(font, "The quick brown fox 0123456789 @%&");
+        ASSERT_TRUE(t.buildMesh().ok);
+        const size_t faults = buildSolidMesh(t).faults.size();
+        t.extrusionLength = t.bevelDepth = 0.0;
+        ASSERT_TRUE(t.buildMesh().ok);
+        const SolidMesh flat = buildSolidMesh(t);
+        EXPECT_EQ(flat.faults.size(), faults) << font << "\n" << flat.faultReport();
+        for (const auto& tri : flat.triangles)
+            ASSERT_TRUE(tri.v[0] != tri.v[1] && tri.v[1] != tri.v[2] && tri.v[2] != tri.v[0]);
+    }
 }
 
 TEST(SolidMesh, EmptyTextGivesAnEmptySoundSolid) {

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <cstring>
 #include <map>
-#include <memory>
 #include <sstream>
 
 namespace vyr::test {
@@ -24,10 +23,15 @@ float f32(const std::string& b, size_t at) {
     return f;
 }
 
+Point cross(const std::array<Point, 3>& t) {
+    const double ux = t[1][0] - t[0][0], uy = t[1][1] - t[0][1], uz = t[1][2] - t[0][2];
+    const double wx = t[2][0] - t[0][0], wy = t[2][1] - t[0][1], wz = t[2][2] - t[0][2];
+    return {float(uy * wz - uz * wy), float(uz * wx - ux * wz), float(ux * wy - uy * wx)};
+}
+
 // Just enough JSON for a glTF header: objects, arrays, strings without escapes, numbers.
 struct Json {
-    enum Kind { kNull, kNumber, kString, kArray, kObject, kBool } kind = kNull;
-    double number = 0.0;
+    double number = -1.0;
     std::string text;
     std::vector<Json> items;
     std::map<std::string, Json> members;
@@ -37,133 +41,69 @@ struct Json {
         const auto it = members.find(key);
         return it == members.end() ? none : it->second;
     }
-    const Json& operator[](size_t i) const {
+    const Json& operator[](double i) const {
         static const Json none;
-        return i < items.size() ? items[i] : none;
+        return i >= 0 && size_t(i) < items.size() ? items[size_t(i)] : none;
     }
-    size_t asIndex() const { return size_t(number); }
+    size_t index() const { return number < 0 ? 0 : size_t(number); }
 };
 
-class JsonParser {
-  public:
-    explicit JsonParser(const std::string& s) : s_(s) {}
-    bool parse(Json& out) {
-        const bool ok = value(out);
-        space();
-        return ok && at_ == s_.size();
+// Parses the value at s[at]; false on anything it does not understand.
+bool parse(const std::string& s, size_t& at, Json& v) {
+    auto skip = [&] {
+        while (at < s.size() && std::strchr(" \t\r\n", s[at]))
+            ++at;
+    };
+    skip();
+    if (at >= s.size())
+        return false;
+    if (s[at] == '"') {
+        const size_t end = s.find('"', at + 1);
+        v.text = s.substr(at + 1, end - at - 1);
+        return at = end + 1, end != std::string::npos;
     }
-
-  private:
-    void space() {
-        while (at_ < s_.size() && std::strchr(" \t\r\n", s_[at_]))
-            ++at_;
-    }
-    bool value(Json& v) {
-        space();
-        if (at_ >= s_.size())
-            return false;
-        const char c = s_[at_];
-        if (c == '{') {
-            v.kind = Json::kObject;
-            ++at_;
-            space();
-            if (s_[at_] == '}')
-                return ++at_, true;
-            for (;;) {
-                Json key;
-                space();
-                if (!string(key))
-                    return false;
-                space();
-                if (s_[at_++] != ':')
-                    return false;
-                if (!value(v.members[key.text]))
-                    return false;
-                space();
-                if (s_[at_] == ',') {
-                    ++at_;
-                    continue;
-                }
-                return s_[at_++] == '}';
-            }
+    if (s[at] == '{' || s[at] == '[') {
+        const char close = s[at++] == '{' ? '}' : ']';
+        for (skip(); at < s.size() && s[at] != close; skip()) {
+            Json key, item;
+            if (close == '}' && (!parse(s, at, key) || (skip(), s[at++] != ':')))
+                return false;
+            if (!parse(s, at, close == '}' ? v.members[key.text] : item))
+                return false;
+            if (close == ']')
+                v.items.push_back(item);
+            skip();
+            if (s[at] == ',')
+                ++at;
         }
-        if (c == '[') {
-            v.kind = Json::kArray;
-            ++at_;
-            space();
-            if (s_[at_] == ']')
-                return ++at_, true;
-            for (;;) {
-                v.items.emplace_back();
-                if (!value(v.items.back()))
-                    return false;
-                space();
-                if (s_[at_] == ',') {
-                    ++at_;
-                    continue;
-                }
-                return s_[at_++] == ']';
-            }
-        }
-        if (c == '"')
-            return string(v);
-        if (s_.compare(at_, 4, "true") == 0)
-            return v.kind = Json::kBool, at_ += 4, true;
-        if (s_.compare(at_, 5, "false") == 0)
-            return v.kind = Json::kBool, at_ += 5, true;
-        if (s_.compare(at_, 4, "null") == 0)
-            return at_ += 4, true;
-        size_t used = 0;
-        try {
-            v.number = std::stod(s_.substr(at_, 40), &used);
-        } catch (...) {
-            return false;
-        }
-        v.kind = Json::kNumber;
-        at_ += used;
-        return used > 0;
+        return at++ < s.size();
     }
-    bool string(Json& v) {
-        if (s_[at_] != '"')
-            return false;
-        const size_t end = s_.find('"', at_ + 1);
-        if (end == std::string::npos)
-            return false;
-        v.kind = Json::kString;
-        v.text = s_.substr(at_ + 1, end - at_ - 1);
-        at_ = end + 1;
-        return true;
+    for (const char* word : {"true", "false", "null"}) {
+        if (s.compare(at, std::strlen(word), word) == 0)
+            return at += std::strlen(word), true;
     }
-
-    const std::string& s_;
-    size_t at_ = 0;
-};
+    char* end = nullptr;
+    v.number = std::strtod(s.c_str() + at, &end);
+    const size_t used = size_t(end - (s.c_str() + at));
+    return at += used, used > 0;
+}
 
 }  // namespace
 
 FileTriangles readStl(const std::string& b) {
     FileTriangles f;
-    if (b.size() < 84)
-        return f.error = "shorter than an STL header", f;
-    if (b.compare(0, 5, "solid") == 0)
-        return f.error = "header starts like a text STL", f;
+    if (b.size() < 84 || b.compare(0, 5, "solid") == 0)
+        return f.error = "no binary STL header", f;
     const uint32_t n = u32(b, 80);
     if (b.size() != 84 + size_t(n) * 50)
         return f.error = "size does not match the count", f;
-    for (uint32_t t = 0; t < n; ++t) {
-        const size_t at = 84 + size_t(t) * 50;
+    for (size_t at = 84; at < b.size(); at += 50) {
         std::array<Point, 3> tri;
-        for (int k = 0; k < 3; ++k) {
-            for (int c = 0; c < 3; ++c)
-                tri[k][c] = f32(b, at + 12 + size_t(k) * 12 + size_t(c) * 4);
-        }
+        for (size_t k = 0; k < 9; ++k)
+            tri[k / 3][k % 3] = f32(b, at + 12 + 4 * k);
         // The stored normal must agree with the winding.
-        const double ux = tri[1][0] - tri[0][0], uy = tri[1][1] - tri[0][1],
-                     uz = tri[1][2] - tri[0][2];
-        const double wx = tri[2][0] - tri[0][0], wy = tri[2][1] - tri[0][1],
-                     wz = tri[2][2] - tri[0][2];
-        const double nx = uy * wz - uz * wy, ny = uz * wx - ux * wz, nz = ux * wy - uy * wx;
-        if (nx * f32(b, at) + ny * f32(b, at + 4) + nz * f32(b, at + 8) <= 0.0)
+        const Point w = cross(tri);
+        if (w[0] * f32(b, at) + w[1] * f32(b, at + 4) + w[2] * f32(b, at + 8) <= 0.0f)
             f.error = "a facet normal points against its winding";
         f.triangles.push_back(tri);
         f.material.emplace_back();
@@ -174,12 +114,9 @@ FileTriangles readStl(const std::string& b) {
 FileTriangles readObj(const std::string& text) {
     FileTriangles f;
     std::vector<Point> v;
-    std::string material;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
+    std::string material, line, tag;
+    for (std::istringstream in(text); std::getline(in, line);) {
         std::istringstream l(line);
-        std::string tag;
         l >> tag;
         if (tag == "v") {
             std::string x, y, z;
@@ -189,14 +126,13 @@ FileTriangles readObj(const std::string& text) {
             l >> material;
         } else if (tag == "f") {
             std::array<Point, 3> tri;
+            long i = 0;
             for (int k = 0; k < 3; ++k) {
-                long i = 0;
                 if (!(l >> i) || i < 1 || size_t(i) > v.size())
                     return f.error = "bad face: " + line, f;
                 tri[k] = v[size_t(i) - 1];
             }
-            std::string more;
-            if (l >> more)
+            if (l >> tag)
                 return f.error = "face with more than three corners", f;
             f.triangles.push_back(tri);
             f.material.push_back(material);
@@ -207,59 +143,49 @@ FileTriangles readObj(const std::string& text) {
 
 FileTriangles readGlb(const std::string& b) {
     FileTriangles f;
-    if (b.size() < 20 || b.compare(0, 4, "glTF") != 0)
-        return f.error = "no glTF header", f;
-    if (u32(b, 4) != 2 || u32(b, 8) != b.size())
-        return f.error = "bad version or length", f;
+    if (b.size() < 20 || b.compare(0, 4, "glTF") != 0 || u32(b, 4) != 2 || u32(b, 8) != b.size())
+        return f.error = "no glTF 2 header of the file's length", f;
     const size_t jsonLength = u32(b, 12);
-    if (b.compare(16, 4, "JSON") != 0 || 20 + jsonLength > b.size())
-        return f.error = "no JSON chunk", f;
     Json gltf;
-    if (!JsonParser(b.substr(20, jsonLength)).parse(gltf))
-        return f.error = "bad JSON", f;
+    size_t at = 0;
+    if (b.compare(16, 4, "JSON") != 0 || 20 + jsonLength > b.size() ||
+        !parse(b.substr(20, jsonLength), at, gltf))
+        return f.error = "no JSON chunk", f;
     std::string bin;
     const size_t binAt = 20 + jsonLength;
     if (binAt + 8 <= b.size()) {
         if (b.compare(binAt + 4, 4, std::string("BIN\0", 4)) != 0)
-            return f.error = "bad BIN", f;
+            return f.error = "bad BIN chunk", f;
         bin = b.substr(binAt + 8, u32(b, binAt));
     }
-    const Json& meshes = gltf["meshes"];
-    if (meshes.items.empty())
-        return f;
-    auto viewBytes = [&](const Json& accessor, size_t elementSize, size_t& count) {
-        const Json& view = gltf["bufferViews"][accessor["bufferView"].asIndex()];
-        count = accessor["count"].asIndex();
-        const size_t offset = view["byteOffset"].asIndex() + accessor["byteOffset"].asIndex();
-        if (offset + count * elementSize > bin.size())
-            count = 0;
+    // Byte offset of an accessor's data; its count is cut to 0 when it runs past the chunk.
+    auto data = [&](const Json& accessor, size_t size, size_t& count) {
+        const size_t offset =
+            gltf["bufferViews"][accessor["bufferView"].number]["byteOffset"].index() +
+            accessor["byteOffset"].index();
+        count = accessor["count"].index();
+        count = offset + count * size > bin.size() ? 0 : count;
         return offset;
     };
-    for (const Json& primitive : meshes[0]["primitives"].items) {
-        if (primitive["mode"].kind == Json::kNumber && primitive["mode"].number != 4)
+    for (const Json& primitive : gltf["meshes"][0.0]["primitives"].items) {
+        const Json& position = gltf["accessors"][primitive["attributes"]["POSITION"].number];
+        const Json& index = gltf["accessors"][primitive["indices"].number];
+        if (primitive["mode"].number > 0 && primitive["mode"].number != 4)
             return f.error = "not triangles", f;
-        const Json& position = gltf["accessors"][primitive["attributes"]["POSITION"].asIndex()];
-        const Json& index = gltf["accessors"][primitive["indices"].asIndex()];
         if (position["componentType"].number != 5126 || index["componentType"].number != 5125)
             return f.error = "unexpected component types", f;
-        size_t vertexCount = 0, indexCount = 0;
-        const size_t p = viewBytes(position, 12, vertexCount);
-        const size_t q = viewBytes(index, 4, indexCount);
-        if (indexCount % 3)
-            return f.error = "index count not a multiple of 3", f;
-        const std::string material =
-            gltf["materials"][primitive["material"].asIndex()]["name"].text;
-        for (size_t t = 0; t < indexCount; t += 3) {
+        size_t vertices = 0, indices = 0;
+        const size_t p = data(position, 12, vertices), q = data(index, 4, indices);
+        for (size_t t = 0; t + 2 < indices; t += 3) {
             std::array<Point, 3> tri;
-            for (size_t k = 0; k < 3; ++k) {
-                const uint32_t i = u32(bin, q + (t + k) * 4);
-                if (i >= vertexCount)
+            for (size_t k = 0; k < 9; ++k) {
+                const uint32_t i = u32(bin, q + (t + k / 3) * 4);
+                if (i >= vertices)
                     return f.error = "index out of range", f;
-                for (size_t c = 0; c < 3; ++c)
-                    tri[k][c] = f32(bin, p + i * 12 + c * 4);
+                tri[k / 3][k % 3] = f32(bin, p + i * 12 + k % 3 * 4);
             }
             f.triangles.push_back(tri);
-            f.material.push_back(material);
+            f.material.push_back(gltf["materials"][primitive["material"].number]["name"].text);
         }
     }
     return f;
@@ -272,32 +198,24 @@ SolidCheck checkSolid(const FileTriangles& file) {
     for (const auto& tri : file.triangles) {
         uint32_t v[3];
         for (int k = 0; k < 3; ++k) {
-            Point p = tri[k];
-            for (float& x : p)
-                x += 0.0f;  // -0 and +0 are one position
+            const Point p = {tri[k][0] + 0.0f, tri[k][1] + 0.0f, tri[k][2] + 0.0f};  // -0 is 0
             v[k] = weld.try_emplace(p, uint32_t(weld.size())).first->second;
         }
-        const double ax = tri[0][0], ay = tri[0][1], az = tri[0][2];
-        const double ux = tri[1][0] - ax, uy = tri[1][1] - ay, uz = tri[1][2] - az;
-        const double wx = tri[2][0] - ax, wy = tri[2][1] - ay, wz = tri[2][2] - az;
-        const double nx = uy * wz - uz * wy, ny = uz * wx - ux * wz, nz = ux * wy - uy * wx;
-        if (nx == 0.0 && ny == 0.0 && nz == 0.0)
-            ++c.degenerate;
-        // Signed volume of the tetrahedron with the origin.
-        c.volume += (ax * (double(tri[1][1]) * tri[2][2] - double(tri[1][2]) * tri[2][1]) -
-                     ay * (double(tri[1][0]) * tri[2][2] - double(tri[1][2]) * tri[2][0]) +
-                     az * (double(tri[1][0]) * tri[2][1] - double(tri[1][1]) * tri[2][0])) /
-                    6.0;
         for (int k = 0; k < 3; ++k)
             ++directed[{v[k], v[(k + 1) % 3]}];
+        const Point n = cross(tri);
+        c.degenerate += n[0] == 0.0f && n[1] == 0.0f && n[2] == 0.0f;
+        // Signed volume of the tetrahedron with the origin: a . (b x c) / 6.
+        const auto& [a, p, q] = tri;
+        c.volume += (double(a[0]) * (double(p[1]) * q[2] - double(p[2]) * q[1]) -
+                     double(a[1]) * (double(p[0]) * q[2] - double(p[2]) * q[0]) +
+                     double(a[2]) * (double(p[0]) * q[1] - double(p[1]) * q[0])) /
+                    6.0;
     }
     for (const auto& [edge, n] : directed) {
         const auto back = directed.find({edge.second, edge.first});
-        const int m = back == directed.end() ? 0 : back->second;
-        if (n > 1)
-            ++c.edgesSameWay;
-        if (n + m != 2)
-            ++c.edgesNotShared;
+        c.edgesSameWay += n > 1;
+        c.edgesNotShared += n + (back == directed.end() ? 0 : back->second) != 2;
     }
     c.vertices = weld.size();
     c.triangles = file.triangles.size();

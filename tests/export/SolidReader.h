@@ -27,14 +27,10 @@ FileTriangles readGlb(const std::string& bytes);
 struct SolidCheck {
     size_t vertices = 0;
     size_t triangles = 0;
-    /// Triangles whose corners are collinear or repeated.
-    size_t degenerate = 0;
-    /// Undirected edges used other than exactly twice.
-    size_t edgesNotShared = 0;
-    /// Edges used twice in the same direction (neighbours wound against each other).
-    size_t edgesSameWay = 0;
-    /// Enclosed volume, positive when the triangles face outwards.
-    double volume = 0.0;
+    size_t degenerate = 0;      ///< triangles whose corners are collinear or repeated
+    size_t edgesNotShared = 0;  ///< undirected edges used other than exactly twice
+    size_t edgesSameWay = 0;    ///< edges used twice in one direction (neighbours disagree)
+    double volume = 0.0;        ///< enclosed volume, positive when the triangles face out
 
     bool closedAndOriented() const {
         return triangles > 0 && degenerate == 0 && edgesNotShared == 0 && edgesSameWay == 0;

@@ -1,15 +1,13 @@
 #pragma once
 
-// Helpers shared by the font tests: synthetic outlines in pixel units, polygon geometry used
-// as an independent reference, and scratch files.
+// Helpers shared by the font tests: outlines given in pixels, polygon geometry computed
+// independently of the library, and the two real test fonts.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
-#include <initializer_list>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,7 +15,7 @@
 #include "font/Contour.h"
 #include "font/FontFace.h"
 #include "font/GlyphListFont.h"
-#include "font/GlyphOutline.h"
+#include "font/OutlineVectorizer.h"
 #include "font/TriangleList.h"
 
 namespace vyr::test {
@@ -28,14 +26,14 @@ struct P {
     double y;
     bool on = true;
 };
+using Points = std::vector<std::pair<double, double>>;
 
-/// Builds a TrueType-style outline from contours given in pixels (stored as 26.6, i.e. * 64).
-inline GlyphOutline makeOutline(std::initializer_list<std::vector<P>> contours) {
+/// A TrueType-style outline from contours given in pixels (stored as 26.6, i.e. * 64).
+inline GlyphOutline makeOutline(const std::vector<std::vector<P>>& contours) {
     GlyphOutline outline;
     for (const auto& contour : contours) {
         for (const P& p : contour) {
-            outline.points.push_back({static_cast<int64_t>(std::lround(p.x * 64.0)),
-                                      static_cast<int64_t>(std::lround(p.y * 64.0))});
+            outline.points.push_back({std::lround(p.x * 64.0), std::lround(p.y * 64.0)});
             outline.tags.push_back(p.on ? 1 : 0);
         }
         outline.contourEnds.push_back(static_cast<int>(outline.points.size()) - 1);
@@ -43,8 +41,29 @@ inline GlyphOutline makeOutline(std::initializer_list<std::vector<P>> contours) 
     return outline;
 }
 
-inline std::vector<std::pair<double, double>> pointsOf(const Contour& c) {
-    std::vector<std::pair<double, double>> out;
+/// Axis-aligned squares in TrueType orientation: outer contours clockwise, holes not.
+inline std::vector<P> outer(double x0, double y0, double x1, double y1) {
+    return {{x0, y0}, {x0, y1}, {x1, y1}, {x1, y0}};
+}
+inline std::vector<P> hole(double x0, double y0, double x1, double y1) {
+    return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+}
+
+/// Flattens and orders an outline at the given precision.
+inline void vectorize(OutlineVectorizer& v, const GlyphOutline& outline, double precision = 18.0) {
+    v.setPrecision(precision);
+    ASSERT_EQ(v.initOutline(outline), 1);
+    ASSERT_EQ(v.vectorize(), 1);
+}
+
+inline void vectorize(OutlineVectorizer& v, const FontGlyph* glyph) {
+    v.setPrecision(18.0);
+    ASSERT_EQ(v.init(glyph), 1);
+    ASSERT_EQ(v.vectorize(), 1);
+}
+
+inline Points pointsOf(const Contour& c) {
+    Points out;
     for (int i = 0; i < c.count; ++i)
         out.emplace_back(c.points[i].x, c.points[i].y);
     return out;
@@ -55,19 +74,11 @@ inline double cross2(const ContourPoint& a, const ContourPoint& b, const Contour
     return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
 }
 
-inline double signedArea(const Triangle& t) {
-    return 0.5 * cross2(*t.a, *t.b, *t.c);
-}
-
-/// Shoelace area of a contour, computed independently of Contour::area.
-inline double shoelace(const Contour& c) {
+inline double triangleArea(const TriangleList& list) {
     double sum = 0.0;
-    for (int i = 0; i < c.count; ++i) {
-        const ContourPoint& p = c.points[i];
-        const ContourPoint& q = c.points[(i + 1) % c.count];
-        sum += p.x * q.y - q.x * p.y;
-    }
-    return 0.5 * sum;
+    for (int i = 0; i < list.triangleCount; ++i)
+        sum += 0.5 * cross2(*list[i].a, *list[i].b, *list[i].c);
+    return sum;
 }
 
 /// Plain even-odd point-in-polygon test (half-open edges), independent of rayClaims.
@@ -76,17 +87,20 @@ inline bool insidePolygon(const Contour& c, double x, double y) {
     for (int i = 0, j = c.count - 1; i < c.count; j = i++) {
         const ContourPoint& a = c.points[i];
         const ContourPoint& b = c.points[j];
-        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) {
+        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x)
             inside = !inside;
-        }
     }
     return inside;
 }
 
-/// Test-name suffix for suites run over the two test fonts.
-inline std::string fontName(const ::testing::TestParamInfo<const char*>& font) {
-    return std::string(font.param).find("DejaVu") != std::string::npos ? "DejaVuSans"
-                                                                       : "LiberationSans";
+/// Whether p is one of the points of the vectorizer's contours (by address).
+inline bool isPointOf(const OutlineVectorizer& v, const ContourPoint* p) {
+    for (int i = 0; i < v.contourCount(); ++i) {
+        const Contour& c = *v.contour(i);
+        if (p >= c.points.get() && p < c.points.get() + c.count)
+            return true;
+    }
+    return false;
 }
 
 /// A face opened from a font file with its glyph font at the mesh builder's 220 points.
@@ -99,26 +113,15 @@ struct LoadedFont {
     bool opened = false;
 };
 
-/// A fresh scratch directory, removed with everything in it when the object goes away.
-class ScratchDir {
-  public:
-    ScratchDir() {
-        static int serial = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("vyr_font_tests_" + std::to_string(::getpid()) + "_" + std::to_string(serial++));
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
+/// Suites run over both test fonts.
+class RealFont : public ::testing::TestWithParam<const char*> {};
+inline std::string fontName(const ::testing::TestParamInfo<const char*>& font) {
+    return std::string(font.param).find("DejaVu") != std::string::npos ? "DejaVuSans"
+                                                                       : "LiberationSans";
+}
+#define VYR_ON_BOTH_FONTS(Suite)                                                                \
+    INSTANTIATE_TEST_SUITE_P(Fonts, Suite,                                                      \
+                             ::testing::Values(VYR_TEST_FONT_DEJAVU, VYR_TEST_FONT_LIBERATION), \
+                             vyr::test::fontName)
 
 }  // namespace vyr::test

@@ -117,27 +117,26 @@ TEST_F(SceneFileTest, SaveLoadSaveIsByteIdentical) {
     EXPECT_EQ(loaded.text().fontsFolder, kWindowsFonts);
 }
 
-TEST_F(SceneFileTest, LongTextsUseTheLongerLengthPrefixes) {
+TEST_F(SceneFileTest, LongTextsUseTheLongerLengthPrefixesAndLoadBack) {
     Scene scene(kWindowsFonts);
     scene.text().fontPath = "/nonexistent/font.ttf";  // keeps the rebuild short: it fails
     const size_t at =
         kTextOffset + 1 + scene.text().fontsFolder.size() + 1 + scene.text().fontFile.size();
-
-    scene.text().text = std::string(300, 'x');
-    std::vector<uint8_t> bytes = sceneBytes(scene);
-    EXPECT_EQ(bytes[at], 0xFF);
-    EXPECT_EQ(bytes[at + 1], 300 & 0xFF);
-    EXPECT_EQ(bytes[at + 2], 300 >> 8);
-    EXPECT_EQ(bytes[at + 3], 'x');
-
-    scene.text().text = std::string(70000, 'y');
-    bytes = sceneBytes(scene);
-    const std::vector<uint8_t> prefix{0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00, 'y'};
-    EXPECT_TRUE(std::equal(prefix.begin(), prefix.end(), bytes.begin() + at));
-
-    Scene loaded(kWindowsFonts);
-    ASSERT_TRUE(loadSceneBytes(loaded, bytes.data(), bytes.size(), "long").ok);
-    EXPECT_EQ(loaded.text().text, std::string(70000, 'y'));
+    // One byte below 255, then 0xFF and 16 bits below 65534, then 0xFF, 0xFFFF and 32 bits.
+    const std::pair<size_t, std::vector<uint8_t>> cases[] = {
+        {254, {0xFE, 'x'}},
+        {255, {0xFF, 0xFF, 0x00, 'x'}},
+        {300, {0xFF, 0x2C, 0x01, 'x'}},
+        {70000, {0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00, 'x'}},
+    };
+    for (const auto& [length, prefix] : cases) {
+        scene.text().text = std::string(length, 'x');
+        const std::vector<uint8_t> bytes = sceneBytes(scene);
+        EXPECT_TRUE(std::equal(prefix.begin(), prefix.end(), bytes.begin() + at)) << length;
+        Scene loaded(kWindowsFonts);
+        ASSERT_TRUE(loadSceneBytes(loaded, bytes.data(), bytes.size(), "long").ok);
+        EXPECT_EQ(loaded.text().text, scene.text().text);
+    }
 }
 
 TEST_F(SceneFileTest, LightsGetTheirStoredCosineAndSineBackEvenWhenTheyDoNotMatch) {
@@ -152,12 +151,11 @@ TEST_F(SceneFileTest, LightsGetTheirStoredCosineAndSineBackEvenWhenTheyDoNotMatc
     EXPECT_EQ(turned.blueLight().position, (Float4{3, 0, 1, 1}));
 }
 
-TEST_F(SceneFileTest, ATruncatedFileChangesNothingAtAnyLength) {
-    Scene source(kWindowsFonts);
+TEST_F(SceneFileTest, ATruncatedFileOrAnAbsurdStringLengthChangesNothing) {
+    Scene source(kWindowsFonts), target(kWindowsFonts);
     changeEverything(source);
-    const std::vector<uint8_t> bytes = sceneBytes(source);
-
-    Scene target(kWindowsFonts);
+    source.text().fontPath = "/nonexistent/font.ttf";
+    std::vector<uint8_t> bytes = sceneBytes(source);
     const std::vector<uint8_t> before = sceneBytes(target);
     for (size_t n = 0; n < bytes.size(); ++n) {
         const SceneFileResult r = loadSceneBytes(target, bytes.data(), n, "cut.vyr");
@@ -165,63 +163,51 @@ TEST_F(SceneFileTest, ATruncatedFileChangesNothingAtAnyLength) {
         ASSERT_NE(r.message.find("cut.vyr"), std::string::npos) << r.message;
         ASSERT_EQ(sceneBytes(target), before) << "length " << n;
     }
-}
-
-TEST_F(SceneFileTest, ExtraBytesAfterTheLastValueAreIgnored) {
-    Scene source(kWindowsFonts);
-    changeEverything(source);
-    source.text().fontPath = "/nonexistent/font.ttf";
-    std::vector<uint8_t> bytes = sceneBytes(source);
+    // The fonts folder's one-byte length as a 32-bit length of 4 GB - 1.
+    std::vector<uint8_t> absurd = bytes;
+    absurd[kTextOffset] = 0xFF;
+    absurd.insert(absurd.begin() + kTextOffset + 1, 6, 0xFF);
+    writeFile(dir_ / "absurd.vyr", absurd);
+    const SceneFileResult r = loadScene(target, dir_ / "absurd.vyr");
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("4294967295"), std::string::npos) << r.message;
+    EXPECT_EQ(sceneBytes(target), before);
+    // Bytes after the last value are ignored.
     const std::vector<uint8_t> expected = bytes;
     bytes.insert(bytes.end(), {1, 2, 3, 4, 5});
-    Scene target(kWindowsFonts);
     ASSERT_TRUE(loadSceneBytes(target, bytes.data(), bytes.size(), "extra").ok);
     EXPECT_EQ(sceneBytes(target), expected);
 }
 
-TEST_F(SceneFileTest, AnAbsurdStringLengthIsRefusedWithoutChangingTheScene) {
-    Scene source(kWindowsFonts);
-    changeEverything(source);
-    std::vector<uint8_t> bytes = sceneBytes(source);
-    // Replace the fonts folder's one-byte length by a 32-bit length of 4 GB - 1.
-    const std::vector<uint8_t> absurd{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-    bytes.erase(bytes.begin() + kTextOffset);
-    bytes.insert(bytes.begin() + kTextOffset, absurd.begin(), absurd.end());
-    const fs::path file = dir_ / "absurd.vyr";
-    writeFile(file, bytes);
-
-    Scene target(kWindowsFonts);
-    const std::vector<uint8_t> before = sceneBytes(target);
-    const SceneFileResult r = loadScene(target, file);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("4294967295"), std::string::npos) << r.message;
-    EXPECT_EQ(sceneBytes(target), before);
+TEST_F(SceneFileTest, AValueThatIsNotANumberIsRefusedNamingItsObject) {
+    const std::pair<const char*, void (*)(Scene&)> cases[] = {
+        {"camera", [](Scene& s) { s.camera().eye.x = std::nanf(""); }},
+        {"green light", [](Scene& s) { s.greenLight().cutOff = INFINITY; }},
+        {"text", [](Scene& s) { s.text().precision = std::nan(""); }},
+    };
+    for (const auto& [object, spoil] : cases) {
+        Scene source(kWindowsFonts);
+        spoil(source);
+        const std::vector<uint8_t> bytes = sceneBytes(source);
+        Scene target(kWindowsFonts);
+        const std::vector<uint8_t> before = sceneBytes(target);
+        const SceneFileResult r = loadSceneBytes(target, bytes.data(), bytes.size(), "nan");
+        EXPECT_FALSE(r.ok);
+        EXPECT_NE(r.message.find(std::string("the ") + object + " holds"), std::string::npos)
+            << r.message;
+        EXPECT_EQ(sceneBytes(target), before);
+    }
 }
 
-TEST_F(SceneFileTest, AValueThatIsNotANumberIsRefused) {
-    Scene source(kWindowsFonts);
-    source.camera().eye.x = std::nanf("");
-    const std::vector<uint8_t> bytes = sceneBytes(source);
-    Scene target(kWindowsFonts);
-    const SceneFileResult r = loadSceneBytes(target, bytes.data(), bytes.size(), "nan");
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("camera"), std::string::npos) << r.message;
-    EXPECT_EQ(target.camera().eye, (Float3{0, 0, 4}));
-}
-
-TEST_F(SceneFileTest, MissingOrUnreadableFilesAreReported) {
+TEST_F(SceneFileTest, MissingOrUnreadableFilesAndMissingFoldersAreReported) {
     Scene scene(kWindowsFonts);
     const std::vector<uint8_t> before = sceneBytes(scene);
-    SceneFileResult r = loadScene(scene, (dir_ / "missing.vyr").string());
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("missing.vyr"), std::string::npos) << r.message;
-    r = loadScene(scene, dir_.string());
-    EXPECT_FALSE(r.ok);
+    for (const fs::path& path : {dir_ / "missing.vyr", dir_}) {
+        const SceneFileResult r = loadScene(scene, path.string());
+        EXPECT_FALSE(r.ok);
+        EXPECT_NE(r.message.find(path.string()), std::string::npos) << r.message;
+    }
     EXPECT_EQ(sceneBytes(scene), before);
-}
-
-TEST_F(SceneFileTest, SavingIntoAMissingFolderIsReported) {
-    const Scene scene(kWindowsFonts);
     const std::string path = (dir_ / "no-such-folder" / "scene.vyr").string();
     const SceneFileResult r = saveScene(scene, path);
     EXPECT_FALSE(r.ok);
@@ -252,16 +238,18 @@ TEST_F(SceneFileTest, AFailedWriteLeavesTheOldFileAndNoLeftovers) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
-TEST_F(SceneFileTest, SavingReplacesAnExistingFileAndKeepsItsPermissions) {
-    const fs::path file = dir_ / "replace.vyr";
+TEST_F(SceneFileTest, SavingReplacesAFileKeepingItsPermissionsAndASymbolicLink) {
+    const fs::path file = dir_ / "replace.vyr", link = dir_ / "link.vyr";
     writeFile(file, {'o', 'l', 'd'});
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(file, perms);
+    fs::create_symlink(file, link);
     const Scene scene(kWindowsFonts);
-    ASSERT_TRUE(saveScene(scene, file.string()).ok);
+    ASSERT_TRUE(saveScene(scene, link.string()).ok);
+    EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(readFile(file), sceneBytes(scene));
-    EXPECT_EQ(fs::status(file).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_EQ(fs::status(file).permissions(), perms);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
 }
 
 TEST_F(SceneFileTest, AFontThatCannotBeOpenedKeepsTheLoadedValuesAndWarns) {
@@ -300,16 +288,4 @@ TEST_F(SceneFileTest, AWindowsFontsFolderIsKeptAndItsArialIsFound) {
     EXPECT_NE(target.text().openedFontFile().find("Liberation"), std::string::npos)
         << target.text().openedFontFile();
     EXPECT_GT(target.text().buildGeneration(), 0u);
-}
-
-TEST_F(SceneFileTest, SavingThroughASymbolicLinkReplacesTheFileItLeadsTo) {
-    const fs::path real = dir_ / "real.vyr";
-    const fs::path link = dir_ / "link.vyr";
-    writeFile(real, {'o', 'l', 'd'});
-    fs::create_symlink(real, link);
-    const Scene scene(kWindowsFonts);
-    ASSERT_TRUE(saveScene(scene, link.string()).ok);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(readFile(real), sceneBytes(scene));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
 }

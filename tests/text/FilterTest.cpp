@@ -1,26 +1,14 @@
-#include <gtest/gtest.h>
+// The filters and the inset on single points and small contours, against values worked out
+// by hand (a calculator for the sines) from the filters' formulas.
 
 #include <cmath>
 
+#include "TextTestSupport.h"
 #include "font/Contour.h"
-#include "text/Filters.h"
+#include "text/MeshGeometry.h"
 #include "text/VertexRecord.h"
 
 using namespace vyr;
-
-namespace {
-
-// Applies one filter to a point at glyph coordinates (x, y) of a character at offset o.
-Vec3 filtered(int index, double x, double y, double o, double w, int yMin = -60, int yMax = 200,
-              int i = 0, int n = 4) {
-    ContourPoint p{x, y, nullptr};
-    VertexRecord r;
-    r.position = {x + o, y, 0.0};
-    applyFilter(index, r, p, r, o, yMin, yMax, i, n, w);
-    return r.position;
-}
-
-}  // namespace
 
 TEST(Filters, NamesAreAlphabeticalWithNoneAtFour) {
     const char* names[] = {"chaos",       "circle",  "drunk",       "floppy", "none",
@@ -33,98 +21,104 @@ TEST(Filters, NamesAreAlphabeticalWithNoneAtFour) {
     EXPECT_EQ(filterIndex("wobble"), -1);
 }
 
-TEST(Filters, NoneAndUnknownIndicesLeaveThePositionExactly) {
-    for (int index : {static_cast<int>(kFilterNone), -1, 9}) {
-        const Vec3 p = filtered(index, 12.5, -7.25, 100.0, 500.0);
-        EXPECT_EQ(p, (Vec3{112.5, -7.25, 0.0}));
+TEST(Filters, PointsMoveAsWorkedOutByHand) {
+    struct Case {
+        int filter;
+        double x, y, o, w;  // glyph point, character offset, text width
+        int yMin, yMax, i, n;
+        double nx, ny, tolerance;
+    };
+    const Case cases[] = {
+        {kFilterNone, 12.5, -7.25, 100, 500, -60, 200, 0, 4, 112.5, -7.25, 0},
+        {-1, 12.5, -7.25, 100, 500, -60, 200, 0, 4, 112.5, -7.25, 0},
+        {9, 12.5, -7.25, 100, 500, -60, 200, 0, 4, 112.5, -7.25, 0},
+        {kFilterChaos, 10, 20, 5, 100, 0, 100, 1, 4, 19.754297, 15.961009, 1e-6},
+        {kFilterFloppy, 40, 15, 300, 1000, -60, 200, 0, 4, 340, -7.057833, 1e-6},
+        {kFilterDrunk, 40, 15, 300, 1000, -60, 200, 0, 4, 354.705222, 0.294778, 1e-6},
+        // Circle: the start of the text at -3.14 rad, its middle a whole turn on.
+        {kFilterCircle, 0, 0, 0, 200, -60, 200, 0, 4, -399.999366, -0.796326, 1e-6},
+        {kFilterCircle, 0, 0, 100, 200, -60, 200, 0, 4, 599.997463, 1.592651, 1e-6},
+        {kFilterSemiCircle, 0, 0, 100, 200, -60, 200, 0, 4, 98.805511, 499.998573, 1e-6},
+        {kFilterTwirl, 0, 0, 100, 400, -60, 200, 0, 4, 100.398163, -499.999841, 1e-6},
+        // Rainbow: ends kept, the middle 200 lower.
+        {kFilterRainbow, 0, 10, 200, 400, -60, 200, 0, 4, 200, -189.999937, 1e-6},
+        {kFilterRainbow, 50, 10, 350, 400, -60, 200, 0, 4, 400, 9.681469, 1e-6},
+        // Perspective: full shear (0.25 - 0.15) * 30 at yMin, none at yMax; plus w / 3.
+        {kFilterPerspective, 10, -60, 20, 150, -60, 200, 0, 4, 30, -7, 1e-12},
+        {kFilterPerspective, 10, 200, 20, 150, -60, 200, 0, 4, 30, 250, 1e-12},
+        // No height to fade over, no width to divide by: the point stays.
+        {kFilterPerspective, 10, 3, 20, 150, 3, 3, 0, 4, 30, 3, 0},
+        {kFilterCircle, 0, 5, 0, 0, -60, 200, 0, 4, 0, 5, 0},
+        {kFilterRainbow, 0, 5, 0, 0, -60, 200, 0, 4, 0, 5, 0},
+        {kFilterSemiCircle, 0, 5, 0, 0, -60, 200, 0, 4, 0, 5, 0},
+        {kFilterTwirl, 0, 5, 0, 0, -60, 200, 0, 4, 0, 5, 0},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(filterName(k.filter) ? filterName(k.filter) : "unknown");
+        const ContourPoint p{k.x, k.y, nullptr};
+        VertexRecord r;
+        r.position = {k.x + k.o, k.y, 0.0};
+        applyFilter(k.filter, r, p, r, k.o, k.yMin, k.yMax, k.i, k.n, k.w);
+        EXPECT_NEAR(r.position.x, k.nx, k.tolerance);
+        EXPECT_NEAR(r.position.y, k.ny, k.tolerance);
+        EXPECT_EQ(r.position.z, 0.0);
     }
 }
 
-TEST(Filters, CircleMapsTheOriginOfASingleCharacterBelowTheCentre) {
-    const double w = 200.0;
-    const Vec3 p = filtered(kFilterCircle, 0.0, 0.0, 0.0, w);
-    // a = -3.14: cos a ~ -1, sin a ~ -0.0016, r = 500.
-    EXPECT_DOUBLE_EQ(p.x, 500.0 * std::cos(-3.14) + 0.5 * w);
-    EXPECT_DOUBLE_EQ(p.y, 500.0 * std::sin(-3.14));
-    EXPECT_NEAR(p.x, -500.0 + w / 2, 0.01);
-    EXPECT_NEAR(p.y, -0.8, 0.01);
-}
+namespace {
 
-TEST(Filters, RainbowKeepsTheEndsAndLowersTheMiddleBy200) {
-    const double w = 400.0;
-    EXPECT_NEAR(filtered(kFilterRainbow, 0.0, 10.0, 0.0, w).y, 10.0, 1e-12);
-    EXPECT_NEAR(filtered(kFilterRainbow, 50.0, 10.0, 350.0, w).y, 10.0 - 200.0 * std::sin(3.14),
-                1e-12);
-    EXPECT_NEAR(filtered(kFilterRainbow, 50.0, 10.0, 350.0, w).y, 10.0, 0.4);
-    EXPECT_DOUBLE_EQ(filtered(kFilterRainbow, 0.0, 10.0, 200.0, w).y,
-                     10.0 - 200.0 * std::sin(3.14 * 0.5));
-    EXPECT_NEAR(filtered(kFilterRainbow, 0.0, 10.0, 200.0, w).y, 10.0 - 200.0, 1e-3);
-}
+// A placed contour with records, as the mesh build leaves it before the inset.
+struct PlacedContour {
+    Contour contour;
+    std::vector<VertexRecord> records;
 
-TEST(Filters, ChaosThenCircleEqualsCircleAlone) {
-    const double x = 31.0, y = 47.0, o = 120.0, w = 640.0;
-    ContourPoint p{x, y, nullptr};
-    VertexRecord both;
-    both.position = {x + o, y, 0.0};
-    applyFilter(kFilterChaos, both, p, both, o, 0, 100, 2, 7, w);
-    EXPECT_NE(both.position.x, x + o);
-    applyFilter(kFilterCircle, both, p, both, o, 0, 100, 2, 7, w);
-    const Vec3 alone = filtered(kFilterCircle, x, y, o, w, 0, 100, 2, 7);
-    EXPECT_EQ(both.position, alone);
-}
-
-TEST(Filters, ChaosWobblesBothAxesByTheirOwnFormula) {
-    const Vec3 p = filtered(kFilterChaos, 10.0, 20.0, 5.0, 100.0, 0, 100, 1, 4);
-    EXPECT_DOUBLE_EQ(p.x, 15.0 + 5.0 * std::sin(6.28 * (0.02 * 10.0)));
-    EXPECT_DOUBLE_EQ(p.y, 20.0 + 5.0 * std::sin(6.28 * (0.02 * 20.0 + 0.25)));
-}
-
-TEST(Filters, FloppyMovesOnlyYAndRestartsPerCharacter) {
-    const double x = 40.0, y = 15.0, o = 300.0;
-    const Vec3 p = filtered(kFilterFloppy, x, y, o, 1000.0);
-    EXPECT_EQ(p.x, x + o);
-    EXPECT_DOUBLE_EQ(p.y, y - 30.0 * std::sin((x - (10 + o)) / ((0 - 10) * 3.14)));
-}
-
-TEST(Filters, DrunkMovesXAndYByEqualAndOppositeAmounts) {
-    const double x = 40.0, y = 15.0, o = 300.0;
-    const Vec3 p = filtered(kFilterDrunk, x, y, o, 1000.0);
-    const double s = 20.0 * std::sin((x - o - 10.0) / -31.4);
-    EXPECT_NEAR(p.x - (x + o), s, 1e-9);
-    EXPECT_NEAR(p.y - y, -s, 1e-9);
-    EXPECT_NE(s, 0.0);
-}
-
-TEST(Filters, PerspectiveShearsYByXAndFadesWithHeight) {
-    const double w = 150.0;
-    // y = yMin: full shear; y = yMax: none.
-    const Vec3 low = filtered(kFilterPerspective, 10.0, -60.0, 20.0, w, -60, 200);
-    EXPECT_DOUBLE_EQ(low.y, 1.0 * (0.25 - 0.001 * w) * 30.0 + -60.0 + w / 3.0);
-    EXPECT_EQ(low.x, 30.0);
-    const Vec3 high = filtered(kFilterPerspective, 10.0, 200.0, 20.0, w, -60, 200);
-    EXPECT_DOUBLE_EQ(high.y, 200.0 + w / 3.0);
-}
-
-TEST(Filters, PerspectiveOnAFlatTextLeavesThePointInsteadOfDividingByZero) {
-    const Vec3 p = filtered(kFilterPerspective, 10.0, 3.0, 20.0, 150.0, 3, 3);
-    EXPECT_EQ(p, (Vec3{30.0, 3.0, 0.0}));
-}
-
-TEST(Filters, ZeroWidthNeverProducesNaN) {
-    for (int index : {kFilterCircle, kFilterRainbow, kFilterSemiCircle, kFilterTwirl}) {
-        const Vec3 p = filtered(index, 0.0, 5.0, 0.0, 0.0);
-        EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << filterName(index);
+    explicit PlacedContour(const std::vector<std::pair<double, double>>& pts) {
+        for (auto [x, y] : pts)
+            contour.addPoint(x, y);
+        records.resize(contour.count);
+        for (int i = 0; i < contour.count; ++i) {
+            records[i].position = {contour[i].x, contour[i].y, 0.0};
+            records[i].normal = {0.0, 0.0, -1.0};
+            contour[i].user = &records[i];
+        }
     }
+};
+
+}  // namespace
+
+TEST(Inset, PointsMoveIntoTheFilledAreaByTheCornerFactor) {
+    // Clockwise square 100 x 100 with a point in the middle of each side: a TrueType outer
+    // contour, filled on the right of the direction of travel.
+    PlacedContour sq(
+        {{0, 0}, {0, 50}, {0, 100}, {50, 100}, {100, 100}, {100, 50}, {100, 0}, {50, 0}});
+    insetContour(sq.contour, 4.0f);
+    // Straight run: c = 1, f = 1 - 1/3, along the side's normal.
+    EXPECT_DOUBLE_EQ(sq.records[1].inset.x, 4.0 * 2.0 / 3.0);
+    EXPECT_DOUBLE_EQ(sq.records[1].inset.y, 50.0);
+    // Right angle: 1.4142f (single precision) times the width along the bisector.
+    const double d = static_cast<double>(1.4142f) * 4.0 / std::sqrt(2.0);
+    EXPECT_NEAR(sq.records[0].inset.x, d, 1e-12);
+    EXPECT_NEAR(sq.records[0].inset.y, d, 1e-12);
+    EXPECT_NEAR(sq.records[4].inset.x, 100 - d, 1e-12);
+    for (int i = 0; i < sq.contour.count; ++i) {
+        EXPECT_EQ(sq.contour[i].x, sq.records[i].inset.x);
+        EXPECT_EQ(sq.contour[i].y, sq.records[i].inset.y);
+        EXPECT_EQ(sq.records[i].inset.z, 0.0);
+    }
+    // Near hairpin at the spike's tip (c about -1): 1 - c/3 = 4/3 times the width, backwards.
+    PlacedContour spike({{0, 0}, {0, 2}, {100, 1}});
+    insetContour(spike.contour, 3.0f);
+    EXPECT_NEAR(spike.records[2].inset.x, 100.0 - 4.0, 0.01);
+    EXPECT_NEAR(spike.records[2].inset.y, 1.0, 1e-9);
+    // A repeated point leaves no NaN.
+    PlacedContour repeated({{0, 0}, {0, 10}, {10, 10}});
+    repeated.records[1].position = repeated.records[0].position;
+    insetContour(repeated.contour, 4.0f);
+    for (const VertexRecord& r : repeated.records)
+        EXPECT_TRUE(std::isfinite(r.inset.x) && std::isfinite(r.inset.y));
 }
 
-TEST(Filters, SemiCircleAndTwirlFollowTheTextPosition) {
-    const double x = 20.0, y = 30.0, o = 80.0, w = 400.0;
-    const Vec3 semi = filtered(kFilterSemiCircle, x, y, o, w);
-    const double a = -3.14 - 3.14 * (x + o) / w;
-    EXPECT_DOUBLE_EQ(semi.x, (y + 500.0) * std::cos(a) + 0.5 * w);
-    EXPECT_DOUBLE_EQ(semi.y, (y + 500.0) * std::sin(a));
-    const Vec3 twirl = filtered(kFilterTwirl, x, y, o, w);
-    const double b = -6.28 * (x + o) / w;
-    EXPECT_DOUBLE_EQ(twirl.x, (y + 500.0) * std::cos(b) + o);
-    EXPECT_DOUBLE_EQ(twirl.y, (y + 500.0) * std::sin(b));
+TEST(VerticalPlacement, ShiftCentresOnTheExtentPlusFifty) {
+    EXPECT_EQ(verticalShift(-60.0, 200.0), 60.0);
+    EXPECT_EQ(verticalShift(0.0, 0.0), 50.0);
 }

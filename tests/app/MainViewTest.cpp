@@ -1,0 +1,282 @@
+// The main window driven as a user would: menus, toolbar, drags, popup, files, pixels.
+
+#include <QActionGroup>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include "GuiSupport.h"
+#include "app/MainView.h"
+#include "app/Viewport.h"
+#include "scene/Scene.h"
+#include "scene/SceneFile.h"
+
+using vyr::MainView;
+
+namespace {
+
+// "text (or tooltip)=id", the [shortcuts], the check group's size and "*" when checked.
+QString describe(const QList<QAction*>& actions) {
+    QStringList items;
+    for (const QAction* a : actions) {
+        QString item = a->isSeparator() ? "-" : a->text().isEmpty() ? a->toolTip() : a->text();
+        if (a->menu() != nullptr)
+            item += "{" + describe(a->menu()->actions()) + "}";
+        else if (!a->isSeparator())
+            item += "=" + QString::number(a->data().toInt());
+        if (!a->shortcuts().isEmpty())
+            item += "[" + QKeySequence::listToString(a->shortcuts()) + "]";
+        if (a->actionGroup() != nullptr)
+            item += QString(" %1%2")
+                        .arg(a->actionGroup()->actions().size())
+                        .arg(a->isChecked() ? "*" : "");
+        items << item;
+    }
+    return items.join(", ");
+}
+
+// The seven drag targets, then the light action pair, as 0/1 digits.
+QString flags(const vyr::ViewSettings& s) {
+    QString out;
+    for (int f : {s.scaleTextMode, s.rotateCameraMode, s.zoomMode, s.yellowSelected, s.blueSelected,
+                  s.greenSelected, s.flareSelected, -1, s.translateLightMode, s.rotateLightMode})
+        out += f < 0 ? QString(" ") : QString::number(f);
+    return out;
+}
+
+}  // namespace
+
+class MainViewTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<MainView> view;
+    QTemporaryDir folder;
+
+    QWidget* viewport() { return view->viewport(); }
+    std::vector<uint8_t> sceneBytes() { return vyr::sceneBytes(view->scene()); }
+    void clickTool(int id) {
+        QTest::mouseClick(view->toolBar()->widgetForAction(view->action(id)), Qt::LeftButton);
+    }
+
+  private slots:
+    void init() {
+        QDir::setCurrent(folder.path());
+        view = std::make_unique<MainView>();
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        QCOMPARE(view->startUpProblems(), QStringList());
+    }
+    void cleanup() { view.reset(); }
+
+    void menusListEveryItemInOrder() {
+        QStringList menus;
+        for (QAction* a : view->menuBar()->actions())
+            menus << describe({a});
+        QCOMPARE(menus,
+                 QStringList(
+                     {"&File{&Load=40068[Ctrl+O], &Save=40069[Ctrl+S], -, &Preferences=40002, "
+                      "Export &VRML=40064, Export &C/OpenGL=40067, Export &Mesh (STL, OBJ, "
+                      "glTF)=40100, -, "
+                      "&Exit=40004[Ctrl+Q]}",
+                      "&Display{&Flat=40006, &Gouraud=40005}",
+                      "&Camera{&View{Front=40025, Back=40026, Up=40027, Down=40028, Right=40029, "
+                      "Left=40030}, -, &Parameters=40043}",
+                      "&Text{&Parameters=40055, &Materials=40065}",
+                      "&Lights{&Yellow Light Parameters=40057, &Blue Light Parameters=40060, "
+                      "&Green Light Parameters=40061}",
+                      "&Render{&Background Color=40042, &Screenshot (vyr.jpg)=40054, "
+                      "&Render=40062[F12; Ctrl+R]}",
+                      "&Help{&Help/Credits=40053}"}));
+    }
+
+    void toolbarHasTwelveSlotsInThreeGroups() {
+        QCOMPARE(
+            describe(view->toolBar()->actions()),
+            "Translate light or flare=40019 2,  Rotate light direction=40020 2*, -, "
+            "Select yellow light=40021 4, Select blue light=40058 4, "
+            "Select green light=40059 4, Select lens flare=40063 4, -, "
+            "Scale Text in X and Y direction=40066 3, Rotates camera around the text=40045 3*, "
+            "Zoom in/ out (right/left)=40051 3, "
+            "Initialise Camera position, Zoom, and Target=40071");
+        for (const QAction* a : view->toolBar()->actions())
+            QVERIFY(a->isSeparator() || !a->icon().isNull());
+    }
+
+    void modeCommandsSetExactlyTheirFlags_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("start-up") << QList<int>{} << "0100000 01";
+        QTest::newRow("yellow") << QList<int>{40021} << "0001000 01";
+        QTest::newRow("green, translate") << QList<int>{40020, 40059, 40019} << "0000010 10";
+        QTest::newRow("flare") << QList<int>{40063} << "0000001 01";
+        QTest::newRow("scale") << QList<int>{40066} << "1000000 01";
+        QTest::newRow("light then zoom") << QList<int>{40021, 40051} << "0010000 01";
+        QTest::newRow("zoom, rotate") << QList<int>{40051, 40045, 40019, 40020} << "0100000 01";
+    }
+    void modeCommandsSetExactlyTheirFlags() {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, expected);
+        const int frames = view->viewport()->framesDrawn();
+        for (int id : clicks)
+            clickTool(id);
+        QCOMPARE(flags(view->settings()), expected);
+        QCOMPARE(view->viewport()->framesDrawn(), frames);  // modes do not redraw
+    }
+
+    void cancelledDialogsRedrawExceptRender_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("redraws");
+        QTest::newRow("camera") << 40043 << 1;
+        QTest::newRow("yellow light") << 40057 << 1;
+        QTest::newRow("text") << 40055 << 1;
+        QTest::newRow("render") << 40062 << 0;
+    }
+    void cancelledDialogsRedrawExceptRender() {
+        QFETCH(int, command);
+        QFETCH(int, redraws);
+        const int frames = view->viewport()->framesDrawn();
+        whenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, view.get());
+        view->action(command)->trigger();
+        QCOMPARE(view->viewport()->framesDrawn(), frames + redraws);
+        QCOMPARE(view->settings().renderMode, 0);
+    }
+
+    void dragsOrbitScaleAndShowTheWireList() {
+        const QPoint centre = viewport()->rect().center();
+        QTest::mousePress(viewport(), Qt::LeftButton, {}, centre - QPoint(45, 0));
+        const int frames = view->viewport()->framesDrawn();
+        QTest::mouseMove(viewport(), centre + QPoint(45, 0));
+        QCOMPARE(view->viewport()->framesDrawn(), frames + 1);  // each step redraws at once
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, centre + QPoint(45, 0));
+        const vyr::Float3 eye = view->scene().camera().eye;
+        QVERIFY(qAbs(eye.x + 4) < 1e-5 && qAbs(eye.y) < 1e-5 && qAbs(eye.z) < 1e-5);
+
+        clickTool(40071);
+        clickTool(40066);
+        leftDrag(viewport(), centre, {40, 0});
+        QCOMPARE(view->scene().text().scale[0], 0.0025f + 0.0005f * 40);
+        QCOMPARE(view->scene().text().scale[1], 0.0025f);
+
+        // While the button is held the text shows its outline edges only: far fewer lit pixels.
+        auto lit = [this] {
+            const QImage g =
+                view->viewport()->shownFrame().convertToFormat(QImage::Format_Grayscale8);
+            long n = 0;
+            for (int y = 0; y < g.height(); ++y)
+                n += std::count_if(g.constScanLine(y), g.constScanLine(y) + g.width(),
+                                   [](uchar v) { return v > 128; });
+            return n;
+        };
+        clickTool(40051);
+        leftDrag(viewport(), centre, {0, 0}, false);
+        const long duringDrag = lit();
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, centre);
+        QVERIFY2(lit() > 2 * duringDrag, qPrintable(QString::number(duringDrag)));
+
+        QWheelEvent notch(centre, viewport()->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport(), &notch);  // zooms in every mode: a tenth nearer
+        QCOMPARE(view->scene().camera().eye.z, 4.0f - 4.0f * 4 / 40);
+    }
+
+    void aMoveWithoutAButtonChangesNothing() {
+        const auto before = sceneBytes();
+        const int frames = view->viewport()->framesDrawn();
+        QTest::mouseMove(viewport(), {10, 10});
+        QTest::mouseMove(viewport(), {200, 150});
+        QCOMPARE(sceneBytes(), before);
+        QCOMPARE(view->viewport()->framesDrawn(), frames);
+        QCOMPARE(view->settings().lastX, 0);
+    }
+
+    void rightClickOffersSevenItemsInsideTheViewOnly() {
+        rightClick(view->toolBar(), {5, 200});
+        rightClick(view->menuBar(), {300, 5});
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        rightClick(viewport(), {100, 100});
+        QTRY_COMPARE(QApplication::activePopupWidget(), view->popupMenu());
+        QCOMPARE(describe(view->popupMenu()->actions()),
+                 "&Camera=40043, &Yellow Light=40057, &Blue Light=40060, &Green Light=40061, "
+                 "&Text=40055, &Materials=40065, &Render=40062");
+        view->popupMenu()->close();
+    }
+
+    void saveThenLoadRestoresEveryFieldAndARefusedFileChangesNothing() {
+        const QString path = "saved.vyr";
+        leftDrag(viewport(), {100, 100}, {30, 20});
+        const auto saved = sceneBytes();
+        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, path); });
+        view->action(40069)->trigger();
+
+        leftDrag(viewport(), {100, 100}, {-70, 5});
+        QVERIFY(sceneBytes() != saved);
+        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, path); });
+        view->action(40068)->trigger();
+        QCOMPARE(sceneBytes(), saved);
+
+        QFile damaged(folder.filePath("damaged.vyr"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(100, 'x')) == 100);
+        damaged.close();
+        QString message;
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
+            message = box->text();
+            box->accept();
+        });
+        view->loadSceneFrom(damaged.fileName());
+        QCOMPARE(sceneBytes(), saved);
+        QVERIFY2(message.contains("damaged.vyr"), qPrintable(message));
+
+        view->openAtStartUp(damaged.fileName());  // vyr damaged.vyr
+        QCOMPARE(sceneBytes(), saved);
+        QVERIFY(view->startUpProblems().join("").contains("damaged.vyr"));
+    }
+
+    void viewPixelsEqualTheCliViewportFrame() {
+        leftDrag(viewport(), {100, 100}, {25, -10});
+        QVERIFY(vyr::saveScene(view->scene(), folder.filePath("s.vyr").toStdString()).ok);
+        const QImage shown = view->viewport()->shownFrame();
+        QCOMPARE(
+            QProcess::execute(VYR_CLI, {"--scene", "s.vyr", "--size",
+                                        QString("%1x%2").arg(shown.width()).arg(shown.height()),
+                                        "--viewport-frame", "-o", "s.png"}),
+            0);
+        const QImage cli = QImage("s.png").convertToFormat(QImage::Format_RGB888);
+        QCOMPARE(cli.size(), shown.size());
+        int worst = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int i = 0; i < shown.width() * 3; ++i)
+                worst = qMax(worst, qAbs(shown.constScanLine(y)[i] - cli.constScanLine(y)[i]));
+        QVERIFY2(worst <= 1, qPrintable(QString("largest difference %1").arg(worst)));
+    }
+
+    void picturesAndMeshesAreWrittenAndFailedWritesReported() {
+        view->action(40054)->trigger();
+        QCOMPARE(QImage("vyr.jpg").size(), view->viewport()->size());
+
+        QCOMPARE(view->viewport()->renderFinalFrame("final.jpg", 90), QString());
+        QCOMPARE(QImage("final.jpg").size(), view->viewport()->size());
+        QVERIFY(view->viewport()
+                    ->renderFinalFrame("/nonexistent/final.jpg", 90)
+                    .contains("/nonexistent/final.jpg"));
+
+        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, "at.obj"); });
+        view->action(40100)->trigger();
+        QVERIFY(QFile::exists("at.obj") && QFile::exists("at.mtl"));
+    }
+
+    void withoutADisplayTheProgramSaysSoAndEnds() {
+        QProcess vyr;
+        vyr.start("env", {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
+                          VYR_PROGRAM, "--no-splash"});
+        QVERIFY(vyr.waitForFinished(10000));
+        QCOMPARE(vyr.exitCode(), 1);
+        const QByteArray said = vyr.readAllStandardError();
+        QVERIFY2(said.count('\n') == 1 && said.contains("vyr-cli"), said.constData());
+    }
+};
+
+QTEST_MAIN(MainViewTest)
+#include "MainViewTest.moc"
