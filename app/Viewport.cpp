@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "render/ImageFile.h"
+#include "render/OffscreenContext.h"
 #include "scene/Drag.h"
 #include "scene/Scene.h"
 #include "scene/ViewSettings.h"
@@ -43,6 +44,10 @@ Viewport::Viewport(Scene& scene, ViewSettings& settings, QMenu* popup, QWidget* 
 
 Viewport::~Viewport() {
     releaseRenderer();
+    // The base class destroys the context after this object is gone: its last signal must
+    // not reach a slot of ours.
+    if (context() != nullptr)
+        disconnect(context(), nullptr, this, nullptr);
 }
 
 void Viewport::releaseRenderer() {
@@ -55,6 +60,7 @@ void Viewport::releaseRenderer() {
 }
 
 void Viewport::initializeGL() {
+    keepGlDriverLoaded();
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &Viewport::releaseRenderer,
             Qt::DirectConnection);
     renderer_ = std::make_unique<Renderer>();

@@ -14,19 +14,27 @@ namespace vyr {
 
 namespace {
 
+template <typename F>
+F proc(const char* name) {
+    return reinterpret_cast<F>(eglGetProcAddress(name));
+}
+
+}  // namespace
+
 // Mesa loads its driver (swrast_dri.so and the libraries it needs) in eglInitialize and may
 // unload it in eglTerminate. What the driver keeps allocated past that point is reported by
 // the leak checker at exit with frames that no longer resolve to any module, so no
 // suppression can tell it from a leak of ours. Pinning the loaded driver until the process
 // ends keeps its frames named. Names are gathered first: dlopen may not run inside
 // dl_iterate_phdr, which holds the loader's lock.
-void keepDriverLoaded() {
+void keepGlDriverLoaded() {
     std::vector<std::string> drivers;
     dl_iterate_phdr(
         [](dl_phdr_info* info, size_t, void* found) {
             const std::string_view name = info->dlpi_name ? info->dlpi_name : "";
             if (name.find("/dri/") != std::string_view::npos ||
-                name.find("libEGL_mesa") != std::string_view::npos) {
+                name.find("libEGL_mesa") != std::string_view::npos ||
+                name.find("libGLX_mesa") != std::string_view::npos) {
                 static_cast<std::vector<std::string>*>(found)->emplace_back(name);
             }
             return 0;
@@ -35,13 +43,6 @@ void keepDriverLoaded() {
     for (const std::string& driver : drivers)
         dlopen(driver.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
 }
-
-template <typename F>
-F proc(const char* name) {
-    return reinterpret_cast<F>(eglGetProcAddress(name));
-}
-
-}  // namespace
 
 OffscreenContext::OffscreenContext(int width, int height) : width_(width), height_(height) {
     const auto getPlatformDisplay =
@@ -58,7 +59,7 @@ OffscreenContext::OffscreenContext(int width, int height) : width_(width), heigh
         return;
     }
     display_ = display;
-    keepDriverLoaded();
+    keepGlDriverLoaded();
     if (!eglBindAPI(EGL_OPENGL_API)) {
         fail("EGL cannot bind desktop OpenGL");
         return;

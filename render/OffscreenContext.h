@@ -5,6 +5,11 @@
 
 namespace vyr {
 
+/// Keeps the OpenGL driver loaded now (Mesa's DRI driver, its EGL or GLX vendor library and
+/// what they need) mapped until the process ends, so that a leak report at exit can still
+/// name the driver's frames and its suppression applies. Harmless to call more than once.
+void keepGlDriverLoaded();
+
 /// A legacy (compatibility profile) OpenGL context without a window, through EGL's
 /// surfaceless platform, drawing into a colour + depth/stencil framebuffer object of a fixed
 /// size. For headless rendering and tests.

@@ -85,8 +85,8 @@ TEST(CrlfStream, EveryNumberFormatOfTheWritersMatchesPrintf) {
         }
     }
     for (int v : {0, 1, -1, 7, 123456, INT_MAX, INT_MIN}) {
-        EXPECT_EQ(viaStream("%d %d %d -1\n\t\t\t\t\t", v, -v / 3, v / 7),
-                  viaPrintf("%d %d %d -1\n\t\t\t\t\t", v, -v / 3, v / 7));
+        EXPECT_EQ(viaStream("%d %d %d -1\n\t\t\t\t\t", v, -(v / 3), v / 7),
+                  viaPrintf("%d %d %d -1\n\t\t\t\t\t", v, -(v / 3), v / 7));
     }
 }
 
