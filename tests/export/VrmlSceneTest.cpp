@@ -82,9 +82,9 @@ TEST(VrmlViewpoint, OrientationTurnsTheDefaultViewOntoTheCamera) {
         Float3 eye, target, up;
     };
     const Case cases[] = {
-        {{3, 1, 2}, {0, 0, 0}, {0, 1, 0}},    {{-2, 4, 1}, {1, 0, -1}, {0, 1, 0}},
-        {{0, 0, 4}, {0, 0, 0}, {1, 1, 0}},    {{0, -3, 0.5f}, {0, 0, 0}, {0, 0, 1}},
-        {{0, 0, 4}, {0, 0, 0}, {0, -1, 0}},   {{0.1f, 4, 0}, {0, 0, 0}, {0, 1, 0}},
+        {{3, 1, 2}, {0, 0, 0}, {0, 1, 0}},  {{-2, 4, 1}, {1, 0, -1}, {0, 1, 0}},
+        {{0, 0, 4}, {0, 0, 0}, {1, 1, 0}},  {{0, -3, 0.5f}, {0, 0, 0}, {0, 0, 1}},
+        {{0, 0, 4}, {0, 0, 0}, {0, -1, 0}}, {{0.1f, 4, 0}, {0, 0, 0}, {0, 1, 0}},
     };
     for (const Case& c : cases) {
         const ViewpointOrientation o = viewpointOrientation(c.eye, c.target, c.up);
