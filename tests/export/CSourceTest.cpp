@@ -87,7 +87,6 @@ TEST(CSource, MaterialsComeOncePerCharacterAndPartAndAnEmptyTextOnlyTranslates) 
     EXPECT_EQ(count(on, "GL_SHININESS,side_shininess"), 4u);
     EXPECT_EQ(count(on, "GL_SHININESS,bevel_shininess"), 4u);
     EXPECT_EQ(count(on, "glBegin(GL_QUAD_STRIP)"), 2u);
-    EXPECT_EQ(count(off, "GL_SHININESS,front_shininess"), 4u);
     EXPECT_EQ(count(off, "bevel_shininess)"), 0u);
     EXPECT_EQ(count(off, "GLfloat bevel_shininess[]"), 1u);
     const TextMesh empty = test::makeMesh({}, 0.0f);
