@@ -5,7 +5,9 @@
 #include <ostream>
 #include <streambuf>
 #include <string>
+#include <thread>
 
+#include "core/WorkerPool.h"
 #include "export/MeshFormats.h"
 #include "export/SolidMesh.h"
 #include "text/CText.h"
@@ -22,6 +24,14 @@ std::string longText() {
     return s;
 }
 
+// Builds use state.range(0) threads while it lives.
+struct ThreadLimit {
+    explicit ThreadLimit(const benchmark::State& state) {
+        vyr::WorkerPool::shared().setThreads(static_cast<unsigned>(state.range(0)));
+    }
+    ~ThreadLimit() { vyr::WorkerPool::shared().setThreads(std::thread::hardware_concurrency()); }
+};
+
 vyr::CText textOf(const std::string& chars) {
     vyr::CText t("/unused");
     t.fontPath = kFont;
@@ -29,7 +39,9 @@ vyr::CText textOf(const std::string& chars) {
     return t;
 }
 
+// The builds run on at most state.range(0) threads.
 void warmBuild(benchmark::State& state, const std::string& chars) {
+    const ThreadLimit threads(state);
     vyr::CText t = textOf(chars);
     if (!t.buildMesh().ok)
         state.SkipWithError("font missing");
@@ -38,6 +50,7 @@ void warmBuild(benchmark::State& state, const std::string& chars) {
         benchmark::DoNotOptimize(t.mesh().width);
     }
     state.counters["chars"] = static_cast<double>(chars.size());
+    state.counters["threads"] = static_cast<double>(state.range(0));
 }
 
 void BM_BuildAt(benchmark::State& state) {
@@ -52,6 +65,7 @@ void BM_BuildLong(benchmark::State& state) {
 
 // A fresh text object each time: the font is opened and the glyphs are loaded.
 void BM_FirstBuildLine(benchmark::State& state) {
+    const ThreadLimit threads(state);
     for (auto _ : state) {
         vyr::CText t = textOf(kLine);
         t.buildMesh();
@@ -61,6 +75,7 @@ void BM_FirstBuildLine(benchmark::State& state) {
 
 // Typing: the line with one character changed, alternating so that every build differs.
 void BM_RebuildLineOneCharChanged(benchmark::State& state) {
+    const ThreadLimit threads(state);
     vyr::CText t = textOf(kLine);
     t.buildMesh();
     std::string a = kLine, b = kLine;
@@ -71,6 +86,23 @@ void BM_RebuildLineOneCharChanged(benchmark::State& state) {
         t.buildMesh();
         benchmark::DoNotOptimize(t.mesh().width);
     }
+}
+
+// Every character built again: the first character alternates between two of different
+// advance, which moves all the others.
+void BM_RebuildLongAllMoved(benchmark::State& state) {
+    const ThreadLimit threads(state);
+    vyr::CText t = textOf(longText());
+    t.buildMesh();
+    std::string a = longText(), b = a;
+    b[0] = 'W';
+    bool flip = false;
+    for (auto _ : state) {
+        t.text = (flip = !flip) ? b : a;
+        t.buildMesh();
+        benchmark::DoNotOptimize(t.mesh().width);
+    }
+    state.counters["threads"] = static_cast<double>(state.range(0));
 }
 
 void BM_SolidMeshLong(benchmark::State& state) {
@@ -100,10 +132,12 @@ void BM_WriteStlLong(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_BuildAt)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BuildLine)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BuildLong)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FirstBuildLine)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RebuildLineOneCharChanged)->Unit(benchmark::kMillisecond);
+// Argument: the number of threads a build may use.
+BENCHMARK(BM_BuildAt)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
+BENCHMARK(BM_BuildLine)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
+BENCHMARK(BM_BuildLong)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
+BENCHMARK(BM_FirstBuildLine)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
+BENCHMARK(BM_RebuildLineOneCharChanged)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
+BENCHMARK(BM_RebuildLongAllMoved)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
 BENCHMARK(BM_SolidMeshLong)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteStlLong)->Unit(benchmark::kMillisecond);

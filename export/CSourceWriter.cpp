@@ -134,8 +134,8 @@ void writeText(CrlfStream& s, const TextExportView& v) {
     static const TextMesh kEmpty;
     const TextMesh& mesh = v.mesh ? *v.mesh : kEmpty;
     s.format("\nglTranslatef(-%f/2.0f,0.f,0.f);", double(mesh.width));
-    for (const TextMeshEntry& e : mesh.entries)
-        writeEntry(s, v, e);
+    writeInParts(s, mesh.entries.size(),
+                 [&](CrlfStream& part, size_t i) { writeEntry(part, v, mesh.entries[i]); });
     s.text("\nglPopMatrix();\nglEndList();\n}\n");
     s.format(
         "\n\n\nvoid DisplayVyrText(void)\n{\nglPushMatrix();\nglScalef(%f,%f,%f);\n"

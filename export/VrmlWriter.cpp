@@ -158,8 +158,9 @@ class VrmlText {
   private:
     static constexpr const char* kPoint = "%3.2lf %3.2lf %3.2lf";
     static constexpr const char* kIndex = "%d %d %d -1";
+    static constexpr const char* kSeparator = "\n\t\t\t\t\t\t";
 
-    void point(Vec3 p, double dz) { s_.format(kPoint, p.x, p.y, p.z + dz); }
+    static void point(CrlfStream& s, Vec3 p, double dz) { s.format(kPoint, p.x, p.y, p.z + dz); }
 
     void shapeStart() {
         s_.text("\t\tShape{\n\t\t\tgeometry IndexedFaceSet{\n");
@@ -169,45 +170,75 @@ class VrmlText {
 
     // The points of a list separated by `sep`; the closing text follows the last one. An
     // empty list is closed at once, which keeps the file valid.
-    void listPoint(bool& first, const char* sep, Vec3 p, double dz) {
+    static void listPoint(CrlfStream& s, bool& first, Vec3 p, double dz) {
         if (!first)
-            s_.text(sep);
+            s.text(kSeparator);
         first = false;
-        point(p, dz);
+        point(s, p, dz);
+    }
+
+    // The characters' points go through writeInParts; only the list's first point goes
+    // without a separator, so each character is told whether it holds that point.
+    template <class Count, class Write>
+    void listInParts(Count count, Write write) {
+        const auto& entries = v_.mesh->entries;
+        size_t firstWithPoints = entries.size();
+        for (size_t i = 0; i < entries.size() && firstWithPoints == entries.size(); ++i) {
+            if (count(entries[i]) > 0)
+                firstWithPoints = i;
+        }
+        writeInParts(s_, entries.size(), [&](CrlfStream& part, size_t i) {
+            bool first = i == firstWithPoints;
+            write(part, first, entries[i]);
+        });
+    }
+
+    int faceTriangles(const TextMeshEntry& e) const {
+        return v_.bevelOn ? e.frontCount() + e.backCount() : 2 * e.frontCount();
+    }
+
+    static int sidePoints(const TextMeshEntry& e) {
+        int points = 0;
+        for (int k = 0; k < e.contourCount(); ++k) {
+            if (exportsContour(e.contour(k)))
+                points += e.contour(k).count;
+        }
+        return points;
+    }
+
+    void facePoints(CrlfStream& s, bool& first, const TextMeshEntry& e) const {
+        for (int t = 0; t < e.frontCount(); ++t) {
+            const Triangle& tri = (*e.front)[t];
+            const VertexRecord& a = TextMesh::record(*tri.a);
+            const VertexRecord& b = TextMesh::record(*tri.b);
+            const VertexRecord& c = TextMesh::record(*tri.c);
+            listPoint(s, first, c.position, 0.0);
+            listPoint(s, first, b.position, 0.0);
+            listPoint(s, first, a.position, 0.0);
+            if (!v_.bevelOn) {
+                listPoint(s, first, a.position, length_);
+                listPoint(s, first, b.position, length_);
+                listPoint(s, first, c.position, length_);
+            }
+        }
+        if (v_.bevelOn) {
+            for (int t = 0; t < e.backCount(); ++t) {
+                const Triangle& tri = (*e.back)[t];
+                for (const ContourPoint* p : {tri.a, tri.b, tri.c})
+                    listPoint(s, first, TextMesh::record(*p).inset, back_);
+            }
+        }
     }
 
     void faces() {
         shapeStart();
-        bool first = true;
-        const char* sep = "\n\t\t\t\t\t\t";
         int triangles = 0;
-        for (const TextMeshEntry& e : v_.mesh->entries) {
-            for (int t = 0; t < e.frontCount(); ++t) {
-                const Triangle& tri = (*e.front)[t];
-                const VertexRecord& a = TextMesh::record(*tri.a);
-                const VertexRecord& b = TextMesh::record(*tri.b);
-                const VertexRecord& c = TextMesh::record(*tri.c);
-                listPoint(first, sep, c.position, 0.0);
-                listPoint(first, sep, b.position, 0.0);
-                listPoint(first, sep, a.position, 0.0);
-                ++triangles;
-                if (!v_.bevelOn) {
-                    listPoint(first, sep, a.position, length_);
-                    listPoint(first, sep, b.position, length_);
-                    listPoint(first, sep, c.position, length_);
-                    ++triangles;
-                }
-            }
-            if (v_.bevelOn) {
-                for (int t = 0; t < e.backCount(); ++t) {
-                    const Triangle& tri = (*e.back)[t];
-                    for (const ContourPoint* p : {tri.a, tri.b, tri.c}) {
-                        listPoint(first, sep, TextMesh::record(*p).inset, back_);
-                    }
-                    ++triangles;
-                }
-            }
-        }
+        for (const TextMeshEntry& e : v_.mesh->entries)
+            triangles += faceTriangles(e);
+        listInParts([this](const TextMeshEntry& e) { return faceTriangles(e); },
+                    [this](CrlfStream& s, bool& first, const TextMeshEntry& e) {
+                        facePoints(s, first, e);
+                    });
         s_.text("]\n");
         s_.text("\t\t\t\t}\n");
         s_.text("\t\t\t\tcoordIndex[\n\t\t\t\t\t");
@@ -224,20 +255,18 @@ class VrmlText {
 
     void sides() {
         shapeStart();
-        bool first = true;
-        const char* sep = "\n\t\t\t\t\t\t";
-        for (const TextMeshEntry& e : v_.mesh->entries) {
+        listInParts(sidePoints, [this](CrlfStream& s, bool& first, const TextMeshEntry& e) {
             for (int k = 0; k < e.contourCount(); ++k) {
                 const Contour& contour = e.contour(k);
                 if (!exportsContour(contour))
                     continue;
                 for (int p = 0; p < contour.count; ++p) {
                     const VertexRecord& r = TextMesh::record(contour[p]);
-                    listPoint(first, sep, r.position, 0.0);
-                    listPoint(first, sep, r.position, length_);
+                    listPoint(s, first, r.position, 0.0);
+                    listPoint(s, first, r.position, length_);
                 }
             }
-        }
+        });
         s_.text("]\n\t\t\t\t\t");
         s_.text("\t\t\t\t}\n");
         s_.text("\t\t\t\tcoordIndex[\n\t\t\t\t\t");
@@ -289,11 +318,18 @@ class VrmlText {
     void bevel() {
         shapeStart();
         int triangles = 0;
-        auto put = [this](Vec3 p, double dz) {
-            point(p, dz);
-            s_.text("\n\t\t\t\t\t\t");
-        };
         for (const TextMeshEntry& e : v_.mesh->entries) {
+            for (int k = 0; k < e.contourCount(); ++k) {
+                if (exportsContour(e.contour(k)))
+                    triangles += 2 * (e.contour(k).count + 1);
+            }
+        }
+        writeInParts(s_, v_.mesh->entries.size(), [this](CrlfStream& s, size_t i) {
+            auto put = [&s](Vec3 p, double dz) {
+                point(s, p, dz);
+                s.text(kSeparator);
+            };
+            const TextMeshEntry& e = v_.mesh->entries[i];
             for (int k = 0; k < e.contourCount(); ++k) {
                 const Contour& contour = e.contour(k);
                 if (!exportsContour(contour))
@@ -311,10 +347,9 @@ class VrmlText {
                     put(p.inset, back_);
                     put(c.position, length_);
                     put(c.inset, back_);
-                    triangles += 2;
                 }
             }
-        }
+        });
         s_.text("]\n\t\t\t\t}\n");
         s_.text("\t\t\t\tcoordIndex[\n\t\t\t\t\t");
         for (int k = 0; k < triangles; ++k) {

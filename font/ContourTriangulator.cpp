@@ -26,13 +26,61 @@ void GLAPIENTRY onError(GLenum code, void* sink) {
 
 using Callback = void(GLAPIENTRY*)();
 
-struct Tessellator {
-    GLUtesselator* tess = gluNewTess();
+// A GLU tessellator serves one run at a time, so each thread keeps its own and reuses it
+// from run to run (its callbacks never change; the sink comes as polygon data). A run that
+// starts while the thread's tessellator is busy (from inside a callback) gets a fresh one.
+class Tessellator {
+  public:
+    Tessellator() {
+        thread_local Kept kept;
+        if (!kept.busy) {
+            if (kept.tess == nullptr)
+                kept.tess = create();
+            tess = kept.tess;
+            kept_ = &kept;
+            kept.busy = true;
+        } else {
+            tess = create();
+        }
+    }
     ~Tessellator() {
-        if (tess)
+        if (kept_ != nullptr)
+            kept_->busy = false;
+        else if (tess != nullptr)
             gluDeleteTess(tess);
     }
+    Tessellator(const Tessellator&) = delete;
+    Tessellator& operator=(const Tessellator&) = delete;
+
+    GLUtesselator* tess = nullptr;
+
+  private:
+    struct Kept {
+        GLUtesselator* tess = nullptr;
+        bool busy = false;
+        ~Kept() {
+            if (tess != nullptr)
+                gluDeleteTess(tess);
+        }
+    };
+
+    static GLUtesselator* create();
+    Kept* kept_ = nullptr;
 };
+
+GLUtesselator* Tessellator::create() {
+    GLUtesselator* tess = gluNewTess();
+    if (tess == nullptr)
+        return nullptr;
+    gluTessCallback(tess, GLU_TESS_BEGIN_DATA, reinterpret_cast<Callback>(onBegin));
+    gluTessCallback(tess, GLU_TESS_VERTEX_DATA, reinterpret_cast<Callback>(onVertex));
+    gluTessCallback(tess, GLU_TESS_END_DATA, reinterpret_cast<Callback>(onEnd));
+    gluTessCallback(tess, GLU_TESS_ERROR_DATA, reinterpret_cast<Callback>(onError));
+    // Glyphs lie in the z = 0 plane; naming the normal spares the tessellator its guess and
+    // keeps every triangle counter-clockwise in x-y.
+    gluTessNormal(tess, 0.0, 0.0, 1.0);
+    return tess;
+}
 
 TriangleSink& defaultSink() {
     static TriangleSink sink(0);
@@ -75,13 +123,6 @@ int ContourTriangulator::triangulate(TriangleSink* sink) {
         return 0;
 
     sink->currentTriangulator = this;
-    gluTessCallback(t.tess, GLU_TESS_BEGIN_DATA, reinterpret_cast<Callback>(onBegin));
-    gluTessCallback(t.tess, GLU_TESS_VERTEX_DATA, reinterpret_cast<Callback>(onVertex));
-    gluTessCallback(t.tess, GLU_TESS_END_DATA, reinterpret_cast<Callback>(onEnd));
-    gluTessCallback(t.tess, GLU_TESS_ERROR_DATA, reinterpret_cast<Callback>(onError));
-    // Glyphs lie in the z = 0 plane; naming the normal spares the tessellator its guess and
-    // keeps every triangle counter-clockwise in x-y.
-    gluTessNormal(t.tess, 0.0, 0.0, 1.0);
 
     // Begin-polygon semantics: an outer contour closes the open polygon and starts a new one,
     // a hole joins the open polygon, a hole with no polygon open is skipped.

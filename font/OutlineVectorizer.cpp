@@ -66,14 +66,18 @@ void OutlineVectorizer::copyContoursFrom(const OutlineVectorizer& other) {
     precision_ = other.precision_;
     outline_ = GlyphOutline();
     hasOutline_ = other.hasOutline_;
-    contours_.clear();
+    // The contours already here keep their point arrays when large enough, so a copy into a
+    // vectorizer of the same glyph allocates nothing.
     contours_.resize(other.contours_.size());
     for (size_t k = 0; k < contours_.size(); ++k) {
         const Contour& from = other.contours_[k];
         Contour& to = contours_[k];
-        to.capacity = from.count;
+        to.reset();
+        if (to.points == nullptr || to.capacity < from.count) {
+            to.capacity = from.count;
+            to.points = std::make_unique<ContourPoint[]>(from.count);
+        }
         to.count = from.count;
-        to.points = std::make_unique<ContourPoint[]>(from.count);
         for (int j = 0; j < from.count; ++j)
             to.points[j] = {from.points[j].x, from.points[j].y};
         to.clockwise = from.clockwise;

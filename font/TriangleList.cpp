@@ -22,9 +22,13 @@ void TriangleList::triangle(ContourPoint* a, ContourPoint* b, ContourPoint* c) {
 }
 
 void TriangleList::reserve() {
-    triangles.reset();
     capacity_ = triangleCount + 1;
-    triangles = std::make_unique<Triangle[]>(capacity_);
+    // Rebuilds of the same text find their arrays in place instead of going back to malloc.
+    if (triangles == nullptr || allocated_ < capacity_) {
+        triangles.reset();
+        triangles = std::make_unique<Triangle[]>(capacity_);
+        allocated_ = capacity_;
+    }
 }
 
 int TriangleList::build() {
@@ -58,6 +62,13 @@ void TriangleList::assign(const Triangle* from, int count) {
     triangleCount = count;
     reserve();
     std::copy(from, from + count, triangles.get());
+}
+
+void TriangleList::clear() {
+    triangleCount = 0;
+    countOnly = 1;
+    capacity_ = 0;
+    setGlyph(nullptr);
 }
 
 }  // namespace vyr

@@ -23,7 +23,7 @@ class TriangleList : public TriangleCollector {
     ~TriangleList() override;
 
     void triangle(ContourPoint* a, ContourPoint* b, ContourPoint* c) override;
-    /// Frees the array and makes room for triangleCount + 1 triangles.
+    /// Makes room for triangleCount + 1 triangles, keeping the array when it is large enough.
     void reserve();
     /// The two-pass protocol: count only, reserve, then store exactly the counted triangles.
     /// Returns the triangulation's result.
@@ -33,6 +33,9 @@ class TriangleList : public TriangleCollector {
     int buildInOnePass();
     /// Takes triangles computed elsewhere (count + 1 capacity, as after a build).
     void assign(const Triangle* from, int count);
+    /// Back to the state of a new list (no triangles, capacity 0, no glyph), keeping the
+    /// array for the next build.
+    void clear();
 
     int capacity() const { return capacity_; }
     const Triangle& operator[](int i) const { return triangles[i]; }
@@ -43,6 +46,8 @@ class TriangleList : public TriangleCollector {
 
   private:
     int capacity_ = 0;
+    // Size of the array `triangles` holds, which reserve() reuses while it suffices.
+    int allocated_ = 0;
     std::vector<Triangle>* scratch_ = nullptr;
 };
 

@@ -1,7 +1,9 @@
 #include "text/GlyphMeshCache.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "core/WorkerPool.h"
 #include "font/GlyphListFont.h"
 #include "font/TriangleList.h"
 #include "text/OutlineChecks.h"
@@ -16,6 +18,7 @@ void GlyphMeshCache::use(unsigned fontGeneration, double precision) {
         return;
     for (auto& s : shapes_)
         s.reset();
+    ++epoch_;
     fontGeneration_ = fontGeneration;
     precision_ = precision;
     empty_ = false;
@@ -26,15 +29,38 @@ const GlyphShape& GlyphMeshCache::shape(int code, GlyphListFont& font) {
     if (slot)
         return *slot;
     slot = std::make_unique<GlyphShape>();
-    GlyphShape& s = *slot;
-    s.glyph = font.glyph(code);
-    if (s.glyph == nullptr)
-        return s;
-    s.outline.setPrecision(precision_);
-    if (!s.outline.init(s.glyph) || !s.outline.vectorize())
-        return s;
-    s.vectorised = true;
+    slot->glyph = font.glyph(code);
+    if (slot->glyph != nullptr)
+        complete(*slot, precision_);
+    return *slot;
+}
 
+void GlyphMeshCache::prepare(std::string_view chars, GlyphListFont& font) {
+    std::array<bool, 256> used{};
+    for (char c : chars)
+        used[static_cast<unsigned char>(c)] = true;
+    std::vector<GlyphShape*> fresh;
+    for (int code = 0; code < 256; ++code) {
+        if (!used[code] || shapes_[code])
+            continue;
+        shapes_[code] = std::make_unique<GlyphShape>();
+        shapes_[code]->glyph = font.glyph(code);
+        if (shapes_[code]->glyph != nullptr)
+            fresh.push_back(shapes_[code].get());
+    }
+    // Worth the other threads only for many new shapes (a font's first long text).
+    const size_t grain = fresh.size() < 32 ? fresh.size() : 2;
+    WorkerPool::shared().forEach(fresh.size(), grain, [&](size_t begin, size_t end) {
+        for (size_t i = begin; i != end; ++i)
+            complete(*fresh[i], precision_);
+    });
+}
+
+void GlyphMeshCache::complete(GlyphShape& s, double precision) {
+    s.outline.setPrecision(precision);
+    if (!s.outline.init(s.glyph) || !s.outline.vectorize())
+        return;
+    s.vectorised = true;
     // Contours that cross or holes that no outer contour claims leave the face unfilled and the
     // solid open; such a glyph is built from the outline of the area the font fills instead.
     // The face itself is checked too, for what the outline check cannot see.
@@ -48,6 +74,14 @@ const GlyphShape& GlyphMeshCache::shape(int code, GlyphListFont& font) {
         s.merged = true;
         mergeOutline(s.outline);
         list.buildInOnePass();
+    }
+    for (int k = 0; k < s.outline.contourCount(); ++k) {
+        const Contour& c = *s.outline.contour(k);
+        for (int j = 0; j < c.count; ++j) {
+            s.minY = std::min(s.minY, c[j].y);
+            s.maxY = std::max(s.maxY, c[j].y);
+        }
+        s.pointCount += c.count;
     }
     // Corner pointers become indices: find the contour whose point array holds the corner.
     std::vector<int> first(s.outline.contourCount());
@@ -69,7 +103,6 @@ const GlyphShape& GlyphMeshCache::shape(int code, GlyphListFont& font) {
         const Triangle& tri = list[t];
         s.front.push_back({indexOf(tri.a), indexOf(tri.b), indexOf(tri.c)});
     }
-    return s;
 }
 
 }  // namespace vyr

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "font/OutlineVectorizer.h"
@@ -23,6 +24,10 @@ struct GlyphShape {
     OutlineVectorizer outline;
     /// Front triangles as indices into the outline's points, contour after contour.
     std::vector<std::array<int, 3>> front;
+    /// Number of outline points, and their lowest and highest y (1e20 / -1e20 without any).
+    int pointCount = 0;
+    double minY = 1e20;
+    double maxY = -1e20;
 };
 
 /// Glyph shapes of one glyph font at one precision, by character code.
@@ -31,11 +36,21 @@ class GlyphMeshCache {
     /// Forgets everything when the font (told apart by the font cache's generation) or the
     /// precision differs from the last call.
     void use(unsigned fontGeneration, double precision);
+    /// Computes the shapes of the codes in `chars` not known yet: the glyphs load on this
+    /// thread, the outlines are flattened and triangulated over the cores.
+    void prepare(std::string_view chars, GlyphListFont& font);
     /// The shape of a code, computed on first use.
     const GlyphShape& shape(int code, GlyphListFont& font);
+    /// Changes whenever the cache forgets its shapes: a shape is told apart by its address
+    /// and this number.
+    unsigned epoch() const { return epoch_; }
 
   private:
+    // Flattens and triangulates the outline of a shape whose glyph is set.
+    static void complete(GlyphShape& s, double precision);
+
     unsigned fontGeneration_ = 0;
+    unsigned epoch_ = 0;
     bool empty_ = true;
     double precision_ = 0.0;
     std::array<std::unique_ptr<GlyphShape>, 256> shapes_;

@@ -1,10 +1,16 @@
 // The mesh build: glyph outlines placed along the text, bent by the filters, inset for the
 // bevel and triangulated front and back.
+
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <limits>
+#include <vector>
 
+#include "core/WorkerPool.h"
 #include "text/CText.h"
 #include "text/Filters.h"
 #include "text/FontCache.h"
@@ -18,6 +24,12 @@ namespace vyr {
 namespace {
 
 constexpr double kPointSize = 220.0;
+// Characters handed to a thread at a time: enough to outweigh the scheduling, few enough to
+// balance the work over the cores.
+constexpr size_t kCharactersPerTask = 4;
+// Below this many characters a build stays on the calling thread: a line builds in about a
+// millisecond, and on a busy machine waiting for a descheduled helper would cost more.
+constexpr size_t kParallelFrom = 128;
 // Truncation towards zero into a 32-bit integer, saturating instead of overflowing.
 int truncateToInt(double v) {
     if (!(v > std::numeric_limits<int>::min()))
@@ -25,6 +37,114 @@ int truncateToInt(double v) {
     if (!(v < std::numeric_limits<int>::max()))
         return std::numeric_limits<int>::max();
     return static_cast<int>(v);
+}
+
+// What every character's placement shares: the text's extent and width, the filters and
+// the bevel width.
+struct Placement {
+    double shift = 0.0;
+    int yMin = 0;
+    int yMax = 0;
+    double width = 0.0;
+    int filter1 = kFilterNone;
+    int filter2 = kFilterNone;
+    float bevelWidth = 0.0f;
+    bool bevelOn = true;
+    unsigned shapeEpoch = 0;
+};
+
+template <class T>
+uint64_t bitsOf(T v) {
+    if constexpr (sizeof(T) == 8)
+        return std::bit_cast<uint64_t>(v);
+    else
+        return std::bit_cast<uint32_t>(v);
+}
+
+// Everything buildCharacter reads, bit for bit: equal inputs give an equal entry, so a
+// character whose inputs are those it was built from is not built again. (A field added to
+// Placement or read from the entry belongs here too.)
+std::array<uint64_t, 8> inputsOf(const TextMeshEntry& e, const GlyphShape& shape,
+                                 const Placement& at) {
+    return {
+        reinterpret_cast<uintptr_t>(&shape),
+        bitsOf(e.code) | uint64_t(at.shapeEpoch) << 32,
+        bitsOf(e.xOffset),
+        bitsOf(at.shift),
+        bitsOf(at.yMin) | bitsOf(at.yMax) << 32,
+        bitsOf(at.width),
+        bitsOf(at.filter1) | bitsOf(at.filter2) << 32,
+        // The top bit marks a built entry, told apart from a new one.
+        bitsOf(at.bevelWidth) | uint64_t(e.hasGlyph) << 32 | uint64_t(e.vectorised) << 33 |
+            uint64_t(at.bevelOn) << 34 | uint64_t(1) << 63,
+    };
+}
+
+// Everything a character needs once its offset along the text is known: its outline copied
+// from the glyph shape, the front triangles, the vertical placement, the offset and the
+// filters, the inset with its soundness check and the back face. Reads nothing of the other
+// characters, so the characters of a text can be built in any order and on any thread with the same
+// result.
+void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& at) {
+    const std::array<uint64_t, 8> inputs = inputsOf(e, shape, at);
+    if (inputs == e.builtFrom)
+        return;
+    e.builtFrom = inputs;
+    e.front->clear();
+    e.back->clear();
+    OutlineVectorizer& v = *e.outline;
+    v.copyContoursFrom(shape.outline);
+    if (!e.vectorised) {
+        e.records.clear();
+        e.bevelFit = BevelFit::kPlain;
+        return;
+    }
+
+    // Front triangles on the raw outline: they refer to the points and so follow every later
+    // change of them.
+    e.records.assign(static_cast<size_t>(shape.pointCount), VertexRecord{});
+    thread_local std::vector<ContourPoint*> corners;
+    thread_local std::vector<Triangle> triangles;
+    corners.clear();
+    VertexRecord* record = e.records.data();
+    for (int k = 0; k < v.contourCount(); ++k) {
+        Contour& contour = *v.contour(k);
+        for (int j = 0; j < contour.count; ++j) {
+            contour[j].user = record++;
+            corners.push_back(&contour[j]);
+        }
+    }
+    triangles.clear();
+    for (const auto& t : shape.front)
+        triangles.push_back({corners[t[0]], corners[t[1]], corners[t[2]]});
+    e.front->assign(triangles.data(), static_cast<int>(triangles.size()));
+
+    // Place along x, filter, inset, triangulate the back face.
+    const double xOffset = e.xOffset;
+    for (int k = 0; k < v.contourCount(); ++k) {
+        Contour& contour = *v.contour(k);
+        const int count = contour.count;
+        for (int j = 0; j < count; ++j)
+            contour[j].y -= at.shift;
+        for (int j = 0; j < count; ++j) {
+            const ContourPoint& point = contour[j];
+            VertexRecord& r = *point.user;
+            const VertexRecord& previous = *contour[j == 0 ? count - 1 : j - 1].user;
+            r.position = {point.x + xOffset, point.y, 0.0};
+            if (at.filter1 != kFilterNone) {
+                applyFilter(at.filter1, r, point, previous, xOffset, at.yMin, at.yMax, j, count,
+                            at.width);
+            }
+            if (at.filter2 != kFilterNone) {
+                applyFilter(at.filter2, r, point, previous, xOffset, at.yMin, at.yMax, j, count,
+                            at.width);
+            }
+            r.normal = {0.0, 0.0, -1.0};
+        }
+    }
+    // The inset, its soundness check and the back face. Only a bevelled solid shows the
+    // inset; without one the plain inset is kept as is.
+    e.bevelFit = insetCharacter(e, at.bevelWidth, at.bevelOn);
 }
 
 }  // namespace
@@ -52,97 +172,63 @@ BuildResult CText::buildMesh() {
     if (font == nullptr)
         return {false, "cannot open \"" + resolvedFont_ + "\" as a TrueType font"};
 
-    TextMesh m;
+    // From here on the build cannot fail: the new mesh is built in place of the old one,
+    // whose arrays it reuses (a rebuild of the same text allocates almost nothing).
+    TextMesh& m = mesh_;
     m.entries.resize(n);
-    for (size_t i = 0; i < n; ++i) {
-        TextMeshEntry& e = m.entries[i];
-        e.code = static_cast<unsigned char>(chars[i]);
-        e.outline = std::make_unique<OutlineVectorizer>();
-        e.front = std::make_unique<TriangleList>(e.outline.get(), 0);
-        e.back = std::make_unique<TriangleList>(e.outline.get(), 0);
-    }
+    m.width = 0.0f;
+    m.minY = 1e20;
+    m.maxY = -1e20;
 
-    // First pass: flatten, measure, triangulate the front face on the raw outline. The shape
-    // of each character code is computed once and copied for every occurrence.
+    // The shape of each character code (flattened outline, front triangles) is computed once
+    // and copied for every occurrence. Glyphs load on this thread; the font is not shared.
     if (!glyphCache_)
         glyphCache_ = std::make_unique<GlyphMeshCache>();
     glyphCache_->use(fontCache_->generation(), precision);
-    std::vector<ContourPoint*> corners;
-    std::vector<Triangle> triangles;
-    for (TextMeshEntry& e : m.entries) {
-        const GlyphShape& shape = glyphCache_->shape(e.code, *font);
-        if (shape.glyph == nullptr)
-            continue;
-        e.hasGlyph = true;
-        OutlineVectorizer& v = *e.outline;
-        v.copyContoursFrom(shape.outline);
-        if (!shape.vectorised)
-            continue;
-        e.vectorised = true;
-        e.outlineMerged = shape.merged;
-        m.width = static_cast<float>(m.width + v.advance());
-        e.records.resize(v.pointCount());
-        corners.clear();
-        VertexRecord* record = e.records.data();
-        for (int k = 0; k < v.contourCount(); ++k) {
-            Contour& contour = *v.contour(k);
-            for (int j = 0; j < contour.count; ++j) {
-                m.minY = std::min(m.minY, contour[j].y);
-                m.maxY = std::max(m.maxY, contour[j].y);
-                contour[j].user = record++;
-                corners.push_back(&contour[j]);
-            }
-        }
-        triangles.clear();
-        for (const auto& t : shape.front) {
-            triangles.push_back({corners[t[0]], corners[t[1]], corners[t[2]]});
-        }
-        e.front->assign(triangles.data(), static_cast<int>(triangles.size()));
-    }
-
-    // Vertical placement.
-    const double shift = verticalShift(m.minY, m.maxY);
-    for (TextMeshEntry& e : m.entries) {
-        for (int k = 0; k < e.contourCount(); ++k) {
-            Contour& contour = *e.outline->contour(k);
-            for (int j = 0; j < contour.count; ++j)
-                contour[j].y -= shift;
-        }
-    }
-
-    // Second pass: place along x, filter, inset, triangulate the back face.
-    const int yMin = truncateToInt(m.minY);
-    const int yMax = truncateToInt(m.maxY);
-    const double width = m.width;
-    const bool filterOne = filter1 != kFilterNone;
-    const bool filterTwo = filter2 != kFilterNone;
+    glyphCache_->prepare(chars, *font);
+    std::vector<const GlyphShape*> shapes(n);
     double xOffset = 0.0;
-    for (TextMeshEntry& e : m.entries) {
-        e.xOffset = xOffset;
-        for (int k = 0; k < e.contourCount(); ++k) {
-            Contour& contour = *e.outline->contour(k);
-            const int count = contour.count;
-            for (int j = 0; j < count; ++j) {
-                const ContourPoint& point = contour[j];
-                VertexRecord& r = *point.user;
-                const VertexRecord& previous = *contour[j == 0 ? count - 1 : j - 1].user;
-                r.position = {point.x + xOffset, point.y, 0.0};
-                if (filterOne) {
-                    applyFilter(filter1, r, point, previous, xOffset, yMin, yMax, j, count, width);
-                }
-                if (filterTwo) {
-                    applyFilter(filter2, r, point, previous, xOffset, yMin, yMax, j, count, width);
-                }
-                r.normal = {0.0, 0.0, -1.0};
-            }
+    for (size_t i = 0; i < n; ++i) {
+        TextMeshEntry& e = m.entries[i];
+        if (!e.outline) {
+            e.outline = std::make_unique<OutlineVectorizer>();
+            e.front = std::make_unique<TriangleList>(e.outline.get(), 0);
+            e.back = std::make_unique<TriangleList>(e.outline.get(), 0);
         }
-        // Only a bevelled solid shows the inset; without one the plain inset is kept as is.
-        e.bevelFit = insetCharacter(e, bevelWidth, bevelOn != 0);
-        xOffset += e.outline->advance();
+        e.code = static_cast<unsigned char>(chars[i]);
+        const GlyphShape& shape = glyphCache_->shape(e.code, *font);
+        shapes[i] = &shape;
+        e.hasGlyph = shape.glyph != nullptr;
+        e.vectorised = e.hasGlyph && shape.vectorised;
+        e.outlineMerged = e.vectorised && shape.merged;
+        e.xOffset = xOffset;
+        if (e.vectorised) {
+            m.width = static_cast<float>(m.width + shape.outline.advance());
+            m.minY = std::min(m.minY, shape.minY);
+            m.maxY = std::max(m.maxY, shape.maxY);
+        }
+        if (e.hasGlyph)
+            xOffset += shape.outline.advance();
     }
+
+    Placement at;
+    at.shift = verticalShift(m.minY, m.maxY);
+    at.yMin = truncateToInt(m.minY);
+    at.yMax = truncateToInt(m.maxY);
+    at.width = m.width;
+    at.filter1 = filter1;
+    at.filter2 = filter2;
+    at.bevelWidth = bevelWidth;
+    at.bevelOn = bevelOn != 0;
+    at.shapeEpoch = glyphCache_->epoch();
+    // Each character writes only its own entry; the chunks only decide which thread does it.
+    WorkerPool::shared().forEach(n, n < kParallelFrom ? n : kCharactersPerTask,
+                                 [&](size_t begin, size_t end) {
+                                     for (size_t i = begin; i != end; ++i)
+                                         buildCharacter(m.entries[i], *shapes[i], at);
+                                 });
 
     m.entryCount = static_cast<int>(n);
-    mesh_ = std::move(m);
     openedFontFile_ = resolvedFont_;
     ++buildGeneration_;
     return {};

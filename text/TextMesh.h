@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -22,6 +24,9 @@ struct TextMeshEntry {
     std::unique_ptr<TriangleList> back;
     /// One record per contour point, contour after contour, in contour order.
     std::vector<VertexRecord> records;
+    /// What the entry was built from (glyph shape, place, build parameters), so that a
+    /// rebuild leaves a character whose inputs did not change as it is; all zero before.
+    std::array<uint64_t, 8> builtFrom{};
     /// Offset of the character's glyph origin along x.
     double xOffset = 0.0;
     /// A glyph was found for the code (the offset advances by it).

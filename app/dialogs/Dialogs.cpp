@@ -1,44 +1,188 @@
 #include "app/dialogs/Dialogs.h"
 
+#include <QFileInfo>
+#include <memory>
+#include <vector>
+
+#include "app/dialogs/CameraDialog.h"
+#include "app/dialogs/ExportCDialog.h"
+#include "app/dialogs/ExportVrmlDialog.h"
+#include "app/dialogs/HelpCreditsSheet.h"
+#include "app/dialogs/LightDialog.h"
 #include "app/dialogs/Platform.h"
+#include "app/dialogs/PreferencesDialog.h"
+#include "app/dialogs/RenderOptionsDialog.h"
+#include "app/dialogs/TextMaterialsDialog.h"
+#include "app/dialogs/TextPropertiesDialog.h"
+#include "core/AtomicFile.h"
+#include "export/CSourceWriter.h"
+#include "export/VrmlWriter.h"
+#include "scene/Scene.h"
+#include "scene/ViewSettings.h"
+#include "text/CText.h"
 
 namespace vyr {
 
 namespace {
 
-bool notYetAvailable(QWidget* parent) {
-    showMessage(parent, QStringLiteral("This dialog is not yet available."));
-    return false;
+QString cannotWrite(const std::string& path, const std::string& why) {
+    return QStringLiteral("The file \"%1\" could not be written: %2")
+        .arg(QString::fromStdString(path), QString::fromStdString(why));
 }
+
+// Rebuilds the text after `previous` was replaced by the text's new values. A font that
+// cannot be opened leaves the previous mesh and values in place and says so once.
+void rebuildOrRestore(QWidget* parent, CText& text, const CText& previous) {
+    BuildResult built;
+    {
+        WaitCursor wait;
+        built = text.buildMesh();
+    }
+    if (built.ok)
+        return;
+    const std::string font = text.fontFile;
+    text.copyProperties(previous);
+    showMessage(parent,
+                QStringLiteral("The font \"%1\" cannot be used (%2). The text keeps its "
+                               "previous shape.")
+                    .arg(QString::fromStdString(font), QString::fromStdString(built.message)),
+                true);
+}
+
+// Files written side by side: each goes to a temporary file first, and they appear under
+// their names only when every one was written completely.
+class OutputFiles {
+  public:
+    explicit OutputFiles(QWidget* parent) : parent_(parent) {}
+
+    std::ostream* open(const std::string& path) {
+        files_.push_back(std::make_unique<AtomicFile>(path));
+        if (!files_.back()->isOpen()) {
+            showMessage(parent_, cannotWrite(path, files_.back()->error()), true);
+            return nullptr;
+        }
+        return &files_.back()->stream();
+    }
+
+    bool written(const std::string& path, const ExportResult& result) {
+        if (!result.ok)
+            showMessage(parent_, cannotWrite(path, result.message), true);
+        return result.ok;
+    }
+
+    void commit() {
+        for (auto& file : files_) {
+            if (!file->commit()) {
+                showMessage(parent_, cannotWrite(file->path(), file->error()), true);
+                return;
+            }
+        }
+    }
+
+  private:
+    QWidget* parent_;
+    std::vector<std::unique_ptr<AtomicFile>> files_;
+};
 
 }  // namespace
 
-bool DialogEditor::editCamera(CCamera&) {
-    return notYetAvailable(parent_);
+bool DialogEditor::editCamera(CCamera& camera) {
+    CameraDialog dialog(parent_, camera);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    dialog.apply(camera);
+    return true;
 }
-bool DialogEditor::editLight(CLight&) {
-    return notYetAvailable(parent_);
+
+bool DialogEditor::editLight(CLight& light) {
+    LightDialog dialog(parent_, light);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    dialog.apply(light);
+    return true;
 }
-bool DialogEditor::editText(CText&) {
-    return notYetAvailable(parent_);
+
+bool DialogEditor::editText(CText& text) {
+    TextPropertiesDialog dialog(parent_, text);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    CText previous(text.fontsFolder);
+    previous.copyProperties(text);
+    dialog.apply(text);
+    text.updateFontPath();
+    // A font picked from the installed families may change the folder alone.
+    if (text.shapeDiffers(previous) || text.fontsFolder != previous.fontsFolder)
+        rebuildOrRestore(parent_, text, previous);
+    return true;
 }
-bool runPreferences(QWidget* parent, ViewSettings&, CText&) {
-    return notYetAvailable(parent);
+
+bool runPreferences(QWidget* parent, ViewSettings& settings, CText& text) {
+    PreferencesDialog dialog(parent, settings.wireframeMove, settings.fontsFolder);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    settings.wireframeMove = dialog.wireframeMove();
+    const std::string folder = dialog.fontsFolder();
+    if (folder != settings.fontsFolder)
+        text.SetFontsFolder(folder);
+    return true;
 }
-bool EditMaterials(QWidget* parent, CText&) {
-    return notYetAvailable(parent);
+
+bool EditMaterials(QWidget* parent, CText& text) {
+    TextMaterialsDialog dialog(parent, text);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    CText previous(text.fontsFolder);
+    previous.copyProperties(text);
+    dialog.apply(text);
+    // The materials are compiled into the solid list, so even an unchanged set rebuilds.
+    rebuildOrRestore(parent, text, previous);
+    return true;
 }
-bool runRenderOptions(QWidget* parent, ViewSettings&) {
-    return notYetAvailable(parent);
+
+bool runRenderOptions(QWidget* parent, ViewSettings& settings) {
+    RenderOptionsDialog dialog(parent, settings);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    dialog.apply(settings);
+    return true;
 }
-void runExportVrml(QWidget* parent, const Scene&, ViewSettings&) {
-    notYetAvailable(parent);
+
+void runExportVrml(QWidget* parent, const Scene& scene, ViewSettings& settings) {
+    ExportVrmlDialog dialog(parent, settings.vrmlFileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    settings.vrmlFileName = dialog.fileName();
+    WaitCursor wait;
+    OutputFiles files(parent);
+    std::ostream* out = files.open(settings.vrmlFileName);
+    if (out == nullptr ||
+        !files.written(settings.vrmlFileName, writeVrml(scene, *out, dialog.parts())))
+        return;
+    files.commit();
 }
-void runExportC(QWidget* parent, const Scene&) {
-    notYetAvailable(parent);
+
+void runExportC(QWidget* parent, const Scene& scene) {
+    ExportCDialog dialog(parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::string header = dialog.name() + ".h";
+    const std::string source = dialog.name() + ".c";
+    WaitCursor wait;
+    OutputFiles files(parent);
+    std::ostream* h = files.open(header);
+    if (h == nullptr || !files.written(header, writeCHeader(*h)))
+        return;
+    std::ostream* c = files.open(source);
+    const std::string includeName =
+        QFileInfo(QString::fromStdString(header)).fileName().toStdString();
+    if (c == nullptr || !files.written(source, writeCSource(scene.text(), includeName, *c)))
+        return;
+    files.commit();
 }
+
 void showHelpCredits(QWidget* parent) {
-    notYetAvailable(parent);
+    HelpCreditsSheet sheet(parent);
+    sheet.exec();
 }
 
 }  // namespace vyr

@@ -126,6 +126,24 @@ class MainViewTest : public QObject {
         QCOMPARE(view->viewport()->framesDrawn(), frames);  // modes do not redraw
     }
 
+    void cancelledDialogsRedrawExceptRender_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("redraws");
+        QTest::newRow("camera") << 40043 << 1;
+        QTest::newRow("yellow light") << 40057 << 1;
+        QTest::newRow("text") << 40055 << 1;
+        QTest::newRow("render") << 40062 << 0;
+    }
+    void cancelledDialogsRedrawExceptRender() {
+        QFETCH(int, command);
+        QFETCH(int, redraws);
+        const int frames = view->viewport()->framesDrawn();
+        whenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, view.get());
+        view->action(command)->trigger();
+        QCOMPARE(view->viewport()->framesDrawn(), frames + redraws);
+        QCOMPARE(view->settings().renderMode, 0);
+    }
+
     void dragsOrbitScaleAndShowTheWireList() {
         const QPoint centre = viewport()->rect().center();
         QTest::mousePress(viewport(), Qt::LeftButton, {}, centre - QPoint(45, 0));

@@ -1,6 +1,7 @@
 // The glyph shapes cached between builds give exactly what a fresh build gives.
 
 #include "TextTestSupport.h"
+#include "core/WorkerPool.h"
 
 using namespace vyr;
 
@@ -28,10 +29,12 @@ TEST(BuildCache, WarmBuildsEqualColdBuildsForEveryFilterBevelAndRounding) {
                 warm.filter1 = filter;
                 warm.filter2 = (filter * 5 + 2) % kFilterCount;
                 warm.roundedEdges = rounded;
+                warm.bevelWidth = 3.0f + float(filter % 2);
                 CText cold = test::textOn(VYR_TEST_FONT_DEJAVU, text, bevel);
                 cold.filter1 = warm.filter1;
                 cold.filter2 = warm.filter2;
                 cold.roundedEdges = rounded;
+                cold.bevelWidth = warm.bevelWidth;
                 ASSERT_TRUE(cold.buildMesh().ok && warm.buildMesh().ok);
                 EXPECT_TRUE(streams(cold) == streams(warm));
             }
@@ -45,7 +48,30 @@ TEST(BuildCache, WarmBuildsEqualColdBuildsForEveryFilterBevelAndRounding) {
         fresh.filter1 = warm.filter1;
         fresh.filter2 = warm.filter2;
         fresh.roundedEdges = warm.roundedEdges;
+        fresh.bevelWidth = warm.bevelWidth;
         ASSERT_TRUE(warm.buildMesh().ok && fresh.buildMesh().ok);
         EXPECT_TRUE(streams(warm) == streams(fresh)) << font;
     }
+}
+
+TEST(BuildCache, EveryThreadCountBuildsTheSameTrianglesInTheSameOrder) {
+    std::string text;
+    for (int k = 0; k < 5; ++k)
+        text += std::string(test::kPangram) + " @%&8";
+    WorkerPool& pool = WorkerPool::shared();
+    const unsigned cores = pool.threads();
+    CText single = test::textOn(VYR_TEST_FONT_DEJAVU, text);
+    single.filter1 = kFilterTwirl;
+    pool.setThreads(1);
+    ASSERT_TRUE(single.buildMesh().ok);
+    for (unsigned threads : {2u, 3u, 8u}) {
+        pool.setThreads(threads);
+        CText many = test::textOn(VYR_TEST_FONT_DEJAVU, text);
+        many.filter1 = kFilterTwirl;
+        for (int round = 0; round < 2; ++round) {
+            ASSERT_TRUE(many.buildMesh().ok);
+            EXPECT_TRUE(streams(many) == streams(single)) << threads << " threads";
+        }
+    }
+    pool.setThreads(cores);
 }

@@ -1,0 +1,192 @@
+#include "app/dialogs/DialogSupport.h"
+
+#include <QColor>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QResizeEvent>
+#include <cmath>
+
+#include "app/dialogs/Platform.h"
+
+namespace vyr {
+
+namespace {
+
+// Reads a number the way the user typed it: blanks around it are allowed, anything else
+// after it is not, and neither are infinities or NaN, which no field may hand on.
+std::optional<double> parseNumber(const QLineEdit* field) {
+    bool ok = false;
+    const double v = QLocale::c().toDouble(field->text().trimmed(), &ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+std::optional<int> parseInt(const QLineEdit* field) {
+    bool ok = false;
+    const int v = QLocale::c().toInt(field->text().trimmed(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return v;
+}
+
+QString notANumber() {
+    return QStringLiteral("Please enter a number.");
+}
+
+}  // namespace
+
+QString formatFloat(float value) {
+    return QString::number(static_cast<double>(value), 'g', 6);
+}
+
+QString formatDouble(double value) {
+    return QString::number(value, 'g', 15);
+}
+
+QColor colourFromRgb(uint32_t rgb) {
+    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>((rgb >> 16) & 0xFF));
+}
+
+QString rangeMessage(double low, double high) {
+    return QStringLiteral("Please enter a number between %1 and %2.")
+        .arg(formatDouble(low), formatDouble(high));
+}
+
+// Paints the colour squares over the whole dialog, letting the mouse through to the
+// controls beneath.
+class SwatchLayer : public QWidget {
+  public:
+    struct Swatch {
+        double fx, fy;
+        int size;
+        std::function<uint32_t()> colour;
+    };
+
+    explicit SwatchLayer(QWidget* dialog) : QWidget(dialog) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setObjectName(QStringLiteral("swatches"));
+    }
+    std::vector<Swatch> swatches;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        for (const Swatch& s : swatches) {
+            // Fractions of the dialog's own size, truncated toward zero. The window manager's
+            // frame is not ours to measure or paint, so the size is the dialog's area.
+            const int x = static_cast<int>(s.fx * width());
+            const int y = static_cast<int>(s.fy * height());
+            p.fillRect(x, y, s.size, s.size, colourFromRgb(s.colour()));
+        }
+    }
+};
+
+CheckedDialog::CheckedDialog(QWidget* parent, const QString& caption) : QDialog(parent) {
+    setWindowTitle(caption);
+    setModal(true);
+}
+
+void CheckedDialog::accept() {
+    for (const Check& c : checks_) {
+        if (const std::optional<QString> message = c.message()) {
+            c.control->setFocus(Qt::OtherFocusReason);
+            if (auto* edit = qobject_cast<QLineEdit*>(c.control))
+                edit->selectAll();
+            showMessage(this, *message);
+            return;
+        }
+    }
+    QDialog::accept();
+}
+
+void CheckedDialog::addSwatch(double fx, double fy, int size, std::function<uint32_t()> colour) {
+    if (swatches_ == nullptr) {
+        swatches_ = new SwatchLayer(this);
+        swatches_->setGeometry(rect());
+    }
+    swatches_->swatches.push_back({fx, fy, size, std::move(colour)});
+    swatches_->raise();
+    swatches_->update();
+}
+
+void CheckedDialog::repaintSwatches() {
+    if (swatches_ != nullptr)
+        swatches_->update();
+}
+
+QDialogButtonBox* CheckedDialog::okCancelButtons() {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CheckedDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CheckedDialog::reject);
+    return buttons;
+}
+
+void CheckedDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (swatches_ != nullptr) {
+        swatches_->setGeometry(rect());
+        swatches_->raise();
+    }
+}
+
+QLineEdit* CheckedDialog::floatField(const QString& name, float value, float low, float high) {
+    auto* edit = new QLineEdit(formatFloat(value), this);
+    edit->setObjectName(name);
+    addCheck(edit, [edit, low, high]() -> std::optional<QString> {
+        const std::optional<double> v = parseNumber(edit);
+        if (!v)
+            return notANumber();
+        const float f = static_cast<float>(*v);
+        if (!(f >= low && f <= high))
+            return rangeMessage(low, high);
+        return std::nullopt;
+    });
+    return edit;
+}
+
+QLineEdit* CheckedDialog::doubleField(const QString& name, double value, double low, double high) {
+    auto* edit = new QLineEdit(formatDouble(value), this);
+    edit->setObjectName(name);
+    addCheck(edit, [edit, low, high]() -> std::optional<QString> {
+        const std::optional<double> v = parseNumber(edit);
+        if (!v)
+            return notANumber();
+        if (!(*v >= low && *v <= high))
+            return rangeMessage(low, high);
+        return std::nullopt;
+    });
+    return edit;
+}
+
+QLineEdit* CheckedDialog::intField(const QString& name, int value) {
+    auto* edit = new QLineEdit(QString::number(value), this);
+    edit->setObjectName(name);
+    addCheck(edit, [edit]() -> std::optional<QString> {
+        if (!parseInt(edit))
+            return QStringLiteral("Please enter an integer.");
+        return std::nullopt;
+    });
+    return edit;
+}
+
+void CheckedDialog::addCheck(QWidget* control, std::function<std::optional<QString>()> check) {
+    checks_.push_back({control, std::move(check)});
+}
+
+float CheckedDialog::floatValue(const QLineEdit* field) {
+    return static_cast<float>(parseNumber(field).value_or(0.0));
+}
+
+double CheckedDialog::doubleValue(const QLineEdit* field) {
+    return parseNumber(field).value_or(0.0);
+}
+
+int CheckedDialog::intValue(const QLineEdit* field) {
+    return parseInt(field).value_or(0);
+}
+
+}  // namespace vyr

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QDialogButtonBox;
+class QLineEdit;
+
+namespace vyr {
+
+/// A float shown with 6 significant digits, a double with 15, in the shortest general form.
+QString formatFloat(float value);
+QString formatDouble(double value);
+
+/// A colour packed as 0x00BBGGRR.
+QColor colourFromRgb(uint32_t rgb);
+
+/// Base of the parameter dialogs: the number fields and other checked controls are
+/// registered in the order the dialog exchanges them; OK checks them in that order and stays
+/// open at the first bad one, which takes the focus while a message box says what is wrong.
+class CheckedDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit CheckedDialog(QWidget* parent, const QString& caption);
+
+    /// OK: closes only when every registered control holds an acceptable value.
+    void accept() override;
+
+    /// A 15 x 15 (or `size`) square of `colour()` with its top-left corner at the given
+    /// fractions of the dialog's width and height, painted above the controls.
+    void addSwatch(double fx, double fy, int size, std::function<uint32_t()> colour);
+
+    /// Repaints the swatches after a colour changed.
+    void repaintSwatches();
+
+    /// The "OK" and "Cancel" buttons, wired to accept() and reject().
+    QDialogButtonBox* okCancelButtons();
+
+  protected:
+    /// Number fields: the value in the chosen format, checked against [low, high] (a float
+    /// field compares its single-precision value).
+    QLineEdit* floatField(const QString& name, float value, float low, float high);
+    QLineEdit* doubleField(const QString& name, double value, double low, double high);
+    /// A decimal integer with no range.
+    QLineEdit* intField(const QString& name, int value);
+    /// Any other control: `check` returns the message for a bad value, or nothing.
+    void addCheck(QWidget* control, std::function<std::optional<QString>()> check);
+
+    static float floatValue(const QLineEdit* field);
+    static double doubleValue(const QLineEdit* field);
+    static int intValue(const QLineEdit* field);
+
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    struct Check {
+        QWidget* control;
+        std::function<std::optional<QString>()> message;
+    };
+    std::vector<Check> checks_;
+    class SwatchLayer* swatches_ = nullptr;
+};
+
+/// The message for a number outside [low, high].
+QString rangeMessage(double low, double high);
+
+}  // namespace vyr

@@ -1,0 +1,163 @@
+#include "app/dialogs/TextPropertiesDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "app/dialogs/SystemFonts.h"
+#include "text/CText.h"
+
+namespace vyr {
+
+namespace {
+
+QComboBox* filterBox(QWidget* parent, const QString& name, int number) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(filterNames());
+    box->setCurrentIndex(number >= 0 && number < filterNames().size() ? number : -1);
+    return box;
+}
+
+// The entry whose text the box shows (ignoring case), or -1 when the typed text names none.
+int typedIndex(const QComboBox* box) {
+    return box->findText(box->currentText(), Qt::MatchFixedString);
+}
+
+std::optional<QString> filterMessage(const QComboBox* box) {
+    if (typedIndex(box) < 0)
+        return rangeMessage(0, static_cast<double>(filterNames().size() - 1));
+    return std::nullopt;
+}
+
+// The text is stored one byte per character, so it must stay within Latin-1.
+std::optional<QString> latin1Message(const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF) {
+            return QStringLiteral(
+                       "The text can hold only Latin-1 characters (codes up to 255); "
+                       "\"%1\" is not one of them.")
+                .arg(c);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TextPropertiesDialog::TextPropertiesDialog(QWidget* parent, const CText& text)
+    : CheckedDialog(parent, QStringLiteral("Text Properties")),
+      folder_(QString::fromStdString(text.fontsFolder)) {
+    filter1_ = filterBox(this, QStringLiteral("filter1"), text.filter1);
+    filter2_ = filterBox(this, QStringLiteral("filter2"), text.filter2);
+    addCheck(filter1_, [this] { return filterMessage(filter1_); });
+    addCheck(filter2_, [this] { return filterMessage(filter2_); });
+
+    font_ = new QComboBox(this);
+    font_->setObjectName(QStringLiteral("font"));
+    font_->setEditable(true);
+    font_->setInsertPolicy(QComboBox::NoInsert);
+    int selected = -1;
+    font_->addItems(fontChoices(folder_, QString::fromStdString(text.fontFile), &selected));
+    font_->setCurrentIndex(selected);
+
+    installed_ = new QComboBox(this);
+    installed_->setObjectName(QStringLiteral("installedFont"));
+    installed_->addItem(QStringLiteral("(choose an installed family)"));
+    for (const InstalledFont& f : installedFonts())
+        installed_->addItem(f.family, f.path);
+    connect(installed_, &QComboBox::activated, this, &TextPropertiesDialog::pickInstalledFont);
+
+    text_ = new QLineEdit(
+        QString::fromLatin1(text.text.data(), static_cast<qsizetype>(text.text.size())), this);
+    text_->setObjectName(QStringLiteral("text"));
+    addCheck(text_, [this] { return latin1Message(text_->text()); });
+    precision_ = doubleField(QStringLiteral("precision"), text.precision, 1.0, 100.0);
+    extrusion_ = doubleField(QStringLiteral("extrusionLength"), text.extrusionLength, 0.0, 10000.0);
+    bevel_ = new QCheckBox(QStringLiteral("Enable Bevel"), this);
+    bevel_->setObjectName(QStringLiteral("bevelOn"));
+    bevel_->setChecked(text.bevelOn != 0);
+    rounded_ = new QCheckBox(QStringLiteral("Rounded Edges"), this);
+    rounded_->setObjectName(QStringLiteral("roundedEdges"));
+    rounded_->setChecked(text.roundedEdges != 0);
+    bevelDepth_ = doubleField(QStringLiteral("bevelDepth"), text.bevelDepth, 0.0, 10000.0);
+    bevelWidth_ = floatField(QStringLiteral("bevelWidth"), text.bevelWidth, 0.0f, 100.0f);
+
+    auto* filters = new QGroupBox(QStringLiteral("Filters"), this);
+    auto* filtersLayout = new QFormLayout(filters);
+    filtersLayout->addRow(QStringLiteral("filter1"), filter1_);
+    filtersLayout->addRow(QStringLiteral("filter2"), filter2_);
+
+    auto* main = new QFormLayout;
+    main->addRow(QStringLiteral("Font"), font_);
+    main->addRow(QStringLiteral("Installed fonts"), installed_);
+    main->addRow(QStringLiteral("Text to display"), text_);
+    auto* precisionRow = new QHBoxLayout;
+    precisionRow->addWidget(precision_);
+    precisionRow->addWidget(new QLabel(QStringLiteral("( 1 most accurate )"), this));
+    main->addRow(QStringLiteral("Precision"), precisionRow);
+    main->addRow(QStringLiteral("Extrusion Length"), extrusion_);
+
+    auto* bevelGroup = new QGroupBox(QStringLiteral("Bevel"), this);
+    auto* bevelLayout = new QGridLayout(bevelGroup);
+    bevelLayout->addWidget(bevel_, 0, 0);
+    bevelLayout->addWidget(rounded_, 0, 1);
+    bevelLayout->addWidget(new QLabel(QStringLiteral("Bevel Depth (extrusion)"), bevelGroup), 1, 0);
+    bevelLayout->addWidget(bevelDepth_, 1, 1);
+    bevelLayout->addWidget(new QLabel(QStringLiteral("Bevel Width"), bevelGroup), 2, 0);
+    bevelLayout->addWidget(bevelWidth_, 2, 1);
+    auto* warning =
+        new QLabel(QStringLiteral("!!! large bevel width can cause the frontface not to be drawn"),
+                   bevelGroup);
+    warning->setWordWrap(true);
+    bevelLayout->addWidget(warning, 3, 0, 1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(filters);
+    layout->addLayout(main);
+    layout->addWidget(bevelGroup);
+    layout->addStretch();
+    layout->addWidget(okCancelButtons());
+
+    // Tab order follows the order the values are exchanged and checked.
+    QWidget* order[] = {filter1_,   filter2_, font_,    installed_,  text_,      precision_,
+                        extrusion_, bevel_,   rounded_, bevelDepth_, bevelWidth_};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+void TextPropertiesDialog::pickInstalledFont(int index) {
+    const QString path = installed_->itemData(index).toString();
+    if (path.isEmpty())
+        return;
+    const QFileInfo file(path);
+    folder_ = file.absolutePath();
+    font_->setEditText(file.fileName());
+}
+
+void TextPropertiesDialog::apply(CText& text) const {
+    text.filter1 = typedIndex(filter1_);
+    text.filter2 = typedIndex(filter2_);
+    text.fontsFolder = folder_.toStdString();
+    text.fontFile = font_->currentText().toStdString();
+    const QByteArray latin1 = text_->text().toLatin1();
+    text.text.assign(latin1.constData(), static_cast<size_t>(latin1.size()));
+    text.precision = doubleValue(precision_);
+    text.extrusionLength = doubleValue(extrusion_);
+    text.bevelOn = bevel_->isChecked() ? 1 : 0;
+    text.roundedEdges = rounded_->isChecked() ? 1 : 0;
+    text.bevelDepth = doubleValue(bevelDepth_);
+    text.bevelWidth = floatValue(bevelWidth_);
+}
+
+}  // namespace vyr

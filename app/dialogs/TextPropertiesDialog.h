@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include "app/dialogs/DialogSupport.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace vyr {
+
+class CText;
+
+/// "Text Properties": filters, font, text and the shape of the extrusion and bevel. The
+/// fonts folder travels with the dialog; picking an installed family sets folder and file.
+class TextPropertiesDialog : public CheckedDialog {
+    Q_OBJECT
+  public:
+    TextPropertiesDialog(QWidget* parent, const CText& text);
+
+    /// Copies the dialog's values into `text` (not the mesh; fontPath is not recomposed).
+    void apply(CText& text) const;
+
+  private:
+    void pickInstalledFont(int index);
+
+    QString folder_;
+    QComboBox* filter1_;
+    QComboBox* filter2_;
+    QComboBox* font_;
+    QComboBox* installed_;
+    QLineEdit* text_;
+    QLineEdit* precision_;
+    QLineEdit* extrusion_;
+    QCheckBox* bevel_;
+    QCheckBox* rounded_;
+    QLineEdit* bevelDepth_;
+    QLineEdit* bevelWidth_;
+};
+
+}  // namespace vyr

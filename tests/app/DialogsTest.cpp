@@ -1,0 +1,287 @@
+// The modeller's dialogs driven through their real widgets, each walking its own rules.
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "GuiSupport.h"
+#include "app/dialogs/Dialogs.h"
+#include "app/dialogs/SystemFonts.h"
+#include "scene/Scene.h"
+#include "scene/ViewSettings.h"
+
+using namespace vyr;
+using Ok = QDialogButtonBox;
+
+namespace {
+
+QString focusName(QWidget* dialog) {
+    return dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
+}
+
+std::string readAll(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cameraRefusesBadNumbersAndAppliesInOrder() {
+        CCamera camera;
+        DialogEditor editor(nullptr);
+        QString notNumber, outOfRange;
+        whenModal([&](QWidget* d) {
+            retype(d, "zoom", "abc");
+            answerMessage(&notNumber, d);
+            clickButton(d, Ok::Ok);
+            QCOMPARE(focusName(d), QStringLiteral("zoom"));
+            retype(d, "zoom", "0");
+            retype(d, "rotationStep", "360.5");
+            answerMessage(&outOfRange, d);
+            clickButton(d, Ok::Ok);
+            QCOMPARE(focusName(d), QStringLiteral("rotationStep"));
+            retype(d, "rotationStep", "360");
+            retype(d, "eyeZ", "7");
+            clickButton(d, Ok::Ok);
+        });
+        QVERIFY(editor.editCamera(camera));
+        QVERIFY(!notNumber.isEmpty());
+        QVERIFY(outOfRange.contains(QStringLiteral("360")));
+        QCOMPARE(camera.zoom, 0.0f);
+        QCOMPARE(camera.rotationStep, 360.0f);
+        QCOMPARE(camera.eye.z, 7.0f);
+
+        whenModal([](QWidget* d) {
+            retype(d, "zoom", "5");
+            clickButton(d, Ok::Cancel);
+        });
+        QVERIFY(!editor.editCamera(camera));
+        QCOMPARE(camera.zoom, 0.0f);
+    }
+
+    void lightStoresSwitchCutOffAndColourOnly() {
+        CLight light(2);
+        light.position.x = 20000.0f;  // dragged beyond the fields' range: OK still closes
+        const Float4 position = light.position, reference = light.referencePoint;
+        DialogEditor editor(nullptr);
+        whenModal([](QWidget* d) {
+            for (const char* name : {"positionX", "directionY"}) {
+                auto* shown = d->findChild<QLineEdit*>(QLatin1String(name));
+                QVERIFY(shown->isReadOnly());
+                shown->setText(QStringLiteral("999"));  // even text set by force is ignored
+            }
+            retype(d, "cutOff", "45");
+            d->findChild<QCheckBox*>(QStringLiteral("enabled"))->click();
+            whenModal(
+                [](QWidget* w) {
+                    auto* chooser = qobject_cast<QColorDialog*>(w);
+                    QVERIFY(chooser != nullptr);
+                    chooser->setCurrentColor(QColor(10, 20, 30));
+                    chooser->accept();
+                },
+                d);
+            d->findChild<QAbstractButton*>(QStringLiteral("changeColor"))->click();
+            const QImage shot = d->grab().toImage();
+            const int x = static_cast<int>(0.89 * d->width()),
+                      y = static_cast<int>(0.45 * d->height());
+            QCOMPARE(shot.pixelColor(x + 7, y + 7), QColor(10, 20, 30));
+            clickButton(d, Ok::Ok);
+        });
+        QVERIFY(editor.editLight(light));
+        QCOMPARE(light.enabled, 0);
+        QCOMPARE(light.cutOff, 45.0f);
+        QCOMPARE(light.colour, 10u | 20u << 8 | 30u << 16);
+        QVERIFY(light.position == position && light.referencePoint == reference);
+    }
+
+    void textPropertiesRebuildsOnlyWhenChanged() {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(QStringLiteral(VYR_TEST_FONT_LIBERATION), dir.filePath("ARIAL.TTF")));
+        CText text(dir.path().toStdString());
+        text.filter2 = 6;
+        QVERIFY(text.buildMesh().ok);
+        DialogEditor editor(nullptr);
+        const auto edit = [&](std::function<void(QWidget*)> step) {
+            whenModal(step);
+            return editor.editText(text);
+        };
+        QString latin1;
+        QVERIFY(edit([&](QWidget* d) {
+            auto* font = d->findChild<QComboBox*>(QStringLiteral("font"));
+            QCOMPARE(font->findText(QStringLiteral("ARIAL.TTF")), font->currentIndex());
+            QCOMPARE(font->itemText(font->currentIndex() + 1), QStringLiteral("ARIAL.TTF"));
+            d->findChild<QComboBox*>(QStringLiteral("filter1"))
+                ->setEditText(QStringLiteral("chaos"));
+            d->findChild<QComboBox*>(QStringLiteral("filter2"))
+                ->setEditText(QStringLiteral("none"));
+            retype(d, "text", QStringLiteral("H\u20ACllo"));
+            answerMessage(&latin1, d);
+            clickButton(d, Ok::Ok);
+            QCOMPARE(focusName(d), QStringLiteral("text"));
+            retype(d, "text", QStringLiteral("H\u00E9llo"));
+            clickButton(d, Ok::Ok);
+        }));
+        QVERIFY(latin1.contains(QStringLiteral("Latin-1")));
+        QCOMPARE(text.filter1, 0);
+        QCOMPARE(text.filter2, 4);
+        QCOMPARE(text.text, std::string("H\xE9llo"));
+        unsigned built = text.buildGeneration();
+        QCOMPARE(built, 2u);
+
+        QVERIFY(edit([](QWidget* d) { clickButton(d, Ok::Ok); }));
+        QCOMPARE(text.buildGeneration(), built);
+
+        const auto typeFont = [](QWidget* d, const char* name) {
+            d->findChild<QComboBox*>(QStringLiteral("font"))->setEditText(QLatin1String(name));
+            clickButton(d, Ok::Ok);
+        };
+        QVERIFY(edit([&](QWidget* d) { typeFont(d, "arial.ttf"); }));
+        QCOMPARE(text.buildGeneration(), ++built);
+
+        QString missing;
+        QVERIFY(edit([&](QWidget* d) {
+            answerMessage(&missing, d->parentWidget());
+            typeFont(d, "NOSUCH.TTF");
+        }));
+        QVERIFY(missing.contains(QStringLiteral("NOSUCH.TTF")));
+        QCOMPARE(text.buildGeneration(), built);
+        QCOMPARE(text.fontFile, std::string("arial.ttf"));
+    }
+
+    void fontBoxListsNothingFromAMissingFolder() {
+        int selected = -1;
+        const QStringList names =
+            fontChoices(QStringLiteral("/no/such/folder"), "ARIAL.TTF", &selected);
+        QCOMPARE(names, QStringList{"ARIAL.TTF"});
+        QCOMPARE(selected, 0);
+    }
+
+    void materialsRebuildOnOkOnly() {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(QStringLiteral(VYR_TEST_FONT_LIBERATION), dir.filePath("ARIAL.TTF")));
+        CText text(dir.path().toStdString());
+        QVERIFY(text.buildMesh().ok);
+        whenModal([](QWidget* d) { clickButton(d, Ok::Cancel); });
+        QVERIFY(!EditMaterials(nullptr, text));
+        QCOMPARE(text.buildGeneration(), 1u);
+        whenModal([](QWidget* d) { clickButton(d, Ok::Ok); });
+        QVERIFY(EditMaterials(nullptr, text));
+        QCOMPARE(text.buildGeneration(), 2u);
+    }
+
+    void preferencesKeepTheStartUpFolder() {
+        ViewSettings settings;
+        settings.fontsFolder = "/start";
+        CText text("/start");
+        whenModal([](QWidget* d) {
+            retype(d, "fontsFolder", "/elsewhere");
+            clickButton(d, Ok::Ok);
+        });
+        QVERIFY(runPreferences(nullptr, settings, text));
+        QCOMPARE(text.fontsFolder, std::string("/elsewhere"));
+        QString shown;
+        whenModal([&](QWidget* d) {
+            shown = d->findChild<QLineEdit*>(QStringLiteral("fontsFolder"))->text();
+            clickButton(d, Ok::Cancel);
+        });
+        QVERIFY(!runPreferences(nullptr, settings, text));
+        QCOMPARE(shown, QStringLiteral("/start"));
+    }
+
+    void renderBrowseChecksTheExtensionAndResetsTheTrackBar() {
+        QTemporaryDir dir;
+        ViewSettings settings;
+        const auto browse = [&](QWidget* d, const QString& name, QString* message) {
+            d->findChild<QSlider*>()->setValue(20);
+            whenModal(
+                [&, d, name, message](QWidget* w) {
+                    auto* chooser = qobject_cast<QFileDialog*>(w);
+                    QVERIFY(chooser != nullptr);
+                    if (message)
+                        answerMessage(message, d);
+                    acceptFile(chooser, dir.filePath(name));
+                },
+                d);
+            d->findChild<QAbstractButton*>(QStringLiteral("browse"))->click();
+            QCOMPARE(d->findChild<QSlider*>()->value(), 75);
+        };
+        QString refused;
+        whenModal([&](QWidget* d) {
+            browse(d, QStringLiteral("x.png"), &refused);
+            QCOMPARE(d->findChild<QLineEdit*>(QStringLiteral("fileName"))->text(), "VYR.jpg");
+            browse(d, QStringLiteral("out"), nullptr);
+            clickButton(d, Ok::Ok);
+        });
+        QVERIFY(runRenderOptions(nullptr, settings));
+        QCOMPARE(refused, QStringLiteral("Jpg Image Format only supported"));
+        QCOMPARE(QString::fromStdString(settings.jpegFileName), dir.filePath("out.jpg"));
+
+        whenModal([](QWidget* d) {
+            d->findChild<QCheckBox*>(QStringLiteral("glow"))->click();
+            clickButton(d, Ok::Cancel);
+        });
+        QVERIFY(!runRenderOptions(nullptr, settings));
+        QCOMPARE(settings.glowOn, 0);
+    }
+
+    void exportsWriteWholeFilesOrNone() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken")));
+        QDir::setCurrent(dir.path());
+        Scene scene(dir.path().toStdString());
+        ViewSettings settings;
+        settings.vrmlFileName = dir.filePath("bare.wrl").toStdString();
+        whenModal([](QWidget* d) {
+            for (const char* box : {"camera", "lights", "text"})
+                d->findChild<QCheckBox*>(QLatin1String(box))->click();
+            clickButton(d, Ok::Ok);
+        });
+        runExportVrml(nullptr, scene, settings);
+        QCOMPARE(readAll(dir.filePath("bare.wrl")), std::string("#VRML V2.0 utf8\r\n"));
+
+        QString failure;
+        settings.vrmlFileName = dir.filePath("taken").toStdString();
+        whenModal([&](QWidget* d) {
+            answerMessage(&failure, d->parentWidget());
+            clickButton(d, Ok::Ok);
+        });
+        runExportVrml(nullptr, scene, settings);
+        QVERIFY(failure.contains(QStringLiteral("taken")));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({"bare.wrl", "taken"}));
+
+        whenModal([](QWidget* d) {
+            QCOMPARE(d->findChild<QLineEdit*>(QStringLiteral("name"))->text(), "VyrText");
+            clickButton(d, Ok::Ok);
+        });
+        runExportC(nullptr, scene);
+        QVERIFY(readAll(dir.filePath("VyrText.c")).find("#include \"VyrText.h\"") !=
+                std::string::npos);
+        QVERIFY(QFile::exists(dir.filePath("VyrText.h")));
+    }
+
+    void helpHasThreePagesInOrder() {
+        whenModal([](QWidget* d) {
+            auto* pages = d->findChild<QTabWidget*>();
+            QCOMPARE(pages->currentIndex(), 0);
+            QCOMPARE(pages->tabText(2), QStringLiteral("Credits"));
+            QCOMPARE(pages->tabText(1), QStringLiteral("ToolBar"));
+            clickButton(d, Ok::Ok);
+        });
+        showHelpCredits(nullptr);
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"

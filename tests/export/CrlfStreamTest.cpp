@@ -1,0 +1,106 @@
+// The export stream writes numbers byte for byte as printf does, for every format the VRML
+// and C writers use, over random values and the values where rounding is delicate.
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ExportTestSupport.h"
+#include "export/CrlfStream.h"
+
+namespace vyr {
+namespace {
+
+template <class... Args>
+std::string viaPrintf(const char* fmt, Args... args) {
+    std::string s(std::snprintf(nullptr, 0, fmt, args...) + 1, '\0');
+    s.resize(std::snprintf(s.data(), s.size(), fmt, args...));
+    return test::crlf(s);
+}
+
+template <class... Args>
+std::string viaStream(const char* fmt, Args... args) {
+    std::ostringstream out;
+    CrlfStream s(out);
+    s.format(fmt, args...);
+    s.flush();
+    return out.str();
+}
+
+// Ties and their neighbours at every rounding digit, signed zeros, subnormals, magnitudes
+// on both sides of the 64-bit fast path, then random values of every size and random bits.
+std::vector<double> delicateValues() {
+    std::vector<double> v = {0.0, -0.0, 0.001, -0.001, 0.005, -0.005, 0.125, 0.375, 2.5};
+    v.insert(v.end(), {-2.5, 0.0078125, 1e15, 9007199254740992.0, 9.2e18, 9.3e18, 1e19});
+    v.insert(v.end(), {1e300, DBL_MAX, -DBL_MAX, DBL_MIN, 5e-324, -1e-310});
+    for (int digit = 0; digit <= 9; ++digit) {
+        for (int k = 1; k < 200; k += 2) {
+            const double tie = k * 0.5 / std::pow(10.0, digit);
+            for (double t : {tie, std::nextafter(tie, 0.0), std::nextafter(tie, 1e9)})
+                v.insert(v.end(), {t, -t, t + 1e6, t * 1024});
+        }
+    }
+    for (int e = 1; e <= 40; ++e)
+        v.push_back(std::ldexp(3.0, -e));  // exact ties in binary
+    std::mt19937_64 random(14);
+    for (int k = 0; k < 100000; ++k) {
+        const double scale = std::pow(10.0, static_cast<int>(random() % 40) - 20);
+        v.push_back(std::uniform_real_distribution<double>(-scale, scale)(random));
+        if (k % 20 != 0)
+            continue;
+        double bits;
+        const uint64_t raw = random();
+        std::memcpy(&bits, &raw, sizeof bits);
+        if (std::isfinite(bits))
+            v.push_back(bits);
+    }
+    return v;
+}
+
+TEST(CrlfStream, EveryNumberFormatOfTheWritersMatchesPrintf) {
+    static const std::vector<double> values = delicateValues();
+    for (const char* fmt : {"%.2f", "%3.2lf", "%.2lf", "%f", "%.0f", "%.9f", "%12.3f"}) {
+        SCOPED_TRACE(fmt);
+        std::ostringstream out;
+        std::string expected;
+        {
+            CrlfStream s(out);
+            for (double v : values) {
+                s.format(fmt, v);
+                s.text("|");
+                expected += viaPrintf(fmt, v) + "|";
+            }
+        }
+        if (out.str() == expected)
+            continue;
+        for (double v : values) {
+            ASSERT_EQ(viaStream(fmt, v), viaPrintf(fmt, v)) << "value " << v;
+        }
+    }
+    for (int v : {0, 1, -1, 7, 123456, INT_MAX, INT_MIN}) {
+        EXPECT_EQ(viaStream("%d %d %d -1\n\t\t\t\t\t", v, -v / 3, v / 7),
+                  viaPrintf("%d %d %d -1\n\t\t\t\t\t", v, -v / 3, v / 7));
+    }
+}
+
+TEST(CrlfStream, WholeWriterFormatsMatchPrintfWithCrlf) {
+    const double a = 0.125, b = -0.0, c = 1234.565, d = -7.0078125;
+    EXPECT_EQ(viaStream("\nGLfloat %s%s[] = { %.2f , %.2f, %.2f, %.2f };", "side_", "ambient", a, b,
+                        c, d),
+              viaPrintf("\nGLfloat %s%s[] = { %.2f , %.2f, %.2f, %.2f };", "side_", "ambient", a, b,
+                        c, d));
+    EXPECT_EQ(viaStream("\n\t\tcutOffAngle %f\n\t\tdirection %.2f %.2f %.2f 100%%", d, a, b, c),
+              viaPrintf("\n\t\tcutOffAngle %f\n\t\tdirection %.2f %.2f %.2f 100%%", d, a, b, c));
+    EXPECT_EQ(viaStream("\nglTranslatef(-%f/2.0f,0.f,0.f);%5d|%-4d|%e", c, 42, 7, c),
+              viaPrintf("\nglTranslatef(-%f/2.0f,0.f,0.f);%5d|%-4d|%e", c, 42, 7, c));
+}
+
+}  // namespace
+}  // namespace vyr
