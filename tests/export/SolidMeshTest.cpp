@@ -164,13 +164,5 @@ TEST(SolidMesh, ATextWithoutDepthIsAsSoundAsWithDepthAndNoTriangleRepeatsACorner
     }
 }
 
-TEST(SolidMesh, EmptyTextGivesAnEmptySoundSolid) {
-    const TextMesh mesh = test::makeMesh({test::space(), test::space()}, 0.0f);
-    const SolidMesh solid = buildSolidMesh(test::viewOf(mesh, true));
-    EXPECT_TRUE(solid.sound());
-    EXPECT_TRUE(solid.triangles.empty());
-    EXPECT_TRUE(buildSolidMesh(TextExportView{}).triangles.empty());
-}
-
 }  // namespace
 }  // namespace vyr

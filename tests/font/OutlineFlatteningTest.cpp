@@ -104,24 +104,6 @@ TEST(OutlineFlattening, PrecisionAtOrBelowOneHundredthFlattensWithOneHundredth) 
         EXPECT_NEAR(pts[1].first, 0.01, 1e-12);
         EXPECT_NEAR(pts[1].second, 2 * 0.01 * 0.99, 1e-12);
     }
-    OutlineVectorizer v;
-    v.setPrecision(0.0100001);
-    EXPECT_EQ(v.precision(), 0.0100001);
-}
-
-TEST(OutlineFlattening, EachContourWrapsToItsOwnStartAndDegenerateOnesAreDropped) {
-    OutlineVectorizer v;
-    test::vectorize(v,
-                    makeOutline({test::outer(0, 0, 10, 10),
-                                 {{50, 50}},
-                                 {{60, 60}, {60, 60}, {60, 60, false}},
-                                 {{20, 0}, {28, 0}, {24, 8, false}}}),
-                    2.0);
-    ASSERT_EQ(v.contourCount(), 2);
-    EXPECT_EQ(v.contour(2), nullptr);
-    EXPECT_EQ(v.contour(-1), nullptr);
-    EXPECT_EQ(v.pointCount(), 9);
-    expectPoints(test::pointsOf(*v.contour(1)), {{20, 0}, {28, 0}, {26, 3}, {24, 4}, {22, 3}});
 }
 
 TEST(OutlineFlattening, BadInputIsRefusedAndLeavesNoContours) {

@@ -1,11 +1,7 @@
 // Triangulation of the ordered contours through the GLU tessellator, the triangle lists it
 // fills and the conversion of strips and fans into triangles.
 
-#include <array>
-#include <set>
-
 #include "FontTestSupport.h"
-#include "font/ContourTriangulator.h"
 #include "font/TriangleSink.h"
 
 using namespace vyr;
@@ -31,14 +27,6 @@ void expectSameTriangles(const TriangleList& a, const TriangleList& b) {
         EXPECT_TRUE(a[i].a == b[i].a && a[i].b == b[i].b && a[i].c == b[i].c) << "triangle " << i;
     }
 }
-
-// Records what the tessellator sends, without assembling triangles.
-struct TraceSink : TriangleSink {
-    void begin(unsigned) override { seen = currentTriangulator; }
-    void vertex(ContourPoint*) override { ++vertices; }
-    int vertices = 0;
-    ContourTriangulator* seen = nullptr;
-};
 
 std::string capturedError(TriangleSink& sink, unsigned code) {
     ::testing::internal::CaptureStderr();
@@ -79,16 +67,6 @@ TEST(TriangleList, SyntheticOutlinesFillTheirAreaCounterClockwise) {
     }
 }
 
-TEST(TriangleList, HoleBeforeAnyOuterContourIsSkippedButLaterOutersAreFilled) {
-    OutlineVectorizer v;
-    test::vectorize(v, makeOutline({outer(0, 0, 10, 10), hole(2, 2, 8, 8), outer(20, 0, 30, 10)}));
-    std::swap(*v.contour(0), *v.contour(1));
-    TriangleList list(&v);
-    ASSERT_EQ(list.build(), 1);
-    EXPECT_EQ(list.triangleCount, 4);
-    EXPECT_NEAR(triangleArea(list), 200.0, 1e-9);
-}
-
 TEST(TriangleList, BorrowedVectorizerIsNotVectorizedAgain) {
     // The mesh builder moves points after vectorizing; triangles must follow those points.
     OutlineVectorizer v;
@@ -122,46 +100,6 @@ TEST(TriangleList, SelfIntersectingContourReportsTheErrorOnlyWhenAskedAndKeepsVa
     EXPECT_EQ(err.rfind("GLU error #100151 (", 0), 0u) << err;
     EXPECT_GT(err.size(), std::string("GLU error #100151 ()\n").size()) << err;
     EXPECT_EQ(capturedError(loud, 7), "GLU error #7 ()\n");
-}
-
-TEST(ContourTriangulator, RunsIntoItsSinkAndVectorizesAGlyphItOwns) {
-    OutlineVectorizer v;
-    test::vectorize(v, makeOutline({outer(0, 0, 10, 10)}));
-    ContourTriangulator borrowed(&v);
-    TraceSink sink;
-    EXPECT_EQ(borrowed.triangulate(&sink), 1);
-    EXPECT_GE(sink.vertices, 3);
-    EXPECT_EQ(sink.seen, &borrowed);
-    EXPECT_EQ(sink.currentTriangulator, nullptr);
-    EXPECT_EQ(borrowed.triangulate(nullptr), 1);  // the silent default sink
-
-    test::LoadedFont font(VYR_TEST_FONT_DEJAVU);
-    ASSERT_TRUE(font.opened);
-    ContourTriangulator own;
-    own.setPrecision(18.0);
-    ASSERT_EQ(own.setGlyph(font.font.glyph('o')), 1);
-    EXPECT_EQ(own.vectorizer()->pointCount(), 0);  // not flattened yet
-    EXPECT_EQ(own.triangulate(&sink), 1);
-    EXPECT_EQ(own.vectorizer()->contourCount(), 2);
-    ContourTriangulator none;
-    EXPECT_EQ(none.setGlyph(nullptr), 0);
-    EXPECT_EQ(none.triangulate(&sink), 0);
-}
-
-TEST(TriangleList, CountingStoresNothingAndAnEmptyListLeavesRoomForOne) {
-    OutlineVectorizer v, empty;
-    test::vectorize(v, makeOutline({outer(0, 0, 10, 10), hole(2, 2, 8, 8)}));
-    TriangleList list(&v), nothing(&empty);
-    list.triangleCount = 0;
-    ASSERT_EQ(list.triangulate(), 1);
-    EXPECT_EQ(list.triangleCount, 8);
-    EXPECT_EQ(list.triangles.get(), nullptr);
-    ASSERT_EQ(list.buildInOnePass(), 1);
-    EXPECT_EQ(list.capacity(), 9);
-    EXPECT_EQ(nothing.buildInOnePass(), 0);
-    EXPECT_EQ(nothing.triangleCount, 0);
-    EXPECT_EQ(nothing.capacity(), 1);
-    EXPECT_EQ(list.triangleCount, 8);
 }
 
 using GlyphTriangulation = test::RealFont;
@@ -202,48 +140,3 @@ TEST_P(GlyphTriangulation, EveryGlyphFillsExactlyItsEnclosedAreaOutsideItsHoles)
 }
 
 VYR_ON_BOTH_FONTS(GlyphTriangulation);
-
-TEST(TriangleCollector, StripsFansAndTrianglesBecomeTrianglesInTheirWinding) {
-    using Tri = std::array<int, 3>;
-    struct Recorder : TriangleCollector {
-        Recorder(ContourPoint* base) : TriangleCollector(nullptr, 0), p(base) {}
-        void triangle(ContourPoint* a, ContourPoint* b, ContourPoint* c) override {
-            got.push_back({int(a - p), int(b - p), int(c - p)});
-        }
-        ContourPoint* p;
-        std::vector<Tri> got;
-    };
-    ContourPoint p[8];
-    const int kNull = -1;
-    struct Primitive {
-        unsigned type;
-        std::vector<int> vertices;  // kNull sends a null vertex; type 0 sends outside a primitive
-    };
-    struct Case {
-        std::vector<Primitive> primitives;
-        std::vector<Tri> expected;
-    };
-    const Case cases[] = {
-        {{{kGlTriangleStrip, {0, 1, 2, 3, 4}}}, {{0, 1, 2}, {2, 1, 3}, {2, 3, 4}}},
-        {{{kGlTriangleStrip, {0, 1, 2, 3, 4, 5, 6, 7}}},
-         {{0, 1, 2}, {2, 1, 3}, {2, 3, 4}, {4, 3, 5}, {4, 5, 6}, {6, 5, 7}}},
-        {{{kGlTriangleFan, {0, 1, 2, 3, 4}}}, {{0, 1, 2}, {0, 2, 3}, {0, 3, 4}}},
-        {{{kGlTriangles, {0, 1, 2, 3, 4, 5, 6}}, {kGlTriangles, {1, 2, 3}}},
-         {{0, 1, 2}, {3, 4, 5}, {1, 2, 3}}},
-        {{{kGlTriangleStrip, {0, 1}}, {kGlTriangleFan, {2, 3, 4}}}, {{2, 3, 4}}},
-        {{{0, {0, 1}}, {kGlTriangles, {2, 3, 4}}, {0, {5, 6, 7}}}, {{2, 3, 4}}},
-        {{{kGlTriangleStrip, {0, kNull, 1, kNull, 2, 3}}}, {{0, 1, 2}, {2, 1, 3}}},
-    };
-    for (const Case& k : cases) {
-        Recorder rec(p);
-        for (const Primitive& prim : k.primitives) {
-            if (prim.type != 0)
-                rec.begin(prim.type);
-            for (int i : prim.vertices)
-                rec.vertex(i == kNull ? nullptr : &p[i]);
-            if (prim.type != 0)
-                rec.end();
-        }
-        EXPECT_EQ(rec.got, k.expected);
-    }
-}

@@ -2,8 +2,6 @@
 
 #include "TextTestSupport.h"
 #include "core/WorkerPool.h"
-#include "font/FontFace.h"
-#include "font/GlyphListFont.h"
 
 using namespace vyr;
 
@@ -14,16 +12,6 @@ std::vector<GlRecorder::Call> streams(const CText& t) {
     const std::vector<GlRecorder::Call> wire = test::wireOf(t).calls;
     calls.insert(calls.end(), wire.begin(), wire.end());
     return calls;
-}
-
-// Index of a contour point within its vectorizer, contour after contour.
-int flatIndex(const OutlineVectorizer& v, const ContourPoint* p) {
-    for (int k = 0, base = 0; k < v.contourCount(); base += v.contour(k++)->count) {
-        const Contour& c = *v.contour(k);
-        if (p >= c.points.get() && p < c.points.get() + c.count)
-            return base + static_cast<int>(p - c.points.get());
-    }
-    return -1;
 }
 
 }  // namespace
@@ -86,32 +74,4 @@ TEST(BuildCache, EveryThreadCountBuildsTheSameTrianglesInTheSameOrder) {
         }
     }
     pool.setThreads(cores);
-}
-
-TEST(BuildCache, CachedFrontTrianglesEqualAFreshTwoPassTriangulation) {
-    for (const char* font : {VYR_TEST_FONT_DEJAVU, VYR_TEST_FONT_LIBERATION}) {
-        CText t = test::textOn(font, test::kPangram);
-        ASSERT_TRUE(t.buildMesh().ok);
-        FontFace face;
-        ASSERT_EQ(face.open(font), 1);
-        GlyphListFont glyphs(&face);
-        ASSERT_EQ(glyphs.create(220), 1);
-        for (const TextMeshEntry& e : t.mesh().entries) {
-            OutlineVectorizer v;
-            v.setPrecision(t.precision);
-            ASSERT_EQ(v.init(glyphs.glyph(e.code)), 1);
-            v.vectorize();
-            TriangleList fresh(&v);
-            fresh.build();
-            ASSERT_EQ(fresh.triangleCount, e.frontCount()) << char(e.code);
-            EXPECT_EQ(e.front->capacity(), fresh.capacity());
-            for (int k = 0; k < fresh.triangleCount; ++k) {
-                const Triangle &a = fresh[k], &b = (*e.front)[k];
-                EXPECT_EQ(
-                    (std::array<int, 3>{flatIndex(v, a.a), flatIndex(v, a.b), flatIndex(v, a.c)}),
-                    (std::array<int, 3>{flatIndex(*e.outline, b.a), flatIndex(*e.outline, b.b),
-                                        flatIndex(*e.outline, b.c)}));
-            }
-        }
-    }
 }

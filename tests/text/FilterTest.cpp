@@ -10,17 +10,6 @@
 
 using namespace vyr;
 
-TEST(Filters, NamesAreAlphabeticalWithNoneAtFour) {
-    const char* names[] = {"chaos",       "circle",  "drunk",       "floppy", "none",
-                           "perspective", "rainbow", "semi-circle", "twirl"};
-    for (int i = 0; i < kFilterCount; ++i) {
-        EXPECT_STREQ(filterName(i), names[i]);
-        EXPECT_EQ(filterIndex(names[i]), i);
-    }
-    EXPECT_EQ(filterName(9), nullptr);
-    EXPECT_EQ(filterIndex("wobble"), -1);
-}
-
 TEST(Filters, PointsMoveAsWorkedOutByHand) {
     struct Case {
         int filter;
@@ -116,9 +105,4 @@ TEST(Inset, PointsMoveIntoTheFilledAreaByTheCornerFactor) {
     insetContour(repeated.contour, 4.0f);
     for (const VertexRecord& r : repeated.records)
         EXPECT_TRUE(std::isfinite(r.inset.x) && std::isfinite(r.inset.y));
-}
-
-TEST(VerticalPlacement, ShiftCentresOnTheExtentPlusFifty) {
-    EXPECT_EQ(verticalShift(-60.0, 200.0), 60.0);
-    EXPECT_EQ(verticalShift(0.0, 0.0), 50.0);
 }

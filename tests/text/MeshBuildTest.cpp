@@ -29,53 +29,6 @@ size_t find(const GlRecorder& r, Op op, size_t from = 0, unsigned mode = ~0u) {
 
 }  // namespace
 
-TEST(TextObject, DefaultsFontPathAndShapeChanges) {
-    CText t("/usr/share/fonts");
-    EXPECT_EQ(t.text, "@");
-    EXPECT_EQ(t.fontPath, "/usr/share/fonts/ARIAL.TTF");
-    EXPECT_EQ((std::vector<double>{t.precision, t.extrusionLength, t.bevelDepth, t.bevelWidth}),
-              (std::vector<double>{18.0, 30.0, 5.0, 4.0}));
-    EXPECT_EQ((std::vector<int>{t.bevelOn, t.roundedEdges, t.filter1, t.filter2}),
-              (std::vector<int>{1, 0, kFilterNone, kFilterNone}));
-    EXPECT_EQ(t.scale, (std::array<float, 3>{0.0025f, 0.0025f, 0.0025f}));
-    EXPECT_EQ(t.bevelMaterial.ambient[3], 0.2f);
-    EXPECT_EQ(t.sideMaterial.diffuse[1], 0.08f);
-    EXPECT_EQ(t.mesh().entryCount, 0);
-    CText windows("C:\\Windows\\Fonts");
-    windows.fontFile = "TIMES.TTF";
-    windows.updateFontPath();
-    EXPECT_EQ(windows.fontPath, "C:\\Windows\\Fonts\\TIMES.TTF");
-    // A case-only change of the font file counts; the scale only redraws.
-    CText a("/f"), b("/f"), c("/f");
-    b.fontFile = "arial.ttf";
-    c.scale[0] = 1.0f;
-    EXPECT_TRUE(a.shapeDiffers(b));
-    EXPECT_FALSE(a.shapeDiffers(c));
-}
-
-TEST(MeshBuild, EmptyTextAndSpacesGiveNoGeometryButTheirAdvances) {
-    CText empty = textOn(VYR_TEST_FONT_DEJAVU, "");
-    ASSERT_TRUE(empty.buildMesh().ok);
-    EXPECT_EQ(empty.mesh().width, 0.0f);
-    std::vector<Op> ops;
-    for (const auto& c : solidOf(empty).calls)
-        ops.push_back(c.op);
-    EXPECT_EQ(ops, (std::vector<Op>{Op::kEnable, Op::kMatrixMode, Op::kPushMatrix, Op::kTranslate,
-                                    Op::kPopMatrix}));
-
-    CText one = textOn(VYR_TEST_FONT_DEJAVU, " "), three = textOn(VYR_TEST_FONT_DEJAVU, "   ");
-    ASSERT_TRUE(one.buildMesh().ok && three.buildMesh().ok);
-    const float advance = one.mesh().width;
-    EXPECT_GT(advance, 0.0f);
-    EXPECT_EQ(three.mesh().entryCount, 3);
-    EXPECT_EQ(three.mesh().width, 3 * advance);
-    EXPECT_EQ(three.mesh().entries[2].xOffset, 2.0 * advance);
-    const GlRecorder solid = solidOf(three);
-    EXPECT_EQ(countOps(solid, Op::kBegin), 0u);
-    EXPECT_EQ(countOps(solid, Op::kMaterial), 3u * 3u * 5u);  // three parts, five calls each
-    EXPECT_EQ(solid.calls[3].v[0], -0.5 * 3 * advance);
-}
-
 TEST(MeshBuild, BackFaceLiesAtLengthOrAtLengthPlusDepthOnTheInset) {
     for (int bevel : {0, 1}) {
         SCOPED_TRACE(bevel);
@@ -138,27 +91,6 @@ TEST(MeshBuild, SideWallsAndBevelRunOnceRoundEachContourAndBack) {
     // The wire list: front and back triangles and one segment per point.
     EXPECT_EQ(countOps(test::wireOf(t), Op::kBegin), size_t(2 * e.frontCount() + n));
     EXPECT_EQ(countOps(test::wireOf(t), Op::kMaterial), 0u);
-}
-
-TEST(MeshBuild, RoundedEdgesChangeOnlyTheBevelNormals) {
-    CText flat = textOn(VYR_TEST_FONT_DEJAVU, "Og", 1),
-          round = textOn(VYR_TEST_FONT_DEJAVU, "Og", 1);
-    round.roundedEdges = 1;
-    ASSERT_TRUE(flat.buildMesh().ok && round.buildMesh().ok);
-    const GlRecorder a = solidOf(flat), b = solidOf(round);
-    ASSERT_EQ(a.calls.size(), b.calls.size());
-    size_t differing = 0, materials = 0;
-    for (size_t i = 0; i < a.calls.size(); ++i) {
-        materials += a.calls[i].op == Op::kMaterial;
-        if (a.calls[i] == b.calls[i])
-            continue;
-        ++differing;
-        EXPECT_EQ(a.calls[i].op, Op::kNormal3f);
-        EXPECT_EQ(b.calls[i].op, Op::kNormal3d);
-        // Materials come in groups of five: front, side, bevel per character.
-        EXPECT_EQ((materials - 1) / 5 % 3, 2u) << "a normal outside the bevel changed";
-    }
-    EXPECT_GT(differing, 0u);
 }
 
 TEST(MeshBuild, PlacementShiftsByTheExtentAndOffsetsByTheAdvances) {
