@@ -10,15 +10,6 @@ namespace vyr {
 
 namespace {
 
-std::optional<double> parseNumber(const std::string& s) {
-    double v = 0.0;
-    const char* end = s.data() + s.size();
-    auto [ptr, ec] = std::from_chars(s.data(), end, v);
-    if (ec != std::errc() || ptr != end || !std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
-
 struct Parser {
     const std::vector<std::string>& args;
     size_t i = 0;
@@ -292,6 +283,15 @@ const char* usageText() {
            "  --help, --version\n"
            "\n"
            "Exit status: 0 success, 1 failure, 2 bad arguments.\n";
+}
+
+std::optional<double> parseNumber(const std::string& s) {
+    double v = 0.0;
+    const char* end = s.data() + s.size();
+    auto [ptr, ec] = std::from_chars(s.data(), end, v);
+    if (ec != std::errc() || ptr != end || !std::isfinite(v))
+        return std::nullopt;
+    return v;
 }
 
 }  // namespace vyr

@@ -53,6 +53,9 @@ std::string outputExtension(const std::string& path);
 /// character above U+00FF.
 std::optional<std::string> utf8ToLatin1(std::string_view utf8);
 
+/// The whole of `s` as a finite decimal number, or nothing.
+std::optional<double> parseNumber(const std::string& s);
+
 /// The usage text printed by --help.
 const char* usageText();
 

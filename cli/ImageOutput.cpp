@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/CliOptions.h"
 #include "render/ImageFile.h"
 #include "render/OffscreenContext.h"
 #include "render/Renderer.h"
@@ -15,15 +16,6 @@ namespace {
 
 constexpr int kMaxImageSide = 4096;
 
-std::optional<double> number(const std::string& s) {
-    double v = 0.0;
-    const char* end = s.data() + s.size();
-    auto [ptr, ec] = std::from_chars(s.data(), end, v);
-    if (ec != std::errc() || ptr != end || !std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
-
 // "A,B[,C]": exactly N numbers within +-limit.
 template <size_t N>
 std::optional<std::array<float, N>> numbers(const std::string& s, char separator, double limit) {
@@ -33,7 +25,7 @@ std::optional<std::array<float, N>> numbers(const std::string& s, char separator
         const size_t cut = s.find(separator, start);
         if ((k + 1 < N) != (cut != std::string::npos))
             return std::nullopt;
-        const auto v = number(s.substr(start, cut - start));
+        const auto v = parseNumber(s.substr(start, cut - start));
         if (!v || std::fabs(*v) > limit)
             return std::nullopt;
         out[k] = static_cast<float>(*v);
