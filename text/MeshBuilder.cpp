@@ -139,7 +139,6 @@ void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& 
                 applyFilter(at.filter2, r, point, previous, xOffset, at.yMin, at.yMax, j, count,
                             at.width);
             }
-            r.normal = {0.0, 0.0, -1.0};
         }
     }
     // The inset, its soundness check and the back face. Only a bevelled solid shows the

@@ -15,6 +15,25 @@ struct Vec3 {
     friend bool operator==(Vec3 a, Vec3 b) = default;
 };
 
+/// A point of the plane z = 0: x and y are stored, z always reads 0. Converts to a Vec3
+/// wherever one is expected, and takes a Vec3's x and y (its z is dropped).
+struct PlanePoint {
+    double x = 0.0, y = 0.0;
+    static constexpr double z = 0.0;
+
+    PlanePoint() = default;
+    explicit PlanePoint(Vec3 v) : x(v.x), y(v.y) {}
+    PlanePoint& operator=(Vec3 v) {
+        x = v.x, y = v.y;
+        return *this;
+    }
+    operator Vec3() const { return {x, y, 0.0}; }
+
+    friend Vec3 operator+(PlanePoint a, PlanePoint b) { return Vec3(a) + Vec3(b); }
+    friend Vec3 operator-(PlanePoint a, PlanePoint b) { return Vec3(a) - Vec3(b); }
+    friend bool operator==(PlanePoint a, PlanePoint b) = default;
+};
+
 /// Right-handed cross product a x b.
 inline Vec3 cross(Vec3 a, Vec3 b) {
     return {a.y * b.z - b.y * a.z, b.x * a.z - a.x * b.z, a.x * b.y - b.x * a.y};

@@ -5,11 +5,13 @@
 namespace vyr {
 
 /// Per contour point: where the point sits in the text (placed and filtered), its front
-/// normal (always (0, 0, -1)) and its bevel inset. z is 0 in position and inset.
+/// normal and its bevel inset. Position and inset lie in the plane z = 0 and the normal is
+/// (0, 0, -1) for every point, so only the four coordinates are stored: a long text holds
+/// tens of thousands of records.
 struct VertexRecord {
-    Vec3 position;
-    Vec3 normal;
-    Vec3 inset;
+    PlanePoint position;
+    static constexpr Vec3 normal{0.0, 0.0, -1.0};
+    PlanePoint inset;
 };
 
 }  // namespace vyr

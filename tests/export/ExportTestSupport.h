@@ -80,7 +80,6 @@ inline TextMesh makeMesh(const std::vector<SyntheticChar>& chars, float width) {
             for (size_t j = 0; j < c.contours[k].size(); ++j) {
                 r->position = c.contours[k][j].position;
                 r->inset = c.contours[k][j].inset;
-                r->normal = {0.0, 0.0, -1.0};
                 contour[static_cast<int>(j)].x = r->inset.x;
                 contour[static_cast<int>(j)].y = r->inset.y;
                 contour[static_cast<int>(j)].user = r++;

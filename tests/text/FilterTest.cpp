@@ -67,7 +67,6 @@ struct PlacedContour {
         records.resize(contour.count);
         for (int i = 0; i < contour.count; ++i) {
             records[i].position = {contour[i].x, contour[i].y, 0.0};
-            records[i].normal = {0.0, 0.0, -1.0};
             contour[i].user = &records[i];
         }
     }
