@@ -13,5 +13,6 @@ struct VertexRecord {
     static constexpr Vec3 normal{0.0, 0.0, -1.0};
     PlanePoint inset;
 };
+static_assert(sizeof(VertexRecord) == 4 * sizeof(double));
 
 }  // namespace vyr

@@ -50,7 +50,6 @@ TEST(Filters, PointsMoveAsWorkedOutByHand) {
         applyFilter(k.filter, r, p, r, k.o, k.yMin, k.yMax, k.i, k.n, k.w);
         EXPECT_NEAR(r.position.x, k.nx, k.tolerance);
         EXPECT_NEAR(r.position.y, k.ny, k.tolerance);
-        EXPECT_EQ(r.position.z, 0.0);
     }
 }
 
@@ -91,7 +90,6 @@ TEST(Inset, PointsMoveIntoTheFilledAreaByTheCornerFactor) {
     for (int i = 0; i < sq.contour.count; ++i) {
         EXPECT_EQ(sq.contour[i].x, sq.records[i].inset.x);
         EXPECT_EQ(sq.contour[i].y, sq.records[i].inset.y);
-        EXPECT_EQ(sq.records[i].inset.z, 0.0);
     }
     // Near hairpin at the spike's tip (c about -1): 1 - c/3 = 4/3 times the width, backwards.
     PlacedContour spike({{0, 0}, {0, 2}, {100, 1}});
