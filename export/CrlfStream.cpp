@@ -360,16 +360,21 @@ void CrlfStream::formatArgs(const char* fmt, const Arg* args, int count) {
 
 void writeInParts(CrlfStream& s, size_t count,
                   const std::function<void(CrlfStream& part, size_t item)>& item) {
-    // Items are claimed in order by every thread of the pool, each formatted into one of a
-    // few slots (item k into slot k % kSlots), and the slots written out in item order by
-    // whichever thread finds the next one ready. A thread waits for its slot only while the
-    // item kSlots before is still being formatted, so memory stays at a few items.
+    // Items go in parts of kItemsPerPart consecutive items, claimed in order by every thread
+    // of the pool, each formatted into one of a few slots (part k into slot k % kSlots), and
+    // the slots written out in order by whichever thread finds the next one ready. A thread
+    // waits for its slot only while the part kSlots before is still being formatted, so
+    // memory stays at a few parts. A part of several items keeps the threads' hand-overs
+    // (lock, wake-up) well below the formatting time.
     constexpr size_t kSlots = 3;
+    constexpr size_t kItemsPerPart = 3;
     if (count < 64) {
         for (size_t i = 0; i < count; ++i)
             item(s, i);
         return;
     }
+    const size_t items = count;
+    count = (items + kItemsPerPart - 1) / kItemsPerPart;  // parts from here on
     std::deque<CrlfStream> slots;
     for (size_t k = 0; k < kSlots; ++k)
         slots.emplace_back(size_t(1) << 16);
@@ -399,7 +404,8 @@ void writeInParts(CrlfStream& s, size_t count,
             lock.unlock();
             CrlfStream& part = slots[k % kSlots];
             part.clear();
-            item(part, k);
+            for (size_t i = k * kItemsPerPart; i < std::min(items, (k + 1) * kItemsPerPart); ++i)
+                item(part, i);
             lock.lock();
             ready[k % kSlots] = k;
             drain();

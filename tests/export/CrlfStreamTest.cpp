@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ExportTestSupport.h"
+#include "core/WorkerPool.h"
 #include "export/CrlfStream.h"
 
 namespace vyr {
@@ -100,6 +101,30 @@ TEST(CrlfStream, WholeWriterFormatsMatchPrintfWithCrlf) {
               viaPrintf("\n\t\tcutOffAngle %f\n\t\tdirection %.2f %.2f %.2f 100%%", d, a, b, c));
     EXPECT_EQ(viaStream("\nglTranslatef(-%f/2.0f,0.f,0.f);%5d|%-4d|%e", c, 42, 7, c),
               viaPrintf("\nglTranslatef(-%f/2.0f,0.f,0.f);%5d|%-4d|%e", c, 42, 7, c));
+}
+
+// Parts formatted over the threads come out in item order, every item once, also when the
+// count is not a whole number of parts and whatever the number of threads.
+TEST(CrlfStream, ItemsWrittenInPartsKeepTheirOrderOnEveryThreadCount) {
+    WorkerPool& pool = WorkerPool::shared();
+    const unsigned cores = pool.threads();
+    for (unsigned threads : {1u, 2u, 3u, 8u}) {
+        pool.setThreads(threads);
+        for (size_t count : {0, 5, 64, 65, 200, 1001}) {
+            std::string expected;
+            for (size_t i = 0; i < count; ++i)
+                expected += std::to_string(i) + "\r\n";
+            std::ostringstream out;
+            {
+                CrlfStream s(out);
+                writeInParts(s, count, [](CrlfStream& part, size_t i) {
+                    part.format("%d\n", static_cast<int>(i));
+                });
+            }
+            EXPECT_EQ(out.str(), expected) << threads << " threads, " << count << " items";
+        }
+    }
+    pool.setThreads(cores);
 }
 
 }  // namespace
