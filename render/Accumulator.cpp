@@ -8,6 +8,8 @@
 #include <cmath>
 #include <vector>
 
+#include "render/IdentityMatrices.h"
+
 namespace vyr {
 
 namespace {
@@ -30,22 +32,14 @@ class QuadState {
         glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
         glViewport(0, 0, width, height);
-        glMatrixMode(GL_PROJECTION);
-        glPushMatrix();
-        glLoadIdentity();
-        glMatrixMode(GL_MODELVIEW);
-        glPushMatrix();
-        glLoadIdentity();
     }
-    ~QuadState() {
-        glMatrixMode(GL_PROJECTION);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
-        glPopMatrix();
-        glPopAttrib();
-    }
+    ~QuadState() { glPopAttrib(); }
     QuadState(const QuadState&) = delete;
     QuadState& operator=(const QuadState&) = delete;
+
+  private:
+    // Matrices and attributes are separate stacks: the order of their pushes does not matter.
+    IdentityMatrices identity_;
 };
 
 // Draws `texture` over the whole viewport, each texel times `factor`, pixel for texel.

@@ -10,6 +10,7 @@
 
 #include "core/SceneObject.h"
 #include "render/Accumulator.h"
+#include "render/IdentityMatrices.h"
 #include "render/LensFlare.h"
 #include "render/TextLists.h"
 #include "scene/Scene.h"
@@ -307,17 +308,8 @@ struct Renderer::State : SceneRenderer {
         // The whole viewport, of which the stencil test lets only the ring through, whatever
         // the camera looks at (a rectangle in the scene would miss the ring when the camera
         // looks along its plane).
-        glMatrixMode(GL_PROJECTION);
-        glPushMatrix();
-        glLoadIdentity();
-        glMatrixMode(GL_MODELVIEW);
-        glPushMatrix();
-        glLoadIdentity();
+        const IdentityMatrices identity;
         glRecti(-1, -1, 1, 1);
-        glPopMatrix();
-        glMatrixMode(GL_PROJECTION);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
     }
 
     // Eight passes, each shifted by a fraction of a pixel under a 50 degree projection
