@@ -134,28 +134,24 @@ void CheckedDialog::resizeEvent(QResizeEvent* event) {
 }
 
 QLineEdit* CheckedDialog::floatField(const QString& name, float value, float low, float high) {
-    auto* edit = new QLineEdit(formatFloat(value), this);
-    edit->setObjectName(name);
-    addCheck(edit, [edit, low, high]() -> std::optional<QString> {
-        const std::optional<double> v = parseNumber(edit);
-        if (!v)
-            return notANumber();
-        const float f = static_cast<float>(*v);
-        if (!(f >= low && f <= high))
-            return rangeMessage(low, high);
-        return std::nullopt;
-    });
-    return edit;
+    return numberField(name, formatFloat(value), low, high, true);
 }
 
 QLineEdit* CheckedDialog::doubleField(const QString& name, double value, double low, double high) {
-    auto* edit = new QLineEdit(formatDouble(value), this);
+    return numberField(name, formatDouble(value), low, high, false);
+}
+
+QLineEdit* CheckedDialog::numberField(const QString& name, const QString& text, double low,
+                                      double high, bool single) {
+    auto* edit = new QLineEdit(text, this);
     edit->setObjectName(name);
-    addCheck(edit, [edit, low, high]() -> std::optional<QString> {
+    addCheck(edit, [edit, low, high, single]() -> std::optional<QString> {
         const std::optional<double> v = parseNumber(edit);
         if (!v)
             return notANumber();
-        if (!(*v >= low && *v <= high))
+        // A float widens to double exactly, so the comparison is the float one.
+        const double x = single ? static_cast<double>(static_cast<float>(*v)) : *v;
+        if (!(x >= low && x <= high))
             return rangeMessage(low, high);
         return std::nullopt;
     });

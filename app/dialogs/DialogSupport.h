@@ -57,6 +57,11 @@ class CheckedDialog : public QDialog {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // A number field checked against [low, high]; `single` compares the value as the float
+    // it will be stored as.
+    QLineEdit* numberField(const QString& name, const QString& text, double low, double high,
+                           bool single);
+
     struct Check {
         QWidget* control;
         std::function<std::optional<QString>()> message;
