@@ -73,35 +73,31 @@ void BM_FirstBuildLine(benchmark::State& state) {
     }
 }
 
-// Typing: the line with one character changed, alternating so that every build differs.
-void BM_RebuildLineOneCharChanged(benchmark::State& state) {
+// Builds `text`, then in every iteration the text with character `at` replaced by `by`
+// and the text itself in turn, so that every build differs from the one before.
+void rebuildAlternating(benchmark::State& state, const std::string& text, size_t at, char by) {
     const ThreadLimit threads(state);
-    vyr::CText t = textOf(kLine);
+    vyr::CText t = textOf(text);
     t.buildMesh();
-    std::string a = kLine, b = kLine;
-    b[10] = 'X';
+    std::string changed = text;
+    changed[at] = by;
     bool flip = false;
     for (auto _ : state) {
-        t.text = (flip = !flip) ? b : a;
+        t.text = (flip = !flip) ? changed : text;
         t.buildMesh();
         benchmark::DoNotOptimize(t.mesh().width);
     }
 }
 
+// Typing: the line with one character changed.
+void BM_RebuildLineOneCharChanged(benchmark::State& state) {
+    rebuildAlternating(state, kLine, 10, 'X');
+}
+
 // Every character built again: the first character alternates between two of different
 // advance, which moves all the others.
 void BM_RebuildLongAllMoved(benchmark::State& state) {
-    const ThreadLimit threads(state);
-    vyr::CText t = textOf(longText());
-    t.buildMesh();
-    std::string a = longText(), b = a;
-    b[0] = 'W';
-    bool flip = false;
-    for (auto _ : state) {
-        t.text = (flip = !flip) ? b : a;
-        t.buildMesh();
-        benchmark::DoNotOptimize(t.mesh().width);
-    }
+    rebuildAlternating(state, longText(), 0, 'W');
     state.counters["threads"] = static_cast<double>(state.range(0));
 }
 
