@@ -373,23 +373,22 @@ void writeInParts(CrlfStream& s, size_t count,
             item(s, i);
         return;
     }
-    const size_t items = count;
-    count = (items + kItemsPerPart - 1) / kItemsPerPart;  // parts from here on
+    const size_t parts = (count + kItemsPerPart - 1) / kItemsPerPart;
     std::deque<CrlfStream> slots;
     for (size_t k = 0; k < kSlots; ++k)
         slots.emplace_back(size_t(1) << 16);
     std::mutex mutex;  // guards everything below and the writing to s
     std::condition_variable written;
-    std::array<size_t, kSlots> ready;  // the item a slot holds, or count when none
-    ready.fill(count);
+    std::array<size_t, kSlots> ready;  // the part a slot holds, or parts when none
+    ready.fill(parts);
     size_t claimed = 0;
-    size_t next = 0;  // the next item to write
+    size_t next = 0;  // the next part to write
     // Writes the slots that are ready, in order. Needs the lock.
     auto drain = [&] {
         bool any = false;
-        while (next < count && ready[next % kSlots] == next) {
+        while (next < parts && ready[next % kSlots] == next) {
             s.append(slots[next % kSlots]);
-            ready[next % kSlots] = count;
+            ready[next % kSlots] = parts;
             ++next, any = true;
         }
         if (any)
@@ -398,13 +397,14 @@ void writeInParts(CrlfStream& s, size_t count,
     WorkerPool& pool = WorkerPool::shared();
     pool.forEach(pool.threads(), 1, [&](size_t, size_t) {
         std::unique_lock lock(mutex);
-        while (claimed < count) {
+        while (claimed < parts) {
             const size_t k = claimed++;
             written.wait(lock, [&] { return next + kSlots > k; });
             lock.unlock();
             CrlfStream& part = slots[k % kSlots];
             part.clear();
-            for (size_t i = k * kItemsPerPart; i < std::min(items, (k + 1) * kItemsPerPart); ++i)
+            const size_t end = std::min(count, (k + 1) * kItemsPerPart);
+            for (size_t i = k * kItemsPerPart; i < end; ++i)
                 item(part, i);
             lock.lock();
             ready[k % kSlots] = k;

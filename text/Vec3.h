@@ -22,16 +22,13 @@ struct PlanePoint {
     static constexpr double z = 0.0;
 
     PlanePoint() = default;
-    explicit PlanePoint(Vec3 v) : x(v.x), y(v.y) {}
     PlanePoint& operator=(Vec3 v) {
         x = v.x, y = v.y;
         return *this;
     }
     operator Vec3() const { return {x, y, 0.0}; }
 
-    friend Vec3 operator+(PlanePoint a, PlanePoint b) { return Vec3(a) + Vec3(b); }
     friend Vec3 operator-(PlanePoint a, PlanePoint b) { return Vec3(a) - Vec3(b); }
-    friend bool operator==(PlanePoint a, PlanePoint b) = default;
 };
 
 /// Right-handed cross product a x b.
