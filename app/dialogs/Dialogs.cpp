@@ -84,22 +84,24 @@ class OutputFiles {
     std::vector<std::unique_ptr<AtomicFile>> files_;
 };
 
-}  // namespace
-
-bool DialogEditor::editCamera(CCamera& camera) {
-    CameraDialog dialog(parent_, camera);
+// Shows a `Dialog` of `target` and applies it on OK; whether it was accepted.
+template <class Dialog, class Target>
+bool applyOnOk(QWidget* parent, Target& target) {
+    Dialog dialog(parent, target);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    dialog.apply(camera);
+    dialog.apply(target);
     return true;
 }
 
+}  // namespace
+
+bool DialogEditor::editCamera(CCamera& camera) {
+    return applyOnOk<CameraDialog>(parent_, camera);
+}
+
 bool DialogEditor::editLight(CLight& light) {
-    LightDialog dialog(parent_, light);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    dialog.apply(light);
-    return true;
+    return applyOnOk<LightDialog>(parent_, light);
 }
 
 bool DialogEditor::editText(CText& text) {
@@ -140,11 +142,7 @@ bool EditMaterials(QWidget* parent, CText& text) {
 }
 
 bool runRenderOptions(QWidget* parent, ViewSettings& settings) {
-    RenderOptionsDialog dialog(parent, settings);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    dialog.apply(settings);
-    return true;
+    return applyOnOk<RenderOptionsDialog>(parent, settings);
 }
 
 void runExportVrml(QWidget* parent, const Scene& scene, ViewSettings& settings) {
