@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/Artwork.h"
+#include "app/dialogs/Artwork.h"
 #include "app/CommandIds.h"
 #include "app/Viewport.h"
 #include "app/dialogs/Dialogs.h"

@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "app/Artwork.h"
+#include "app/dialogs/Artwork.h"
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);

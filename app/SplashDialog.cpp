@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "app/Artwork.h"
+#include "app/dialogs/Artwork.h"
 
 namespace vyr {
 

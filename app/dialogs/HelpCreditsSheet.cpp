@@ -1,14 +1,14 @@
 #include "app/dialogs/HelpCreditsSheet.h"
 
-#include <QAction>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QVBoxLayout>
+
+#include "app/CommandIds.h"
+#include "app/dialogs/Artwork.h"
 
 namespace vyr {
 
@@ -57,56 +57,41 @@ QPixmap blankButton(int size) {
     return pixmap;
 }
 
-// The command each explained button carries on the main window's toolbar, in ToolbarButton
-// order.
-constexpr int kButtonCommands[] = {40019, 40020, 40021, 40058, 40059, 40063, 40066, 40045, 40051};
-
-// The button's picture as the owner's toolbar shows it, or our own drawing when the sheet has
-// no toolbar above it.
-QPixmap buttonPicture(const QToolBar* toolBar, ToolbarButton button, int size) {
-    if (toolBar != nullptr) {
-        for (const QAction* action : toolBar->actions()) {
-            if (action->data().toInt() == kButtonCommands[static_cast<int>(button)] &&
-                !action->icon().isNull()) {
-                QPixmap framed = blankButton(size);
-                QPainter p(&framed);
-                const QSize inner =
-                    toolBar->iconSize().scaled(size - 4, size - 4, Qt::KeepAspectRatio);
-                const QRect r(QPoint((size - inner.width()) / 2, (size - inner.height()) / 2),
-                              inner);
-                action->icon().paint(&p, r);
-                return framed;
-            }
-        }
-    }
-    return toolbarButtonPicture(button, size);
+// A button face with the toolbar's own picture of `commandId` centred in it.
+QPixmap buttonPicture(int commandId, int size) {
+    QPixmap framed = blankButton(size);
+    QPainter p(&framed);
+    const QSize inner = QSize(16, 15).scaled(size - 4, size - 4, Qt::KeepAspectRatio);
+    toolbarIcon(commandId).paint(
+        &p, QRect(QPoint((size - inner.width()) / 2, (size - inner.height()) / 2), inner));
+    return framed;
 }
 
-QWidget* toolbarPage(const QToolBar* toolBar) {
+QWidget* toolbarPage() {
+    using namespace command;
     struct Row {
         const char* text;
-        int button;  // -1: a heading without a button
+        int commandId;  // 0: a heading without a button
     };
-    const Row rows[] = {{"Modify selected light position/direction :", -1},
-                        {"Translate selected light source", 0},
-                        {"Rotate selected light direction", 1},
-                        {"Light Selection :", -1},
-                        {"Yellow light", 2},
-                        {"Blue light", 3},
-                        {"Green light", 4},
-                        {"Flare", 5},
-                        {"Scale the text along the X and Y direction", 6},
-                        {"Turn around the scene ", 7},
-                        {"Zoom in or out by moving the mouse from right to left", 8}};
+    const Row rows[] = {{"Modify selected light position/direction :", 0},
+                        {"Translate selected light source", kTranslateLight},
+                        {"Rotate selected light direction", kRotateLight},
+                        {"Light Selection :", 0},
+                        {"Yellow light", kSelectYellow},
+                        {"Blue light", kSelectBlue},
+                        {"Green light", kSelectGreen},
+                        {"Flare", kSelectFlare},
+                        {"Scale the text along the X and Y direction", kScaleText},
+                        {"Turn around the scene ", kRotateCamera},
+                        {"Zoom in or out by moving the mouse from right to left", kZoom}};
     auto* page = new QWidget;
     auto* grid = new QGridLayout;
     const int size = page->fontMetrics().height() + 8;
     int r = 0;
     for (const Row& row : rows) {
-        if (row.button >= 0) {
+        if (row.commandId != 0) {
             auto* picture = new QLabel(page);
-            picture->setPixmap(
-                buttonPicture(toolBar, static_cast<ToolbarButton>(row.button), size));
+            picture->setPixmap(buttonPicture(row.commandId, size));
             grid->addWidget(picture, r, 0);
         }
         grid->addWidget(new QLabel(QString::fromLatin1(row.text), page), r, 1);
@@ -147,83 +132,7 @@ QWidget* creditsPage() {
     return page;
 }
 
-void drawBulb(QPainter& p, int s, const QColor& colour) {
-    p.setBrush(colour);
-    p.setPen(QPen(Qt::black, 1));
-    p.drawEllipse(QRectF(s * 0.25, s * 0.12, s * 0.5, s * 0.5));
-    p.setBrush(Qt::gray);
-    p.drawRect(QRectF(s * 0.38, s * 0.62, s * 0.24, s * 0.22));
-}
-
-void drawArrow(QPainter& p, QPointF from, QPointF to, double head) {
-    p.drawLine(from, to);
-    const QPointF d = to - from;
-    const double len = std::hypot(d.x(), d.y());
-    if (len <= 0)
-        return;
-    const QPointF u = d / len;
-    const QPointF n(-u.y(), u.x());
-    p.drawLine(to, to - u * head + n * head * 0.6);
-    p.drawLine(to, to - u * head - n * head * 0.6);
-}
-
 }  // namespace
-
-QPixmap toolbarButtonPicture(ToolbarButton button, int size) {
-    QPixmap pixmap = blankButton(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double s = size;
-    p.setPen(QPen(Qt::black, std::max(1.0, s / 14)));
-    p.setBrush(Qt::NoBrush);
-    switch (button) {
-        case ToolbarButton::Translate:
-            drawArrow(p, {s * 0.5, s * 0.5}, {s * 0.85, s * 0.5}, s * 0.15);
-            drawArrow(p, {s * 0.5, s * 0.5}, {s * 0.15, s * 0.5}, s * 0.15);
-            drawArrow(p, {s * 0.5, s * 0.5}, {s * 0.5, s * 0.15}, s * 0.15);
-            drawArrow(p, {s * 0.5, s * 0.5}, {s * 0.5, s * 0.85}, s * 0.15);
-            break;
-        case ToolbarButton::Rotate:
-            p.drawArc(QRectF(s * 0.2, s * 0.2, s * 0.6, s * 0.6), 30 * 16, 300 * 16);
-            drawArrow(p, {s * 0.74, s * 0.36}, {s * 0.76, s * 0.33}, s * 0.16);
-            break;
-        case ToolbarButton::Yellow:
-            drawBulb(p, size, QColor(255, 230, 0));
-            break;
-        case ToolbarButton::Blue:
-            drawBulb(p, size, QColor(40, 90, 255));
-            break;
-        case ToolbarButton::Green:
-            drawBulb(p, size, QColor(0, 200, 60));
-            break;
-        case ToolbarButton::Flare: {
-            p.setPen(QPen(QColor(255, 150, 0), std::max(1.0, s / 14)));
-            for (int i = 0; i < 8; ++i) {
-                const double a = i * 3.14159265358979 / 4;
-                p.drawLine(QPointF(s * 0.5, s * 0.5),
-                           QPointF(s * (0.5 + 0.38 * std::cos(a)), s * (0.5 + 0.38 * std::sin(a))));
-            }
-            p.setBrush(QColor(255, 240, 120));
-            p.drawEllipse(QPointF(s * 0.5, s * 0.5), s * 0.14, s * 0.14);
-            break;
-        }
-        case ToolbarButton::Scale:
-            p.setFont(QFont(QStringLiteral("Sans"), std::max(6, size / 2), QFont::Bold));
-            p.drawText(QRectF(0, 0, s, s), Qt::AlignCenter, QStringLiteral("A"));
-            drawArrow(p, {s * 0.6, s * 0.4}, {s * 0.9, s * 0.1}, s * 0.12);
-            break;
-        case ToolbarButton::Turn:
-            p.drawEllipse(QRectF(s * 0.15, s * 0.35, s * 0.7, s * 0.3));
-            drawArrow(p, {s * 0.3, s * 0.64}, {s * 0.55, s * 0.65}, s * 0.12);
-            break;
-        case ToolbarButton::Zoom:
-            p.drawEllipse(QRectF(s * 0.18, s * 0.18, s * 0.42, s * 0.42));
-            p.setPen(QPen(Qt::black, std::max(2.0, s / 8)));
-            p.drawLine(QPointF(s * 0.55, s * 0.55), QPointF(s * 0.82, s * 0.82));
-            break;
-    }
-    return pixmap;
-}
 
 HelpCreditsSheet::HelpCreditsSheet(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Help/Credits"));
@@ -231,9 +140,7 @@ HelpCreditsSheet::HelpCreditsSheet(QWidget* parent) : QDialog(parent) {
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("pages"));
     pages->addTab(generalHelpPage(), QStringLiteral("general help"));
-    const QWidget* owner = parent != nullptr ? parent->window() : nullptr;
-    pages->addTab(toolbarPage(owner != nullptr ? owner->findChild<QToolBar*>() : nullptr),
-                  QStringLiteral("ToolBar"));
+    pages->addTab(toolbarPage(), QStringLiteral("ToolBar"));
     pages->addTab(creditsPage(), QStringLiteral("Credits"));
     pages->setCurrentIndex(0);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -11,8 +12,17 @@
 #include <sstream>
 
 #include "GuiSupport.h"
+#include "app/dialogs/Artwork.h"
+#include "app/dialogs/CameraDialog.h"
 #include "app/dialogs/Dialogs.h"
+#include "app/dialogs/ExportCDialog.h"
+#include "app/dialogs/ExportVrmlDialog.h"
+#include "app/dialogs/LightDialog.h"
+#include "app/dialogs/PreferencesDialog.h"
+#include "app/dialogs/RenderOptionsDialog.h"
 #include "app/dialogs/SystemFonts.h"
+#include "app/dialogs/TextMaterialsDialog.h"
+#include "app/dialogs/TextPropertiesDialog.h"
 #include "scene/Scene.h"
 #include "scene/ViewSettings.h"
 
@@ -68,6 +78,51 @@ class DialogsTest : public QObject {
         });
         QVERIFY(!editor.editCamera(camera));
         QCOMPARE(camera.zoom, 0.0f);
+    }
+
+    // Each number field takes both ends of its range and refuses just beyond them with a
+    // message naming the range (a float field compares in single precision).
+    void numberFieldsTakeTheirRangeAndNothingBeyond() {
+        const CCamera camera;
+        const CLight light(0);
+        const CText text("/fonts");
+        using Open = std::function<QDialog*()>;
+        const Open cameraDialog = [&] { return new CameraDialog(nullptr, camera); };
+        const Open textDialog = [&] { return new TextPropertiesDialog(nullptr, text); };
+        const struct {
+            Open open;
+            const char* field;
+            QStringList ends, beyond;
+        } rows[] = {{cameraDialog, "zoom", {"0", "10000"}, {"-0.001", "10000.001"}},
+                    {cameraDialog, "rotationStep", {"0", "360"}, {"-0.001", "360.001"}},
+                    {cameraDialog, "eyeX", {"-10000", "10000"}, {"-10000.01", "10000.01"}},
+                    {cameraDialog, "targetZ", {"-10000", "10000"}, {"-10000.01", "10000.01"}},
+                    {[&] { return new LightDialog(nullptr, light); },
+                     "cutOff",
+                     {"0", "90"},
+                     {"-0.001", "90.001"}},
+                    {textDialog, "precision", {"1", "100"}, {"0.999999", "100.000001"}},
+                    {textDialog, "extrusionLength", {"0", "10000"}, {"-1e-9", "10000.000001"}},
+                    {textDialog, "bevelDepth", {"0", "10000"}, {"-1e-9", "10000.000001"}},
+                    {textDialog, "bevelWidth", {"0", "100"}, {"-0.001", "100.001"}},
+                    {[&] { return new TextMaterialsDialog(nullptr, text); },
+                     "sideShininess",
+                     {"0", "128"},
+                     {"-0.001", "128.001"}}};
+        for (const auto& row : rows) {
+            const std::unique_ptr<QDialog> d(row.open());
+            const QString range = QString("between %1 and %2.").arg(row.ends[0], row.ends[1]);
+            for (const QString& value : row.beyond + row.ends) {
+                QString message;
+                d->show();
+                retype(d.get(), row.field, value);
+                if (row.beyond.contains(value))
+                    answerMessage(&message, d.get());
+                d->accept();
+                QCOMPARE(d->isVisible(), row.beyond.contains(value));
+                QVERIFY2(message.isEmpty() != message.endsWith(range), qPrintable(message));
+            }
+        }
     }
 
     void lightStoresSwitchCutOffAndColourOnly() {
@@ -159,12 +214,19 @@ class DialogsTest : public QObject {
         QCOMPARE(text.fontFile, std::string("arial.ttf"));
     }
 
-    void fontBoxListsNothingFromAMissingFolder() {
+    // The font box: the folder's *.ttf files and the current name, sorted ignoring case,
+    // with the first entry that starts with the current name selected.
+    void fontBoxListsTheFolderWithTheCurrentFontSelected() {
+        QTemporaryDir dir;
+        for (const char* name : {"b.ttf", "a.ttf", "notes.txt", "d.TTF"})
+            QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
         int selected = -1;
-        const QStringList names =
-            fontChoices(QStringLiteral("/no/such/folder"), "ARIAL.TTF", &selected);
-        QCOMPARE(names, QStringList{"ARIAL.TTF"});
+        QCOMPARE(fontChoices("/no/such/folder", "ARIAL.TTF", &selected), QStringList{"ARIAL.TTF"});
         QCOMPARE(selected, 0);
+        QCOMPARE(fontChoices(dir.path(), "c.ttf", &selected).join(' '), "a.ttf b.ttf c.ttf d.TTF");
+        QCOMPARE(selected, 2);
+        QCOMPARE(fontChoices(dir.path(), "D", &selected).join(' '), "a.ttf b.ttf D d.TTF");
+        QCOMPARE(selected, 2);
     }
 
     void materialsRebuildOnOkOnly() {
@@ -271,15 +333,40 @@ class DialogsTest : public QObject {
         QVERIFY(QFile::exists(dir.filePath("VyrText.h")));
     }
 
-    void helpHasThreePagesInOrder() {
-        whenModal([](QWidget* d) {
+    // The program's own pictures and every dialog as the default scene opens it, pixel for
+    // pixel as reviewed: the help's toolbar page with its framed buttons, the program icon,
+    // the splash picture, the dialogs' fields, labels and colour swatches.
+    void picturesAndDialogsLookAsReviewed() {
+        whenModal([&](QWidget* d) {
             auto* pages = d->findChild<QTabWidget*>();
             QCOMPARE(pages->currentIndex(), 0);
-            QCOMPARE(pages->tabText(2), QStringLiteral("Credits"));
-            QCOMPARE(pages->tabText(1), QStringLiteral("ToolBar"));
+            QCOMPARE(pages->tabText(1) + pages->tabText(2), "ToolBarCredits");
+            pages->setCurrentIndex(1);
+            expectReviewed("help-toolbar", pages->widget(1)->grab().toImage());
             clickButton(d, Ok::Ok);
         });
         showHelpCredits(nullptr);
+        expectReviewed("icon", programIcon(48).toImage());
+        expectReviewed("splash", splashPicture().toImage());
+        const Scene scene("/fonts");
+        const ViewSettings settings;
+        const std::pair<QString, QDialog*> dialogs[] = {
+            {"camera", new CameraDialog(nullptr, scene.camera())},
+            {"light", new LightDialog(nullptr, scene.light(1))},
+            {"text", new TextPropertiesDialog(nullptr, scene.text())},
+            {"materials", new TextMaterialsDialog(nullptr, scene.text())},
+            {"render", new RenderOptionsDialog(nullptr, settings)},
+            {"preferences", new PreferencesDialog(nullptr, 1, "/fonts")},
+            {"export-vrml", new ExportVrmlDialog(nullptr, "VYR.wrl")},
+            {"export-c", new ExportCDialog(nullptr)}};
+        for (const auto& [name, dialog] : dialogs) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            if (QWidget* focus = QApplication::focusWidget())
+                focus->clearFocus();  // no blinking text cursor in the picture
+            expectReviewed("dialog-" + name, dialog->grab().toImage());
+            delete dialog;
+        }
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -14,6 +15,17 @@
 #include <functional>
 #include <memory>
 
+// How long a helper below waits for a modal window before it fails the test and closes it.
+inline constexpr int kModalWaitMs = 10000;
+
+// Ends a wait that ran out: the test fails, and any modal window still open is closed so that
+// the test function returns instead of hanging.
+inline void giveUpWaiting(const char* what) {
+    QTest::qFail(what, __FILE__, __LINE__);
+    while (QWidget* w = QApplication::activeModalWidget())
+        w->close();
+}
+
 // Runs `handle` on the next modal dialog of type D once it is open, and again until that
 // dialog has closed (a file chooser still reading its folder may ignore the first answer).
 // The test goes on through the dialog's own event loop.
@@ -22,7 +34,14 @@ void whenOpen(std::function<void(D*)> handle) {
     auto* timer = new QTimer;
     auto dialog = std::make_shared<QPointer<D>>();
     auto seen = std::make_shared<bool>(false);
-    QObject::connect(timer, &QTimer::timeout, [timer, handle, dialog, seen] {
+    auto polls = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, handle, dialog, seen, polls] {
+        if (++*polls * 50 > kModalWaitMs) {
+            timer->stop();
+            timer->deleteLater();
+            giveUpWaiting("the expected dialog did not open, or did not close");
+            return;
+        }
         if (!*seen) {
             *dialog = qobject_cast<D*>(QApplication::activeModalWidget());
             *seen = !dialog->isNull();
@@ -37,6 +56,18 @@ void whenOpen(std::function<void(D*)> handle) {
         }
     });
     timer->start(50);
+}
+
+// Compares `image` pixel for pixel with the reviewed data/NAME.png. What was drawn is left
+// in the temporary folder, or replaces the reviewed picture when VYR_UPDATE_PICTURES is set.
+inline void expectReviewed(const QString& name, const QImage& image) {
+    const QString reviewed = VYR_TEST_DATA_DIR "/" + name + ".png";
+    image.save(qEnvironmentVariableIsSet("VYR_UPDATE_PICTURES")
+                   ? reviewed
+                   : QDir::temp().filePath(name + ".png"));
+    QVERIFY2(image.convertToFormat(QImage::Format_ARGB32) ==
+                 QImage(reviewed).convertToFormat(QImage::Format_ARGB32),
+             qPrintable(name));
 }
 
 // A left-button drag from `from` by `by`, one move event, then the release.
@@ -63,13 +94,16 @@ inline void rightClick(QWidget* widget, QPoint pos) {
 
 // Runs `step` on the next modal window other than `under` once it is shown. Each poll is a
 // fresh single-shot timer, so a step may open further modal windows of its own.
-inline void whenModal(std::function<void(QWidget*)> step, QWidget* under = nullptr) {
-    QTimer::singleShot(10, [step, under] {
+inline void whenModal(std::function<void(QWidget*)> step, QWidget* under = nullptr,
+                      int waitedMs = 0) {
+    QTimer::singleShot(10, [step, under, waitedMs] {
         QWidget* w = QApplication::activeModalWidget();
         if (w != nullptr && w != under && w->isVisible())
             step(w);
+        else if (waitedMs > kModalWaitMs)
+            giveUpWaiting("the expected modal window did not open");
         else
-            whenModal(step, under);
+            whenModal(step, under, waitedMs + 10);
     });
 }
 

@@ -1,4 +1,4 @@
-#include "app/Artwork.h"
+#include "app/dialogs/Artwork.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -8,7 +8,7 @@ namespace vyr {
 // The program's pictures, drawn in code: the toolbar buttons, the program icon and the
 // splash picture.
 
-/// The 16 x 15 toolbar picture of a toolbar command; a null icon for any other id.
+/// The 16 x 15 toolbar picture of a toolbar command; a blank one for any other id.
 QIcon toolbarIcon(int commandId);
 
 /// The program icon, `size` pixels square: an extruded "V" on a dark rounded square.
