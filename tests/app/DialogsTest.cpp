@@ -18,6 +18,7 @@
 #include "app/dialogs/ExportCDialog.h"
 #include "app/dialogs/ExportVrmlDialog.h"
 #include "app/dialogs/LightDialog.h"
+#include "app/dialogs/Platform.h"
 #include "app/dialogs/PreferencesDialog.h"
 #include "app/dialogs/RenderOptionsDialog.h"
 #include "app/dialogs/SystemFonts.h"
@@ -227,6 +228,15 @@ class DialogsTest : public QObject {
         QCOMPARE(selected, 2);
         QCOMPARE(fontChoices(dir.path(), "D", &selected).join(' '), "a.ttf b.ttf D d.TTF");
         QCOMPARE(selected, 2);
+    }
+
+    // The file chooser's filters ("name|pattern|...") and the extension a bare name gets.
+    void fileChooserFiltersAndDefaultExtension() {
+        QCOMPARE(nameFilters("Wrl File|*.wrl| All (*.*) |*.*|none||"),
+                 QStringList({"Wrl File (*.wrl)", "All (*.*)"}));
+        QCOMPARE(withDefaultExtension("d/x", "vyr"), "d/x.vyr");
+        QCOMPARE(withDefaultExtension("d/x.wrl", "vyr"), "d/x.wrl");
+        QCOMPARE(withDefaultExtension("d/x", ""), "d/x");
     }
 
     void materialsRebuildOnOkOnly() {

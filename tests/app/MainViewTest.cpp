@@ -253,14 +253,25 @@ class MainViewTest : public QObject {
         QVERIFY(QFile::exists("at.obj") && QFile::exists("at.mtl"));
     }
 
-    void withoutADisplayTheProgramSaysSoAndEnds() {
-        QProcess vyr;
-        vyr.start("env", {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
-                          VYR_PROGRAM, "--no-splash"});
-        QVERIFY(vyr.waitForFinished(10000));
-        QCOMPARE(vyr.exitCode(), 1);
-        const QByteArray said = vyr.readAllStandardError();
-        QVERIFY2(said.count('\n') == 1 && said.contains("vyr-cli"), said.constData());
+    // What the program says and its exit status before any window opens.
+    void argumentsAndAMissingDisplayEndTheProgramWithTheirStatus() {
+        const struct {
+            QStringList args;
+            int status;
+            const char* says;
+        } runs[] = {{{"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
+                      VYR_PROGRAM, "--no-splash"}, 1, "vyr-cli"},
+                    {{VYR_PROGRAM, "--no-splash", "--help"}, 0, "FILE.vyr"},
+                    {{VYR_PROGRAM, "--no-splash", "a.vyr", "b.vyr"}, 2, "\"b.vyr\""},
+                    {{VYR_PROGRAM, "-x"}, 2, "\"-x\""}};
+        for (const auto& run : runs) {
+            QProcess vyr;
+            vyr.start("env", run.args);
+            QVERIFY(vyr.waitForFinished(10000));
+            QCOMPARE(vyr.exitCode(), run.status);
+            const QByteArray said = vyr.readAllStandardError() + vyr.readAllStandardOutput();
+            QVERIFY2(said.contains(run.says), said.constData());
+        }
     }
 };
 
