@@ -239,17 +239,33 @@ class DialogsTest : public QObject {
         QCOMPARE(withDefaultExtension("d/x", ""), "d/x");
     }
 
-    void materialsRebuildOnOkOnly() {
+    // A picked colour lands in its group's component as bytes / 255, the shininess as
+    // typed; only OK stores them and rebuilds.
+    void materialsStorePickedColoursAndRebuildOnOkOnly() {
         QTemporaryDir dir;
         QVERIFY(QFile::copy(QStringLiteral(VYR_TEST_FONT_LIBERATION), dir.filePath("ARIAL.TTF")));
         CText text(dir.path().toStdString());
         QVERIFY(text.buildMesh().ok);
-        whenModal([](QWidget* d) { clickButton(d, Ok::Cancel); });
-        QVERIFY(!EditMaterials(nullptr, text));
-        QCOMPARE(text.buildGeneration(), 1u);
-        whenModal([](QWidget* d) { clickButton(d, Ok::Ok); });
-        QVERIFY(EditMaterials(nullptr, text));
-        QCOMPARE(text.buildGeneration(), 2u);
+        const Material front = text.frontMaterial, side = text.sideMaterial;
+        for (const auto button : {Ok::Cancel, Ok::Ok}) {
+            whenModal([button](QWidget* d) {
+                whenModal(
+                    [](QWidget* w) {
+                        qobject_cast<QColorDialog*>(w)->setCurrentColor(QColor(10, 20, 255));
+                        qobject_cast<QColorDialog*>(w)->accept();
+                    },
+                    d);
+                d->findChild<QAbstractButton*>("sideSpecular")->click();
+                retype(d, "bevelShininess", "7");
+                clickButton(d, button);
+            });
+            QCOMPARE(EditMaterials(nullptr, text), button == Ok::Ok);
+            QCOMPARE(text.buildGeneration(), button == Ok::Ok ? 2u : 1u);
+        }
+        const std::array<float, 4> specular{10 / 255.0f, 20 / 255.0f, 1.0f, side.specular[3]};
+        QCOMPARE(text.sideMaterial.specular, specular);
+        QCOMPARE(text.bevelMaterial.shininess, 7.0f);
+        QVERIFY(text.frontMaterial == front && text.sideMaterial.diffuse == side.diffuse);
     }
 
     void preferencesKeepTheStartUpFolder() {
