@@ -113,22 +113,47 @@ class MainViewTest : public QObject {
         QCOMPARE(view->viewport()->framesDrawn(), frames);  // modes do not redraw
     }
 
-    void cancelledDialogsRedrawExceptRender_data() {
+    void cancelledDialogsShowTheirObjectAndRedrawExceptRender_data() {
         QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("field");  // a field that tells which object is edited
+        QTest::addColumn<QString>("shows");  // the title and that field's text
         QTest::addColumn<int>("redraws");
-        QTest::newRow("camera") << 40043 << 1;
-        QTest::newRow("yellow light") << 40057 << 1;
-        QTest::newRow("text") << 40055 << 1;
-        QTest::newRow("render") << 40062 << 0;
+        QTest::newRow("camera") << 40043 << "eyeZ" << "Camera 4" << 1;
+        QTest::newRow("yellow light") << 40057 << "positionX" << "Light 0" << 1;
+        QTest::newRow("blue light") << 40060 << "positionX" << "Light 3" << 1;
+        QTest::newRow("green light") << 40061 << "positionX" << "Light -3" << 1;
+        QTest::newRow("text") << 40055 << "precision" << "Text Properties 18" << 1;
+        QTest::newRow("materials") << 40065 << "frontShininess" << "Text Materials 3" << 1;
+        QTest::newRow("render") << 40062 << "fileName" << "Render VYR.jpg" << 0;
     }
-    void cancelledDialogsRedrawExceptRender() {
+    void cancelledDialogsShowTheirObjectAndRedrawExceptRender() {
         QFETCH(int, command);
+        QFETCH(QString, field);
+        QFETCH(QString, shows);
         QFETCH(int, redraws);
         const int frames = view->viewport()->framesDrawn();
-        whenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, view.get());
+        QString shown;
+        whenModal(
+            [&](QWidget* w) {
+                shown = w->windowTitle() + " " + w->findChild<QLineEdit*>(field)->text();
+                qobject_cast<QDialog*>(w)->reject();
+            },
+            view.get());
         view->action(command)->trigger();
+        QCOMPARE(shown, shows);
         QCOMPARE(view->viewport()->framesDrawn(), frames + redraws);
         QCOMPARE(view->settings().renderMode, 0);
+    }
+
+    void shadingAndViewCommandsChangeTheSceneAndRedraw() {
+        const int frames = view->viewport()->framesDrawn();
+        view->action(40006)->trigger();
+        QCOMPARE(view->settings().flatShading, 1);
+        view->action(40029)->trigger();
+        QCOMPARE(view->scene().camera().eye, (vyr::Float3{-4, 0, 0}));
+        view->action(40005)->trigger();
+        QCOMPARE(view->settings().flatShading, 0);
+        QCOMPARE(view->viewport()->framesDrawn(), frames + 3);
     }
 
     void dragsOrbitScaleAndShowTheWireList() {
