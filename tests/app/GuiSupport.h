@@ -15,15 +15,15 @@
 #include <functional>
 #include <memory>
 
-// How long a helper below waits for a modal window before it fails the test and closes it.
-inline constexpr int kModalWaitMs = 10000;
-
-// Ends a wait that ran out: the test fails, and any modal window still open is closed so that
-// the test function returns instead of hanging.
-inline void giveUpWaiting(const char* what) {
-    QTest::qFail(what, __FILE__, __LINE__);
+// A wait for a modal window ends after ten seconds: the test fails, and any modal window
+// still open is closed so that the test function returns instead of hanging.
+inline bool waitedTooLong(int waitedMs) {
+    if (waitedMs <= 10000)
+        return false;
+    QTest::qFail("the expected modal window did not open or close in time", __FILE__, __LINE__);
     while (QWidget* w = QApplication::activeModalWidget())
         w->close();
+    return true;
 }
 
 // Runs `handle` on the next modal dialog of type D once it is open, and again until that
@@ -36,19 +36,13 @@ void whenOpen(std::function<void(D*)> handle) {
     auto seen = std::make_shared<bool>(false);
     auto polls = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, handle, dialog, seen, polls] {
-        if (++*polls * 50 > kModalWaitMs) {
-            timer->stop();
-            timer->deleteLater();
-            giveUpWaiting("the expected dialog did not open, or did not close");
-            return;
-        }
-        if (!*seen) {
+        if (!waitedTooLong(++*polls * 50) && !*seen) {
             *dialog = qobject_cast<D*>(QApplication::activeModalWidget());
             *seen = !dialog->isNull();
             if (!*seen)
                 return;
         }
-        if (*dialog && (*dialog)->isVisible()) {
+        if (*polls * 50 <= 10000 && *dialog && (*dialog)->isVisible()) {
             handle(*dialog);
         } else {
             timer->stop();
@@ -100,9 +94,7 @@ inline void whenModal(std::function<void(QWidget*)> step, QWidget* under = nullp
         QWidget* w = QApplication::activeModalWidget();
         if (w != nullptr && w != under && w->isVisible())
             step(w);
-        else if (waitedMs > kModalWaitMs)
-            giveUpWaiting("the expected modal window did not open");
-        else
+        else if (!waitedTooLong(waitedMs))
             whenModal(step, under, waitedMs + 10);
     });
 }
