@@ -105,46 +105,34 @@ class MainViewTest : public QObject {
         QCOMPARE(view->viewport()->framesDrawn(), frames);  // modes do not redraw
     }
 
-    void cancelledDialogsShowTheirObjectAndRedrawExceptRender_data() {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QString>("field");  // a field that tells which object is edited
-        QTest::addColumn<QString>("shows");  // the title and that field's text
-        QTest::addColumn<int>("redraws");
-        QTest::newRow("camera") << 40043 << "eyeZ"
-                                << "Camera 4" << 1;
-        QTest::newRow("yellow light") << 40057 << "positionX"
-                                      << "Light 0" << 1;
-        QTest::newRow("blue light") << 40060 << "positionX"
-                                    << "Light 3" << 1;
-        QTest::newRow("green light") << 40061 << "positionX"
-                                     << "Light -3" << 1;
-        QTest::newRow("text") << 40055 << "precision"
-                              << "Text Properties 18" << 1;
-        QTest::newRow("materials") << 40065 << "frontShininess"
-                                   << "Text Materials 3" << 1;
-        QTest::newRow("render") << 40062 << "fileName"
-                                << "Render VYR.jpg" << 0;
-    }
-    void cancelledDialogsShowTheirObjectAndRedrawExceptRender() {
-        QFETCH(int, command);
-        QFETCH(QString, field);
-        QFETCH(QString, shows);
-        QFETCH(int, redraws);
-        const int frames = view->viewport()->framesDrawn();
-        QString shown;
-        whenModal(
-            [&](QWidget* w) {
-                shown = w->windowTitle() + " " + w->findChild<QLineEdit*>(field)->text();
-                qobject_cast<QDialog*>(w)->reject();
-            },
-            view.get());
-        view->action(command)->trigger();
-        QCOMPARE(shown, shows);
-        QCOMPARE(view->viewport()->framesDrawn(), frames + redraws);
+    // Each parameter command opens the dialog of its own object (told by a field's text) and,
+    // cancelled, redraws, except "Render"; flat, Gouraud and a view command redraw too.
+    void commandsOpenTheirObjectsDialogAndRedraw() {
+        const struct {
+            int command;
+            QString field, shows;
+            int redraws;
+        } rows[] = {{40043, "eyeZ", "Camera 4", 1},
+                    {40057, "positionX", "Light 0", 1},
+                    {40060, "positionX", "Light 3", 1},
+                    {40061, "positionX", "Light -3", 1},
+                    {40055, "precision", "Text Properties 18", 1},
+                    {40065, "frontShininess", "Text Materials 3", 1},
+                    {40062, "fileName", "Render VYR.jpg", 0}};
+        for (const auto& row : rows) {
+            const int frames = view->viewport()->framesDrawn();
+            QString shown;
+            whenModal(
+                [&](QWidget* w) {
+                    shown = w->windowTitle() + " " + w->findChild<QLineEdit*>(row.field)->text();
+                    qobject_cast<QDialog*>(w)->reject();
+                },
+                view.get());
+            view->action(row.command)->trigger();
+            QCOMPARE(shown, row.shows);
+            QCOMPARE(view->viewport()->framesDrawn(), frames + row.redraws);
+        }
         QCOMPARE(view->settings().renderMode, 0);
-    }
-
-    void shadingAndViewCommandsChangeTheSceneAndRedraw() {
         const int frames = view->viewport()->framesDrawn();
         view->action(40006)->trigger();
         QCOMPARE(view->settings().flatShading, 1);
