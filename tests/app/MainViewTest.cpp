@@ -232,24 +232,6 @@ class MainViewTest : public QObject {
         QVERIFY(view->startUpProblems().join("").contains("damaged.vyr"));
     }
 
-    void viewPixelsEqualTheCliViewportFrame() {
-        leftDrag(viewport(), {100, 100}, {25, -10});
-        QVERIFY(vyr::saveScene(view->scene(), folder.filePath("s.vyr").toStdString()).ok);
-        const QImage shown = view->viewport()->shownFrame();
-        QCOMPARE(
-            QProcess::execute(VYR_CLI, {"--scene", "s.vyr", "--size",
-                                        QString("%1x%2").arg(shown.width()).arg(shown.height()),
-                                        "--viewport-frame", "-o", "s.png"}),
-            0);
-        const QImage cli = QImage("s.png").convertToFormat(QImage::Format_RGB888);
-        QCOMPARE(cli.size(), shown.size());
-        int worst = 0;
-        for (int y = 0; y < shown.height(); ++y)
-            for (int i = 0; i < shown.width() * 3; ++i)
-                worst = qMax(worst, qAbs(shown.constScanLine(y)[i] - cli.constScanLine(y)[i]));
-        QVERIFY2(worst <= 1, qPrintable(QString("largest difference %1").arg(worst)));
-    }
-
     void picturesAndMeshesAreWrittenAndFailedWritesReported() {
         view->action(40054)->trigger();
         QCOMPARE(QImage("vyr.jpg").size(), view->viewport()->size());
