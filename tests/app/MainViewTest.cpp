@@ -249,24 +249,20 @@ class MainViewTest : public QObject {
 
     // What the program says and its exit status before any window opens.
     void argumentsAndAMissingDisplayEndTheProgramWithTheirStatus() {
-        const struct {
-            QStringList args;
-            int status;
-            const char* says;
-        } runs[] = {{{"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
-                      VYR_PROGRAM, "--no-splash"},
-                     1,
-                     "vyr-cli"},
-                    {{VYR_PROGRAM, "--no-splash", "--help"}, 0, "FILE.vyr"},
-                    {{VYR_PROGRAM, "--no-splash", "a.vyr", "b.vyr"}, 2, "\"b.vyr\""},
-                    {{VYR_PROGRAM, "-x"}, 2, "\"-x\""}};
-        for (const auto& run : runs) {
+        const QStringList noDisplay = {"-u", "DISPLAY",        "-u", "WAYLAND_DISPLAY",
+                                       "-u", "QT_QPA_PLATFORM"};
+        const std::tuple<QStringList, int, const char*> runs[] = {
+            {noDisplay + QStringList{VYR_PROGRAM, "--no-splash"}, 1, "vyr-cli"},
+            {{VYR_PROGRAM, "--no-splash", "--help"}, 0, "FILE.vyr"},
+            {{VYR_PROGRAM, "--no-splash", "a.vyr", "b.vyr"}, 2, "\"b.vyr\""},
+            {{VYR_PROGRAM, "-x"}, 2, "\"-x\""}};
+        for (const auto& [args, status, says] : runs) {
             QProcess vyr;
-            vyr.start("env", run.args);
+            vyr.start("env", args);
             QVERIFY(vyr.waitForFinished(10000));
-            QCOMPARE(vyr.exitCode(), run.status);
+            QCOMPARE(vyr.exitCode(), status);
             const QByteArray said = vyr.readAllStandardError() + vyr.readAllStandardOutput();
-            QVERIFY2(said.contains(run.says), said.constData());
+            QVERIFY2(said.contains(says), said.constData());
         }
     }
 };
