@@ -18,7 +18,6 @@
 #include "app/dialogs/ExportCDialog.h"
 #include "app/dialogs/ExportVrmlDialog.h"
 #include "app/dialogs/LightDialog.h"
-#include "app/dialogs/Platform.h"
 #include "app/dialogs/PreferencesDialog.h"
 #include "app/dialogs/RenderOptionsDialog.h"
 #include "app/dialogs/SystemFonts.h"
@@ -85,47 +84,6 @@ class DialogsTest : public QObject {
         });
         QVERIFY(!editor.editCamera(camera));
         QCOMPARE(camera.zoom, 0.0f);
-    }
-
-    // Each number field takes both ends of its range and refuses just beyond them with a
-    // message naming the range (a float field compares in single precision).
-    void numberFieldsTakeTheirRangeAndNothingBeyond() {
-        const CCamera camera;
-        const CLight light(0);
-        const CText text("/fonts");
-        using Open = std::function<QDialog*()>;
-        const Open cameraDialog = [&] { return new CameraDialog(nullptr, camera); };
-        const Open textDialog = [&] { return new TextPropertiesDialog(nullptr, text); };
-        const Open lightDialog = [&] { return new LightDialog(nullptr, light); };
-        const Open materialsDialog = [&] { return new TextMaterialsDialog(nullptr, text); };
-        const struct {
-            Open open;
-            const char* field;
-            QStringList ends, beyond;
-        } rows[] = {{cameraDialog, "zoom", {"0", "10000"}, {"-0.001", "10000.001"}},
-                    {cameraDialog, "rotationStep", {"0", "360"}, {"-0.001", "360.001"}},
-                    {cameraDialog, "eyeX", {"-10000", "10000"}, {"-10000.01", "10000.01"}},
-                    {cameraDialog, "targetZ", {"-10000", "10000"}, {"-10000.01", "10000.01"}},
-                    {lightDialog, "cutOff", {"0", "90"}, {"-0.001", "90.001"}},
-                    {textDialog, "precision", {"1", "100"}, {"0.999999", "100.000001"}},
-                    {textDialog, "extrusionLength", {"0", "10000"}, {"-1e-9", "10000.000001"}},
-                    {textDialog, "bevelDepth", {"0", "10000"}, {"-1e-9", "10000.000001"}},
-                    {textDialog, "bevelWidth", {"0", "100"}, {"-0.001", "100.001"}},
-                    {materialsDialog, "sideShininess", {"0", "128"}, {"-0.001", "128.001"}}};
-        for (const auto& row : rows) {
-            const std::unique_ptr<QDialog> d(row.open());
-            const QString range = QString("between %1 and %2.").arg(row.ends[0], row.ends[1]);
-            for (const QString& value : row.beyond + row.ends) {
-                QString message;
-                d->show();
-                retype(d.get(), row.field, value);
-                if (row.beyond.contains(value))
-                    answerMessage(&message, d.get());
-                d->accept();
-                QCOMPARE(d->isVisible(), row.beyond.contains(value));
-                QVERIFY2(message.isEmpty() != message.endsWith(range), qPrintable(message));
-            }
-        }
     }
 
     void lightStoresSwitchCutOffAndColourOnly() {
@@ -220,15 +178,6 @@ class DialogsTest : public QObject {
         QCOMPARE(selected, 2);
         QCOMPARE(fontChoices(dir.path(), "D", &selected).join(' '), "a.ttf b.ttf D d.TTF");
         QCOMPARE(selected, 2);
-    }
-
-    // The file chooser's filters ("name|pattern|...") and the extension a bare name gets.
-    void fileChooserFiltersAndDefaultExtension() {
-        QCOMPARE(nameFilters("Wrl File|*.wrl| All (*.*) |*.*|none||"),
-                 QStringList({"Wrl File (*.wrl)", "All (*.*)"}));
-        QCOMPARE(withDefaultExtension("d/x", "vyr"), "d/x.vyr");
-        QCOMPARE(withDefaultExtension("d/x.wrl", "vyr"), "d/x.wrl");
-        QCOMPARE(withDefaultExtension("d/x", ""), "d/x");
     }
 
     // A picked colour lands in its group's component as bytes / 255, the shininess as
