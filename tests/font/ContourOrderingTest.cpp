@@ -1,5 +1,6 @@
-// Ordering of contours into outer contours each followed by their holes, and the half-open
-// ray test that decides whether an outer contour claims a hole.
+// The contour record (signed area, orientation, box), the half-open ray test that decides
+// whether an outer contour claims a hole, and the ordering of contours into outer contours each
+// followed by their holes.
 
 #include "FontTestSupport.h"
 
@@ -10,14 +11,6 @@ using test::outer;
 using test::P;
 
 namespace {
-
-Contour polygon(const test::Points& pts) {
-    Contour c;
-    for (const auto& [x, y] : pts)
-        c.addPoint(x, y);
-    c.finish();
-    return c;
-}
 
 // The contours after vectorize, each named by orientation and lower-left corner.
 std::vector<std::string> order(const std::vector<std::vector<P>>& contours) {
@@ -35,11 +28,11 @@ std::vector<std::string> order(const std::vector<std::vector<P>>& contours) {
 }  // namespace
 
 TEST(RayClaims, HalfOpenEdgesCountAVertexOnceWhereTheBoundaryPassesThrough) {
-    const Contour square = polygon({{0, 0}, {0, 10}, {10, 10}, {10, 0}});
-    const Contour closingLeft = polygon({{0, 10}, {10, 10}, {10, 0}, {0, 0}});
-    const Contour diamond = polygon({{5, 0}, {10, 5}, {5, 10}, {0, 5}});
+    const Contour square = test::contourOf({{0, 0}, {0, 10}, {10, 10}, {10, 0}});
+    const Contour closingLeft = test::contourOf({{0, 10}, {10, 10}, {10, 0}, {0, 0}});
+    const Contour diamond = test::contourOf({{5, 0}, {10, 5}, {5, 10}, {0, 5}});
     const Contour bump =
-        polygon({{0, 0}, {0, 10}, {5, 10}, {5, 15}, {10, 15}, {10, 10}, {15, 10}, {15, 0}});
+        test::contourOf({{0, 0}, {0, 10}, {5, 10}, {5, 15}, {10, 15}, {10, 10}, {15, 10}, {15, 0}});
     struct Case {
         const Contour* contour;
         double x, y;
@@ -80,19 +73,52 @@ TEST(ContourOrder, EachHoleFollowsTheSmallestOuterContourContainingIt) {
          {"outer 0,0", "hole 2,2", "outer 20,0", "hole 22,2", "hole 26,2"}},
         {{u, outer(50, 0, 60, 10), hole(12, 15, 18, 25)},
          {"outer 0,0", "outer 50,0", "hole 12,15"}},
-        // The hole's box reaches out of the square's.
+        // The hole's box reaches out of the square's; a diamond's box equals it.
         {{outer(0, 0, 10, 10), outer(20, 0, 30, 10), hole(2, 2, 8, 12)},
          {"outer 0,0", "outer 20,0", "hole 2,2"}},
+        {{outer(0, 0, 10, 10), outer(20, 0, 30, 10), {{5, 0}, {10, 5}, {5, 10}, {0, 5}}},
+         {"outer 0,0", "hole 0,0", "outer 20,0"}},
         // The ray from the hole's first point runs through the outer diamond's left vertex.
         {{diamond, outer(200, 0, 210, 10), innerDiamond},
          {"outer 0,0", "hole 30,30", "outer 200,0"}},
-        // A holed square inside a ring's hole, like a circled R, in either order.
+        // A holed square inside a ring's hole, like a circled R, in either order; its hole
+        // stays with it also when the ring is found after it.
         {{outer(0, 0, 100, 100), hole(10, 10, 90, 90), outer(30, 30, 70, 70), hole(40, 40, 60, 60)},
          {"outer 0,0", "hole 10,10", "outer 30,30", "hole 40,40"}},
-        {{hole(40, 40, 60, 60), hole(10, 10, 90, 90), outer(30, 30, 70, 70), outer(0, 0, 100, 100)},
+        {{outer(30, 30, 70, 70), hole(10, 10, 90, 90), hole(40, 40, 60, 60), outer(0, 0, 100, 100)},
          {"outer 30,30", "hole 40,40", "outer 0,0", "hole 10,10"}},
         {{hole(20, 0, 30, 10), hole(0, 0, 10, 10)}, {"hole 20,0", "hole 0,0"}},
     };
     for (const Case& k : cases)
         EXPECT_EQ(order(k.contours), k.expected);
+}
+
+TEST(Contour, AreaOrientationAndBoxByHand) {
+    struct Case {
+        test::Points points;
+        double area;
+        int clockwise;
+        double minX, maxX, minY, maxY;
+    };
+    const Case cases[] = {
+        {{{0, 0}, {4, 0}, {0, 3}}, 6.0, 0, 0, 4, 0, 3},
+        {{{0, 3}, {4, 0}, {0, 0}}, -6.0, 1, 0, 4, 0, 3},
+        // Away from the origin the closing edge counts: without it the sum is 13.5.
+        {{{1, 1}, {5, 1}, {5, 4}, {1, 4}}, 12.0, 0, 1, 5, 1, 4},
+        {{{-2, 7}, {3, -1}, {9, 4}, {1, 11}}, 63.0, 0, -2, 9, -1, 11},
+        // A line has no area; a sliver of a tenth of a pixel has one, counter-clockwise.
+        {{{0, 0}, {5, 0}}, 0.0, 0, 0, 5, 0, 0},
+        {{{0, 0}, {1, 0}, {0, 0.1}}, 0.05, 0, 0, 1, 0, 0.1},
+        // Fewer than two points: no area, an empty box.
+        {{}, 0.0, 0, 1e20, -1e20, 1e20, -1e20},
+        {{{3, 4}}, 0.0, 0, 3, 3, 4, 4},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(::testing::PrintToString(k.points));
+        const Contour c = test::contourOf(k.points);
+        EXPECT_DOUBLE_EQ(c.area, k.area);
+        EXPECT_EQ(c.clockwise, k.clockwise);
+        EXPECT_EQ((std::vector<double>{c.minX, c.maxX, c.minY, c.maxY}),
+                  (std::vector<double>{k.minX, k.maxX, k.minY, k.maxY}));
+    }
 }

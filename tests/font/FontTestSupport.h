@@ -20,8 +20,7 @@ namespace vyr::test {
 
 /// One outline point in pixels; `on` marks a point on the curve.
 struct P {
-    double x;
-    double y;
+    double x, y;
     bool on = true;
 };
 using Points = std::vector<std::pair<double, double>>;
@@ -54,10 +53,13 @@ inline void vectorize(OutlineVectorizer& v, const GlyphOutline& outline, double 
     ASSERT_EQ(v.vectorize(), 1);
 }
 
-inline void vectorize(OutlineVectorizer& v, const FontGlyph* glyph) {
-    v.setPrecision(18.0);
-    ASSERT_EQ(v.init(glyph), 1);
-    ASSERT_EQ(v.vectorize(), 1);
+/// A finished contour through the points.
+inline Contour contourOf(const Points& pts) {
+    Contour c;
+    for (const auto& [x, y] : pts)
+        c.addPoint(x, y);
+    c.finish();
+    return c;
 }
 
 inline Points pointsOf(const Contour& c) {
@@ -70,13 +72,6 @@ inline Points pointsOf(const Contour& c) {
 /// Twice the signed area of the triangle (positive when counter-clockwise in x-y).
 inline double cross2(const ContourPoint& a, const ContourPoint& b, const ContourPoint& c) {
     return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
-}
-
-inline double triangleArea(const TriangleList& list) {
-    double sum = 0.0;
-    for (int i = 0; i < list.triangleCount; ++i)
-        sum += 0.5 * cross2(*list[i].a, *list[i].b, *list[i].c);
-    return sum;
 }
 
 /// Plain even-odd point-in-polygon test (half-open edges), independent of rayClaims.
@@ -113,13 +108,6 @@ struct LoadedFont {
 
 /// Suites run over both test fonts.
 class RealFont : public ::testing::TestWithParam<const char*> {};
-inline std::string fontName(const ::testing::TestParamInfo<const char*>& font) {
-    return std::string(font.param).find("DejaVu") != std::string::npos ? "DejaVuSans"
-                                                                       : "LiberationSans";
-}
-#define VYR_ON_BOTH_FONTS(Suite)                                                                \
-    INSTANTIATE_TEST_SUITE_P(Fonts, Suite,                                                      \
-                             ::testing::Values(VYR_TEST_FONT_DEJAVU, VYR_TEST_FONT_LIBERATION), \
-                             vyr::test::fontName)
+inline const auto kBothFonts = ::testing::Values(VYR_TEST_FONT_DEJAVU, VYR_TEST_FONT_LIBERATION);
 
 }  // namespace vyr::test

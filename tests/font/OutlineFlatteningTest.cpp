@@ -44,6 +44,8 @@ TEST(OutlineFlattening, OneContourByHand) {
         {fiveWide, 1.6, n3},  // n = int(3.125 + 0.5)
         {fiveWide, 2.5, {{0, 0}, {2.25, 2}, {5, 0}}},
         {fiveWide, 4.0, {{0, 0}, {5, 0}}},
+        // Two points: a line there and back.
+        {makeOutline({{{0, 0}, {5, 0}}}), 18.0, {{0, 0}, {5, 0}}},
         {fiveWide, kInf, {{0, 0}, {5, 0}}},
         // n = 0: the curve adds its start only.
         {makeOutline({{{0, 0}, {2, 4, false}, {5, 0}, {5, -20}, {0, -20}}}),
@@ -91,39 +93,47 @@ TEST(OutlineFlattening, OneContourByHand) {
     }
 }
 
-TEST(OutlineFlattening, PrecisionAtOrBelowOneHundredthFlattensWithOneHundredth) {
+TEST(OutlineFlattening, TheStepIsThePrecisionAtLeastOneHundredthDoubledOverThePointBudget) {
     const auto unitCurve = makeOutline({{{0, 0}, {0.5, 1, false}, {1, 0}}});
-    for (double p : {0.01, 0.005, 0.0, -0.0, -3.0, -kInf, kNaN}) {
+    for (double p : {0.02, 0.01, 0.005, 0.0, -0.0, -3.0, -kInf, kNaN}) {
         SCOPED_TRACE(p);
         OutlineVectorizer v;
         test::vectorize(v, unitCurve, p);
-        EXPECT_EQ(v.precision(), 0.01);
-        // Box side 1: n = 100. At t = 1/100, x = t and y = 2t(1-t).
+        EXPECT_EQ(v.precision(), p == 0.02 ? p : 0.01);
+        // Box side 1: n = 1 / precision pieces. At t = 1/n, x = t and y = 2t(1-t).
         const Points pts = test::pointsOf(*v.contour(0));
-        ASSERT_EQ(pts.size(), 101u);
-        EXPECT_NEAR(pts[1].first, 0.01, 1e-12);
-        EXPECT_NEAR(pts[1].second, 2 * 0.01 * 0.99, 1e-12);
+        const double t = v.precision();
+        ASSERT_EQ(pts.size(), size_t(std::lround(1 / t) + 1));
+        EXPECT_NEAR(pts[1].first, t, 1e-12);
+        EXPECT_NEAR(pts[1].second, 2 * t * (1 - t), 1e-12);
+    }
+    // Over the point budget the step doubles until the glyph fits. One curve 2000 wide: at
+    // 2000 / 19999, 19999 pieces and the end point, just within; at 0.1 one more, so 0.2; at
+    // 0.04 so 0.16.
+    const auto wide = makeOutline({{{0, 0}, {1000, 2000, false}, {2000, 0}}});
+    for (const auto& [precision, points] :
+         {std::pair{2000.0 / 19999, 20000}, {0.1, 10001}, {0.04, 12501}}) {
+        OutlineVectorizer v;
+        test::vectorize(v, wide, precision);
+        EXPECT_EQ(v.pointCount(), points) << precision;
     }
 }
 
 TEST(OutlineFlattening, BadInputIsRefusedAndLeavesNoContours) {
-    GlyphOutline endPastPoints = makeOutline({{{0, 0}, {0, 10}, {10, 10}}});
-    endPastPoints.contourEnds = {5};
-    GlyphOutline decreasing = makeOutline({{{0, 0}, {0, 10}}, {{10, 10}, {10, 0}}});
-    decreasing.contourEnds = {3, 1};
-    GlyphOutline missingTags = makeOutline({{{0, 0}, {0, 10}, {10, 10}}});
-    missingTags.tags.pop_back();
-    for (const GlyphOutline& bad : {endPastPoints, decreasing, missingTags}) {
+    // Contour ends past the points, repeated, or a tag missing.
+    const GlyphOutline square = makeOutline({test::outer(0, 0, 10, 10)});
+    GlyphOutline pastTheEnd = square, repeated = square, missingTag = square;
+    pastTheEnd.contourEnds = {4};
+    repeated.contourEnds = {1, 1, 3};
+    missingTag.tags.pop_back();
+    GlyphOutline* const noGlyph = nullptr;
+    for (const GlyphOutline* bad : {&pastTheEnd, &repeated, &missingTag, noGlyph}) {
         OutlineVectorizer v;
-        test::vectorize(v, makeOutline({test::outer(0, 0, 10, 10)}));
-        EXPECT_EQ(v.initOutline(bad), 0);
+        test::vectorize(v, square);
+        EXPECT_EQ(bad ? v.initOutline(*bad) : v.init(nullptr), 0);
         EXPECT_FALSE(v.hasOutline());
         EXPECT_EQ(v.vectorize(), 1);
         EXPECT_EQ(v.contourCount(), 0);
+        EXPECT_EQ(v.advance(), 0.0);
     }
-    OutlineVectorizer v;
-    test::vectorize(v, makeOutline({test::outer(0, 0, 10, 10)}));
-    EXPECT_EQ(v.init(nullptr), 0);
-    EXPECT_EQ(v.contourCount(), 0);
-    EXPECT_EQ(v.advance(), 0.0);
 }

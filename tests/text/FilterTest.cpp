@@ -51,24 +51,24 @@ TEST(Filters, PointsMoveAsWorkedOutByHand) {
         EXPECT_NEAR(r.position.x, k.nx, k.tolerance);
         EXPECT_NEAR(r.position.y, k.ny, k.tolerance);
     }
+    EXPECT_EQ(std::string(filterName(kFilterChaos)) + filterName(kFilterTwirl), "chaostwirl");
+    EXPECT_FALSE(filterName(kFilterCount) || filterName(-1));
 }
 
 namespace {
 
 // A placed contour with records, as the mesh build leaves it before the inset.
 struct PlacedContour {
-    Contour contour;
-    std::vector<VertexRecord> records;
-
-    explicit PlacedContour(const std::vector<std::pair<double, double>>& pts) {
-        for (auto [x, y] : pts)
-            contour.addPoint(x, y);
-        records.resize(contour.count);
-        for (int i = 0; i < contour.count; ++i) {
-            records[i].position = {contour[i].x, contour[i].y, 0.0};
-            contour[i].user = &records[i];
+    explicit PlacedContour(const std::vector<std::pair<double, double>>& pts)
+        : records(pts.size()) {
+        for (size_t i = 0; i < pts.size(); ++i) {
+            contour.addPoint(pts[i].first, pts[i].second);
+            contour[int(i)].user = &records[i];
+            records[i].position = {pts[i].first, pts[i].second, 0.0};
         }
     }
+    Contour contour;
+    std::vector<VertexRecord> records;
 };
 
 }  // namespace
@@ -87,10 +87,9 @@ TEST(Inset, PointsMoveIntoTheFilledAreaByTheCornerFactor) {
     EXPECT_NEAR(sq.records[0].inset.x, d, 1e-12);
     EXPECT_NEAR(sq.records[0].inset.y, d, 1e-12);
     EXPECT_NEAR(sq.records[4].inset.x, 100 - d, 1e-12);
-    for (int i = 0; i < sq.contour.count; ++i) {
-        EXPECT_EQ(sq.contour[i].x, sq.records[i].inset.x);
-        EXPECT_EQ(sq.contour[i].y, sq.records[i].inset.y);
-    }
+    for (int i = 0; i < sq.contour.count; ++i)
+        EXPECT_TRUE(sq.contour[i].x == sq.records[i].inset.x &&
+                    sq.contour[i].y == sq.records[i].inset.y);
     // Near hairpin at the spike's tip (c about -1): 1 - c/3 = 4/3 times the width, backwards.
     PlacedContour spike({{0, 0}, {0, 2}, {100, 1}});
     insetContour(spike.contour, 3.0f);

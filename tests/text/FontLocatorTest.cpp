@@ -28,14 +28,6 @@ TEST(FontLocator, NamesAreResolvedFromThePathTheFolderOrTheFamily) {
     EXPECT_FALSE(resolveFontPath("", "").has_value());
 }
 
-TEST(FontLocator, DefaultTextBuildsOnAFreshMachineKeepingTheStoredName) {
-    CText t(defaultFontsFolder());
-    const BuildResult r = t.buildMesh();
-    ASSERT_TRUE(r.ok) << r.message;
-    EXPECT_GT(t.mesh().entries[0].frontCount(), 0);
-    EXPECT_EQ(t.fontFile, "ARIAL.TTF");
-}
-
 TEST(FontLocator, ABuildLooksUpAgainWhenTheFolderChangesOrTheFileIsGone) {
     const fs::path dir = fs::temp_directory_path() / ("vyr-font-" + std::to_string(::getpid()));
     fs::create_directories(dir);
