@@ -2,6 +2,7 @@
 // and C writers use, over random values and the values where rounding is delicate.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -54,12 +55,8 @@ std::vector<double> delicateValues() {
     for (int k = 0; k < 100000; ++k) {
         const double scale = std::pow(10.0, static_cast<int>(random() % 40) - 20);
         v.push_back(std::uniform_real_distribution<double>(-scale, scale)(random));
-        if (k % 20 != 0)
-            continue;
-        double bits;
-        const uint64_t raw = random();
-        std::memcpy(&bits, &raw, sizeof bits);
-        if (std::isfinite(bits))
+        const double bits = std::bit_cast<double>(uint64_t(random()));
+        if (k % 20 == 0 && std::isfinite(bits))
             v.push_back(bits);
     }
     return v;
@@ -71,36 +68,44 @@ TEST(CrlfStream, EveryNumberFormatOfTheWritersMatchesPrintf) {
         SCOPED_TRACE(fmt);
         std::ostringstream out;
         std::string expected;
-        {
-            CrlfStream s(out);
-            for (double v : values) {
-                s.format(fmt, v);
-                s.text("|");
-                expected += viaPrintf(fmt, v) + "|";
-            }
-        }
-        if (out.str() == expected)
-            continue;
+        CrlfStream s(out);
         for (double v : values) {
-            ASSERT_EQ(viaStream(fmt, v), viaPrintf(fmt, v)) << "value " << v;
+            s.format(fmt, v);
+            s.text("|");
+            expected += viaPrintf(fmt, v) + "|";
         }
-    }
-    for (int v : {0, 1, -1, 7, 123456, INT_MAX, INT_MIN}) {
-        EXPECT_EQ(viaStream("%d %d %d -1\n\t\t\t\t\t", v, -(v / 3), v / 7),
-                  viaPrintf("%d %d %d -1\n\t\t\t\t\t", v, -(v / 3), v / 7));
+        s.flush();
+        EXPECT_TRUE(out.str() == expected);
     }
 }
 
 TEST(CrlfStream, WholeWriterFormatsMatchPrintfWithCrlf) {
+    const auto same = [](const char* fmt, auto... args) {
+        EXPECT_EQ(viaStream(fmt, args...), viaPrintf(fmt, args...)) << fmt;
+    };
     const double a = 0.125, b = -0.0, c = 1234.565, d = -7.0078125;
-    EXPECT_EQ(viaStream("\nGLfloat %s%s[] = { %.2f , %.2f, %.2f, %.2f };", "side_", "ambient", a, b,
-                        c, d),
-              viaPrintf("\nGLfloat %s%s[] = { %.2f , %.2f, %.2f, %.2f };", "side_", "ambient", a, b,
-                        c, d));
-    EXPECT_EQ(viaStream("\n\t\tcutOffAngle %f\n\t\tdirection %.2f %.2f %.2f 100%%", d, a, b, c),
-              viaPrintf("\n\t\tcutOffAngle %f\n\t\tdirection %.2f %.2f %.2f 100%%", d, a, b, c));
-    EXPECT_EQ(viaStream("\nglTranslatef(-%f/2.0f,0.f,0.f);%5d|%-4d|%e", c, 42, 7, c),
-              viaPrintf("\nglTranslatef(-%f/2.0f,0.f,0.f);%5d|%-4d|%e", c, 42, 7, c));
+    same("\nGLfloat %s%s[] = { %.2f , %.2f, %.2f, %.2f };", "side_", "ambient", a, b, c, d);
+    same("\nglTranslatef(-%f/2.0f,0.f,0.f);%5d|%-4d|%e", c, 42, 7, c);
+    // Widths and precisions of several digits, "%%" before conversions, padded strings, a
+    // conversion left to printf giving one character, and a one-character output.
+    same("100%% %f%%%5d|%19.4f|%10d|%.12f|%5s|%2s|%x", d, 42, c, -3, a, "ab", "abc", 15);
+    same("%d", 7);
+    for (int v : {0, 1, -1, 7, 123456, INT_MAX, INT_MIN})
+        same("%d %d %d -1\n\t\t\t\t\t", v, -(v / 3), v / 7);
+}
+
+TEST(CrlfStream, PartsGrowAndJoinWithoutLosingAByteBeyondTheBuffer) {
+    // Past the 64 KiB buffer: line feeds doubling text beyond its end, a part outgrowing a small
+    // reservation with text in it, a one-byte part, a joined part larger than the buffer.
+    const std::string xs(60000, 'x'), lfs(40000, '\n');
+    std::ostringstream out;
+    {
+        CrlfStream s(out), joined(size_t(0)), grown(size_t(16)), one(size_t(0));
+        grown.text("ab\n"), grown.text(lfs), one.text("y");
+        joined.append(grown), joined.append(one);
+        s.format("%d", 7), s.text(xs + lfs), s.append(joined), s.append(one);
+    }
+    EXPECT_EQ(out.str(), "7" + xs + test::crlf(lfs) + "ab\r\n" + test::crlf(lfs) + "yy");
 }
 
 // Parts formatted over the threads come out in item order, every item once, also when the
@@ -115,12 +120,9 @@ TEST(CrlfStream, ItemsWrittenInPartsKeepTheirOrderOnEveryThreadCount) {
             for (size_t i = 0; i < count; ++i)
                 expected += std::to_string(i) + "\r\n";
             std::ostringstream out;
-            {
-                CrlfStream s(out);
-                writeInParts(s, count, [](CrlfStream& part, size_t i) {
-                    part.format("%d\n", static_cast<int>(i));
-                });
-            }
+            CrlfStream s(out);
+            writeInParts(s, count, [](CrlfStream& part, size_t i) { part.format("%d\n", int(i)); });
+            s.flush();
             EXPECT_EQ(out.str(), expected) << threads << " threads, " << count << " items";
         }
     }

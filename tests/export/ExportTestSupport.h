@@ -106,6 +106,28 @@ inline SyntheticChar rightTriangle(double x = 0.0) {
     return c;
 }
 
+/// A 2m by 10 rectangle, clockwise from (0, 0) up to its top-left corner (given twice), with
+/// the points x = 1 .. 2m - 1 on its bottom edge. The faces fan from the top-left corner to
+/// every second bottom point and, as the tessellator leaves them, a triangle of no area spans
+/// each point skipped; triangles in varied rotations, inset = position.
+inline SyntheticChar comb(int m) {
+    SyntheticChar c;
+    c.code = 'E';
+    const auto at = [](double x, double y) { return SyntheticPoint{{x, y, 0}, {x, y, 0}}; };
+    c.contours = {{at(0, 0), at(0, 10), at(0, 10), at(2 * m, 10)}};
+    for (int x = 2 * m; x >= 1; --x)
+        c.contours[0].push_back(at(x, 0));
+    const auto q = [m](int x) { return Corner{0, x == 0 ? 0 : 4 + 2 * m - x}; };
+    for (int k = 0; k < m; ++k) {
+        for (SyntheticTriangle t : {SyntheticTriangle{q(2 * k), q(2 * k + 1), q(2 * k + 2)},
+                                    SyntheticTriangle{q(2 * k), q(2 * k + 2), Corner{0, 1}}})
+            c.front.push_back({t[k % 3], t[(k + 1) % 3], t[(k + 2) % 3]});
+    }
+    c.front.push_back({q(2 * m), Corner{0, 3}, Corner{0, 1}});
+    c.back = c.front;
+    return c;
+}
+
 /// The smallest contour a flattening keeps: two points, no area, no face triangles.
 inline SyntheticChar twoPointContour() {
     SyntheticChar c;
@@ -122,11 +144,7 @@ inline SyntheticChar space() {
 }
 
 inline TextExportView viewOf(const TextMesh& mesh, bool bevelOn, bool rounded = false) {
-    TextExportView v;
-    v.mesh = &mesh;
-    v.bevelOn = bevelOn;
-    v.roundedEdges = rounded;
-    return v;
+    return {.mesh = &mesh, .bevelOn = bevelOn, .roundedEdges = rounded};
 }
 
 /// Every line feed as carriage return and line feed: the form the text exports store.

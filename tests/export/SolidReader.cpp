@@ -1,5 +1,6 @@
 #include "SolidReader.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -78,10 +79,6 @@ bool parse(const std::string& s, size_t& at, Json& v) {
         }
         return at++ < s.size();
     }
-    for (const char* word : {"true", "false", "null"}) {
-        if (s.compare(at, std::strlen(word), word) == 0)
-            return at += std::strlen(word), true;
-    }
     char* end = nullptr;
     v.number = std::strtod(s.c_str() + at, &end);
     const size_t used = size_t(end - (s.c_str() + at));
@@ -101,10 +98,15 @@ FileTriangles readStl(const std::string& b) {
         std::array<Point, 3> tri;
         for (size_t k = 0; k < 9; ++k)
             tri[k / 3][k % 3] = f32(b, at + 12 + 4 * k);
-        // The stored normal must agree with the winding.
+        // The stored normal is the winding's unit normal; the attribute bytes are zero.
         const Point w = cross(tri);
-        if (w[0] * f32(b, at) + w[1] * f32(b, at + 4) + w[2] * f32(b, at + 8) <= 0.0f)
-            f.error = "a facet normal points against its winding";
+        const double length = std::hypot(w[0], w[1], w[2]);
+        for (size_t k = 0; k < 3; ++k) {
+            if (!(std::fabs(f32(b, at + 4 * k) - w[k] / length) < 1e-5))
+                f.error = "a facet normal is not the unit normal of its winding";
+        }
+        if (b[at + 48] != 0 || b[at + 49] != 0)
+            f.error = "attribute bytes that are not zero";
         f.triangles.push_back(tri);
         f.material.emplace_back();
     }
@@ -158,13 +160,14 @@ FileTriangles readGlb(const std::string& b) {
             return f.error = "bad BIN chunk", f;
         bin = b.substr(binAt + 8, u32(b, binAt));
     }
-    // Byte offset of an accessor's data; its count is cut to 0 when it runs past the chunk.
+    // Byte offset of an accessor's data; its count is cut to 0 when the data runs past the
+    // chunk or its view is not exactly as long.
     auto data = [&](const Json& accessor, size_t size, size_t& count) {
-        const size_t offset =
-            gltf["bufferViews"][accessor["bufferView"].number]["byteOffset"].index() +
-            accessor["byteOffset"].index();
+        const Json& view = gltf["bufferViews"][accessor["bufferView"].number];
+        const size_t offset = view["byteOffset"].index() + accessor["byteOffset"].index();
         count = accessor["count"].index();
-        count = offset + count * size > bin.size() ? 0 : count;
+        const size_t bytes = count * size;
+        count = offset + bytes > bin.size() || view["byteLength"].index() != bytes ? 0 : count;
         return offset;
     };
     for (const Json& primitive : gltf["meshes"][0.0]["primitives"].items) {

@@ -45,22 +45,33 @@ TEST(VrmlWorld, PartsFollowSceneOrderAndTheFileEndsWithTheLastNode) {
 
 TEST(VrmlViewpoint, PositionAndOrientationAreWrittenAsWorkedOutByHand) {
     struct Case {
-        Float3 eye, target;
+        Float3 eye, target, up;
         const char* orientation;
     };
     const Case cases[] = {
-        // Looking down -z with +y up keeps the direction form, for any eye on the +z side.
-        {{0, 0, 5}, {0, 0, 0}, "0.00 0.00 -5.00 0.0"},
-        {{1, 2, 3}, {1, 2, -1}, "0.00 0.00 -4.00 0.0"},
-        // From +x a quarter turn about +y takes -z onto -x; from behind, half a turn.
-        {{5, 0, 0}, {0, 0, 0}, "0.000000 1.000000 0.000000 1.570796"},
-        {{0, 0, -4}, {0, 0, 0}, "0.000000 1.000000 0.000000 3.141593"},
+        // Looking down -z with +y up keeps the direction form, for any eye on the +z side and
+        // for a turn too small to print.
+        {{0, 0, 5}, {0, 0, 0}, {0, 1, 0}, "0.00 0.00 -5.00 0.0"},
+        {{1, 2, 3}, {1, 2, -1}, {0, 1, 0}, "0.00 0.00 -4.00 0.0"},
+        {{0, 0, 5}, {1e-7f, 0, 0}, {0, 1, 0}, "0.00 0.00 -5.00 0.0"},
+        // Along -x, +x, -y, +y (up -z, +z there): a quarter turn; along +z half a turn.
+        {{0.5f, 0, 0}, {0, 0, 0}, {0, 1, 0}, "0.000000 1.000000 0.000000 1.570796"},
+        {{-5, 0, 0}, {0, 0, 0}, {0, 1, 0}, "0.000000 -1.000000 0.000000 1.570796"},
+        {{0, 5, 0}, {0, 0, 0}, {0, 0, -1}, "-1.000000 0.000000 0.000000 1.570796"},
+        {{0, -5, 0}, {0, 0, 0}, {0, 0, 1}, "1.000000 0.000000 0.000000 1.570796"},
+        {{0, 0, -4}, {0, 0, 0}, {0, 1, 0}, "0.000000 1.000000 0.000000 3.141593"},
+        // Upside down: half a turn about x to look along +z, about z to look along -z.
+        {{0, 0, -4}, {0, 0, 0}, {0, -1, 0}, "1.000000 0.000000 0.000000 3.141593"},
+        {{0, 0, 4}, {0, 0, 0}, {0, -1, 0}, "0.000000 0.000000 1.000000 3.141593"},
+        // Up along the view: the shortest turn from -z (half a turn about y onto +z).
+        {{0, 0, -4}, {0, 0, 0}, {0, 0, 1}, "0.000000 1.000000 0.000000 3.141593"},
+        {{-5, 0, 0}, {0, 0, 0}, {1, 0, 0}, "0.000000 -1.000000 0.000000 1.570796"},
         // No direction at all: the identity form with a zero direction.
-        {{1, 1, 1}, {1, 1, 1}, "0.00 0.00 0.00 0.0"},
+        {{1, 1, 1}, {1, 1, 1}, {0, 1, 0}, "0.00 0.00 0.00 0.0"},
     };
     for (const Case& c : cases) {
         std::ostringstream out;
-        EXPECT_TRUE(writeVrmlViewpoint(c.eye, c.target, {0, 1, 0}, out).ok);
+        EXPECT_TRUE(writeVrmlViewpoint(c.eye, c.target, c.up, out).ok);
         EXPECT_EQ(out.str(), test::format("\r\nViewpoint {\r\n\t\t position %.2f %.2f %.2f\r\n",
                                           c.eye.x, c.eye.y, c.eye.z) +
                                  "\t\t orientation " + c.orientation + "\r\n}\r\n");
@@ -77,10 +88,15 @@ TEST(VrmlViewpoint, OrientationTurnsTheDefaultViewOntoTheCamera) {
     struct Case {
         Float3 eye, target, up;
     };
+    // Turns of every size; past a quarter turn the largest diagonal entry x, y or z (the
+    // quaternion's scalar negative in the second case of each), no entry off it zero.
     const Case cases[] = {
-        {{3, 1, 2}, {0, 0, 0}, {0, 1, 0}},  {{-2, 4, 1}, {1, 0, -1}, {0, 1, 0}},
-        {{0, 0, 4}, {0, 0, 0}, {1, 1, 0}},  {{0, -3, 0.5f}, {0, 0, 0}, {0, 0, 1}},
-        {{0, 0, 4}, {0, 0, 0}, {0, -1, 0}}, {{0.1f, 4, 0}, {0, 0, 0}, {0, 1, 0}},
+        {{3, 1, 2}, {0, 0, 0}, {0, 1, 0}},     {{-2, 4, 1}, {1, 0, -1}, {0, 1, 0}},
+        {{0, 0, 4}, {0, 0, 0}, {1, 1, 0}},     {{0, -3, 0.5f}, {0, 0, 0}, {0, 0, 1}},
+        {{0.1f, 4, 0}, {0, 0, 0}, {0, 1, 0}},  {{-1, -1, -1}, {0, 0, 0}, {1, 0, 0}},
+        {{-1, 1, -1}, {0, 0, 0}, {-1, 0, 0}},  {{1, -1, -1}, {0, 0, 0}, {1, 0, 0}},
+        {{-1, -1, -1}, {0, 0, 0}, {-1, 0, 0}}, {{-2, 1, 1}, {0, 0, 0}, {-1, 0, 0}},
+        {{-2, -1, 1}, {0, 0, 0}, {1, 0, 0}},
     };
     for (const Case& c : cases) {
         const ViewpointOrientation o = viewpointOrientation(c.eye, c.target, c.up);
@@ -88,10 +104,8 @@ TEST(VrmlViewpoint, OrientationTurnsTheDefaultViewOntoTheCamera) {
         EXPECT_NEAR(std::sqrt(dot(o.axis, o.axis)), 1.0, 1e-12);
         const Vec3 f =
             normalize(Vec3{c.target.x - c.eye.x, c.target.y - c.eye.y, c.target.z - c.eye.z});
-        const Vec3 look = rotate({0, 0, -1}, o.axis, o.angle);
-        EXPECT_NEAR(look.x, f.x, 1e-9);
-        EXPECT_NEAR(look.y, f.y, 1e-9);
-        EXPECT_NEAR(look.z, f.z, 1e-9);
+        const Vec3 miss = rotate({0, 0, -1}, o.axis, o.angle) - f;
+        EXPECT_NEAR(dot(miss, miss), 0.0, 1e-18);
         // The turned +y lies in the plane of the view direction and the camera's up, on the
         // up vector's side.
         const Vec3 up = rotate({0, 1, 0}, o.axis, o.angle);
@@ -102,16 +116,18 @@ TEST(VrmlViewpoint, OrientationTurnsTheDefaultViewOntoTheCamera) {
     }
 }
 
-TEST(VrmlSpotLight, SwitchedOffLightIsWrittenLikeAnyOther) {
+TEST(VrmlSpotLight, ValuesAreWrittenAsWorkedOutByHandAlsoForASwitchedOffLight) {
     Scene scene("/fonts");
-    const std::string on = world(scene, {false, true, false});
-    scene.light(2).enabled = 0;
-    scene.light(2).cutOff = 90.0f;
-    const std::string off = world(scene, {false, true, false});
-    // 90 degrees: 90 * 3.14 / 270 and 90 * 3.14 / 180.
-    EXPECT_NE(off.find("beamWidth 1.05\r\n\t\tcolor 0.98 0.78 0.24\r\n\t\tcutOffAngle 1.570000"),
+    CLight& l = scene.light(2);
+    l.enabled = 0, l.cutOff = 90.0f, l.colour = 0x3DC7FA;
+    l.referencePoint = {1, 2, 3, 1}, l.targetPoint = {2, 0, 7, 1}, l.position = {-3, 0, 1, 1};
+    // Direction from the reference point to the target; 0x00BBGGRR in steps of 1 / 255; 90
+    // degrees as 90 * 3.14 / 270 and 90 * 3.14 / 180.
+    EXPECT_NE(world(scene, {false, true, false})
+                  .find(test::crlf("\nSpotLight {\n\t\tbeamWidth 1.05\n\t\tcolor 0.98 0.78 0.24"
+                                   "\n\t\tcutOffAngle 1.570000\n\t\tdirection 1.00 -2.00 4.00"
+                                   "\n\t\tlocation -3.00 0.00 1.00\n}")),
               std::string::npos);
-    EXPECT_EQ(on.size(), off.size());
 }
 
 }  // namespace

@@ -18,76 +18,65 @@ std::string vrmlText(const TextExportView& view) {
     return out.str();
 }
 
-TEST(VrmlText, OneTriangleIsWrittenByteForByte) {
+TEST(VrmlText, OneTriangleIsWrittenByteForByteAlsoAmongCharactersWithoutOutline) {
     // Bevel off: front points in reversed corner order, then the back points triangle by
-    // triangle, then the side walls with 2n index lines. Bevel on: three shapes.
-    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
-    EXPECT_TRUE(vrmlText(test::viewOf(mesh, false)) == test::golden("triangle-bevel-off.wrl"));
-    EXPECT_TRUE(vrmlText(test::viewOf(mesh, true)) == test::golden("triangle-bevel-on.wrl"));
+    // triangle, then the side walls with 2n index lines. Bevel on: three shapes. Spaces
+    // around the triangle (enough characters for several parts, the outline in a later one)
+    // add nothing.
+    std::vector<test::SyntheticChar> chars(70, test::space());
+    chars[41] = test::rightTriangle();
+    const TextMesh meshes[] = {test::makeMesh({test::rightTriangle()}, 10.0f),
+                               test::makeMesh(chars, 10.0f)};
+    for (const TextMesh& mesh : meshes) {
+        EXPECT_TRUE(vrmlText(test::viewOf(mesh, false)) == test::golden("triangle-bevel-off.wrl"));
+        EXPECT_TRUE(vrmlText(test::viewOf(mesh, true)) == test::golden("triangle-bevel-on.wrl"));
+    }
 }
 
-TEST(VrmlText, SideIndexLinesCountPointsOfEarlierContours) {
-    // A 3-point contour, then a 2-point one in the next character (g = 3).
-    const TextMesh mesh = test::makeMesh({test::rightTriangle(), test::twoPointContour()}, 30.0f);
-    const std::string text = vrmlText(test::viewOf(mesh, true));
+TEST(VrmlText, SideIndexLinesCountPointsOfEarlierContoursAndMaterialsKeepTheirValues) {
+    // A 6-point contour, then a 2-point one in the next character (g = 6); side walls in a
+    // material whose every value differs.
+    const TextMesh mesh = test::makeMesh({test::comb(1), test::twoPointContour()}, 30.0f);
+    TextExportView view = test::viewOf(mesh, true);
+    view.sideMaterial = {{0.7f, 0.8f, 0.9f, 1}, {0.3f, 0.4f, 0.5f, 1}, {0.1f, 0.2f, 0.3f, 1},
+                         {0.4f, 0.5f, 0.6f, 1}, 12.5f};
+    const std::string text = vrmlText(view);
     const std::string expected = crlf(
         "\t\t\t\tcoordIndex[\n\t\t\t\t\t"
-        "0 1 2 -1\n\t\t\t\t\t0 5 1 -1\n\t\t\t\t\t4 5 0 -1\n\t\t\t\t\t"
-        "2 1 3 -1\n\t\t\t\t\t2 3 4 -1\n\t\t\t\t\t3 5 4 -1\n\t\t\t\t\t"
-        "6 7 8 -1\n\t\t\t\t\t6 9 7 -1\n\t\t\t\t\t8 9 6 -1\n\t\t\t\t\t8 7 9 -1\n\t\t\t\t\t]\n"
-        "\t\t\t\t}\n\t\t\tappearance");
+        "0 1 2 -1\n\t\t\t\t\t0 11 1 -1\n\t\t\t\t\t10 11 0 -1\n\t\t\t\t\t2 1 3 -1\n\t\t\t\t\t"
+        "2 3 4 -1\n\t\t\t\t\t4 5 6 -1\n\t\t\t\t\t4 3 5 -1\n\t\t\t\t\t6 5 7 -1\n\t\t\t\t\t"
+        "6 7 8 -1\n\t\t\t\t\t8 9 10 -1\n\t\t\t\t\t8 7 9 -1\n\t\t\t\t\t10 9 11 -1\n\t\t\t\t\t"
+        "12 13 14 -1\n\t\t\t\t\t12 15 13 -1\n\t\t\t\t\t14 15 12 -1\n\t\t\t\t\t14 13 15 -1\n"
+        "\t\t\t\t\t]\n\t\t\t\t}\n\t\t\tappearance Appearance { \n\t\t\t\tmaterial Material {"
+        "\n\t\t\t\t\tambientIntensity 0.41 \n\t\t\t\t\tdiffuseColor 0.10 0.20 0.30 "
+        "\n\t\t\t\t\tspecularColor 0.40 0.50 0.60 \n\t\t\t\t\temissiveColor 0.70 0.80 0.90"
+        "\n\t\t\t\t\tshininess 12.50\t}\n\t\t\t}");
     EXPECT_NE(text.find(expected), std::string::npos);
-    // The two-point contour's wall points follow the triangle's.
-    EXPECT_NE(text.find(crlf("10.00 0.00 30.00\n\t\t\t\t\t\t20.00 0.00 0.00\n\t\t\t\t\t\t"
+    // The two-point contour's wall points follow the comb's.
+    EXPECT_NE(text.find(crlf("1.00 0.00 30.00\n\t\t\t\t\t\t20.00 0.00 0.00\n\t\t\t\t\t\t"
                              "20.00 0.00 30.00\n\t\t\t\t\t\t30.00 0.00 0.00\n\t\t\t\t\t\t"
                              "30.00 0.00 30.00]\n\t\t\t\t\t")),
               std::string::npos);
-    // Its bevel: 3 passes of two triangles after the triangle's 4 passes, 14 in all.
-    EXPECT_NE(text.find(crlf("38 37 36 -1\n\t\t\t\t\t"
-                             "41 40 39 -1\n\t\t\t\t\t] \n\t\t\t\t \n}")),
+    // Its bevel: 3 passes of two triangles after the comb's 7, 20 in all.
+    EXPECT_NE(text.find(crlf("56 55 54 -1\n\t\t\t\t\t"
+                             "59 58 57 -1\n\t\t\t\t\t] \n\t\t\t\t \n}")),
               std::string::npos);
-}
-
-TEST(VrmlText, CharactersWithoutOutlineLeaveTheListsAsTheyWere) {
-    const TextMesh plain = test::makeMesh({test::rightTriangle()}, 10.0f);
-    // Enough characters that they are formatted in several parts, the outline in a later one.
-    std::vector<test::SyntheticChar> chars(70, test::space());
-    chars[41] = test::rightTriangle();
-    const TextMesh spaced = test::makeMesh(chars, 10.0f);
-    for (bool bevel : {false, true}) {
-        EXPECT_EQ(vrmlText(test::viewOf(spaced, bevel)), vrmlText(test::viewOf(plain, bevel)));
-    }
-}
-
-TEST(VrmlText, EmptyTextWritesEmptyClosedLists) {
-    const TextMesh mesh = test::makeMesh({test::space()}, 0.0f);
-    const std::string text = vrmlText(test::viewOf(mesh, true));
-    // Brackets and braces balance, so a browser can read the file.
-    int square = 0, curly = 0;
-    for (char ch : text) {
-        square += ch == '[' ? 1 : ch == ']' ? -1 : 0;
-        curly += ch == '{' ? 1 : ch == '}' ? -1 : 0;
-        ASSERT_GE(square, 0);
-        ASSERT_GE(curly, 0);
-    }
-    EXPECT_EQ(square, 0);
-    EXPECT_EQ(curly, 0);
+    // Without the bevel, the comb's 3 front triangles and their 3 back ones.
+    EXPECT_NE(vrmlText(test::viewOf(mesh, false)).find("15 16 17 -1]\r\n"), std::string::npos);
 }
 
 TEST(VrmlText, ValueThatIsNotANumberIsWrittenAsZeroAndAFailedStreamIsReported) {
     TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
     mesh.entries[0].records[1].position.y = std::nan("");
     std::ostringstream out;
-    const ExportResult r = writeVrmlText(test::viewOf(mesh, false), out);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("not a finite number"), std::string::npos);
+    EXPECT_NE(writeVrmlText(test::viewOf(mesh, false), out).message.find("not a finite number"),
+              std::string::npos);
     EXPECT_EQ(out.str().find("nan"), std::string::npos);
     EXPECT_NE(out.str().find("\t\t\t\t\tpoint[0.00 0.00 0.00\r\n"), std::string::npos);
     test::FailingBuffer buffer;
     std::ostream failing(&buffer);
-    const ExportResult failed = writeVrmlText(test::viewOf(mesh, true), failing);
-    EXPECT_FALSE(failed.ok);
-    EXPECT_NE(failed.message.find("failed"), std::string::npos);
+    EXPECT_NE(writeVrmlText(test::viewOf(mesh, true), failing).message.find("failed"),
+              std::string::npos);
 }
 
 }  // namespace
