@@ -1,4 +1,4 @@
-#include <GL/gl.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -11,102 +11,102 @@
 #include "render/SgiImage.h"
 
 using namespace vyr;
+using Image = std::vector<unsigned char>;
 
 namespace {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-struct TempFolder {
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("vyr-flare-" + std::to_string(getpid()));
-    TempFolder() { std::filesystem::create_directories(path); }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    std::string file(const std::string& name) const { return (path / name).string(); }
-};
-
-// A 64 x 64 frame seen from an eye at the origin looking down -z through an orthographic box
-// of half-size 1, and a texture folder whose shine i is a flat grey of 20 (i + 1) and whose
-// other textures are black: a pixel under the three shines reads back which were drawn.
+// A 64 x 64 frame and a "lensflare" folder in a fresh temporary one. Shine i holds quadrants
+// of 6 (4 i + q) + 12: q = 0 where s and t are below 0.5, + 1 where s is above, + 2 where t
+// is. Flare1 is a flat 250, the others black.
 class LensFlareTest : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!gl.ok())
             GTEST_SKIP() << gl.error();
-        auto flat = [&](const std::string& name, int level) {
-            const std::vector<unsigned char> pixels(16, static_cast<unsigned char>(level));
-            const auto sgi = encodeSgi(pixels.data(), 4, 4, level % 40 == 0);
-            std::ofstream(folder.file(name))
+        std::filesystem::create_directories(folder);
+        for (int i = 0; i < 17; ++i) {
+            Image pixels(256);
+            for (int k = 0; k < 256; ++k)
+                pixels[k] =
+                    i < 10 ? 6 * (4 * i + (k % 16 > 7) + 2 * (k / 16 > 7)) + 12 : 250 * (i == 10);
+            const Image sgi = encodeSgi(pixels.data(), 16, 16, i % 2);
+            std::ofstream(folder +
+                          (i < 10   ? "/Shine" + std::to_string(i)
+                           : i < 16 ? "/Flare" + std::to_string(i - 9)
+                                    : "/OpenGL") +
+                          ".bw")
                 .write(reinterpret_cast<const char*>(sgi.data()), sgi.size());
-        };
-        flat("OpenGL.bw", 0);
-        for (int i = 0; i < 10; ++i)
-            flat("Shine" + std::to_string(i) + ".bw", 20 * (i + 1));
-        for (int i = 1; i <= 6; ++i)
-            flat("Flare" + std::to_string(i) + ".bw", 0);
+        }
     }
+    void TearDown() override { std::filesystem::remove_all(parent); }
 
-    std::vector<unsigned char> draw(float light[3]) {
+    // Eye (1, 2, 3) looking along (-2, 1, -2) with up (-1, 2, 2), the view's axes turned by an
+    // exact rotation, through an orthographic box of half-size 1.
+    Image draw(float light[3]) {
         glClear(GL_COLOR_BUFFER_BIT);
-        glLoadIdentity();  // projection identity, the box in the model-view matrix
+        glLoadIdentity();  // box and view in the model-view matrix
         glOrtho(-1, 1, -1, 1, -10, 10);
+        gluLookAt(1, 2, 3, -1, 3, 1, -1, 2, 2);
         glEnable(GL_TEXTURE_2D);
-        const float eye[3] = {0, 0, 0}, at[3] = {0, 0, -1};
         flare.DrawFlares(eye, at, light, 1.0f);
         return gl.readRgb();
     }
 
     OffscreenContext gl{64, 64};
-    TempFolder folder;
+    const std::string parent = ::testing::TempDir() + "vyr-flare-" + std::to_string(getpid());
+    const std::string folder = parent + "/lensflare";
+    const float eye[3] = {1, 2, 3}, at[3] = {-1, 3, 1};
     LensFlare flare;
-    const std::vector<unsigned char> black{std::vector<unsigned char>(64 * 64 * 3, 0)};
 };
 
 }  // namespace
 
-TEST(LensFlareTable, ShinesSitAtTheLightPointElementEightAtTheCentreTheLastFourBeyondIt) {
+TEST(LensFlareTable, TwelveElementsOfTypeLocationScaleAndColour) {
+    // Type, location, scale, colour scale; the shines blue, green and red, the rest red.
+    const float expected[12][4] = {
+        {-1, 1, 0.3f, 1},        {-1, 1, 0.2f, 1},        {-1, 1, 0.25f, 1},
+        {2, 1.3f, 0.04f, 0.6f},  {3, 1, 0.1f, 0.4f},      {1, 0.5f, 0.2f, 0.3f},
+        {3, 0.2f, 0.05f, 0.3f},  {0, 0, 0.04f, 0.3f},     {5, -0.25f, 0.07f, 0.5f},
+        {5, -0.4f, 0.02f, 0.6f}, {5, -0.6f, 0.04f, 0.4f}, {5, -1, 0.03f, 0.4f}};
     const auto table = InitFlareTable();
-    const float expectedLocation[12] = {1, 1, 1, 1.3f, 1, 0.5f, 0.2f, 0, -0.25f, -0.4f, -0.6f, -1};
-    for (int i = 0; i < 12; ++i)
-        EXPECT_TRUE(table[i].location == expectedLocation[i] && (table[i].type < 0) == (i < 3))
-            << i + 1;
-    EXPECT_EQ(table[7].type, 0) << "element 8 is Flare1";
-}
-
-TEST_F(LensFlareTest, ConsecutiveFlaresTakeTheShineTexturesInTurn) {
-    ASSERT_TRUE(flare.load(folder.path.string()).empty());
-    // The light point lands at (2, 0, -4) / sqrt(20), x = (1 + 0.4472) / 2 x 64 = 46.3 in the
-    // middle row. The shines drawn first, second and third are blue, green and red.
-    const int firstShine[4] = {0, 3, 6, 9}, counterAfter[4] = {3, 6, 9, 2};
-    for (int render = 0; render < 4; ++render) {
-        SCOPED_TRACE(render);
-        float light[3] = {2, 0, -4};
-        const std::vector<unsigned char> rgb = draw(light);
-        EXPECT_NEAR(light[0], 0.4472136f, 1e-6f);
-        EXPECT_EQ(flare.shineCounter(), counterAfter[render]);
-        auto level = [&](int k) { return 20 * ((firstShine[render] + k) % 10 + 1); };
-        for (int k = 0; k < 3; ++k)
-            EXPECT_NEAR(rgb[(32 * 64 + 46) * 3 + 2 - k], level(k), 1);
+    for (int i = 0; i < 12; ++i) {
+        const float *e = expected[i],
+                    colour[3] = {i < 2 ? 0 : e[3], i == 1 ? e[3] : 0, i ? 0 : e[3]};
+        EXPECT_TRUE(table[i].type == e[0] && table[i].location == e[1] && table[i].scale == e[2] &&
+                    std::equal(colour, colour + 3, table[i].colour))
+            << i;
     }
 }
 
-TEST_F(LensFlareTest, AFlarePointInLineWithTheViewOrOnTheEyeDrawsNothing) {
-    ASSERT_TRUE(flare.load().empty()) << "the build writes the textures into its own tree";
-    float ahead[3] = {0, 0, -5}, onEye[3] = {0, 0, 0};
-    for (float* light : {ahead, onEye}) {
-        EXPECT_EQ(draw(light), black);
-        EXPECT_EQ(flare.shineCounter(), 0);
-        EXPECT_TRUE(std::isfinite(light[0] + light[1] + light[2]));
+TEST_F(LensFlareTest, SpritesShowTheirTexturesAsOrientedAndTheShinesInTurn) {
+    ASSERT_TRUE(flare.load(folder).empty());
+    // In view coordinates the flare point lies along (2, 0, -4): the light point at x = 0.447,
+    // pixel 46.3 of the middle row. The shines (blue, green, red; half-sizes 14, 9.3, 11.7
+    // pixels) have s = 0 on the right, t = 0 at the top: the pixels 7 right or left and above
+    // or below read quadrants 0 to 3. Flare1 x 0.3 red lies at the view centre, pixel 32.
+    const int quadrant[4][2] = {{53, 39}, {39, 39}, {53, 25}, {39, 25}};
+    for (const int first : {0, 3, 6, 9}) {
+        float light[3] = {-3, 10, -7};
+        const Image rgb = draw(light);
+        const float expected[3] = {0.701858f, 2.596285f, 2.254644f};  // eye + (-4, 8, -10) / 13.4
+        for (int c = 0; c < 3; ++c)
+            EXPECT_NEAR(light[c], expected[c], 1e-5f);
+        EXPECT_EQ(flare.shineCounter(), (first + 3) % 10);
+        for (int k = 0; k < 12; ++k)
+            EXPECT_NEAR(rgb[(quadrant[k % 4][1] * 64 + quadrant[k % 4][0]) * 3 + 2 - k / 4],
+                        6 * (4 * ((first + k / 4) % 10) + k % 4) + 12, 1)
+                << first << k;
+        EXPECT_NEAR(rgb[(32 * 64 + 32) * 3], 75, 1);
     }
+    // A flare point in line with the view leaves no axis: nothing is drawn.
+    float ahead[3] = {at[0], at[1], at[2]};
+    EXPECT_TRUE(draw(ahead) == Image(64 * 64 * 3) && std::isfinite(ahead[0]));
 }
 
 TEST_F(LensFlareTest, AMissingTextureLeavesTheFlareUnavailableWithOneMessage) {
-    const std::string none = folder.file("none");
-    EXPECT_EQ(flare.load(none),
-              std::vector<std::string>{none + "/OpenGL.bw: No such file or directory"});
-    std::filesystem::remove(folder.file("Shine4.bw"));
-    EXPECT_EQ(flare.load(folder.path.string()),
-              std::vector<std::string>{folder.file("Shine4.bw") + ": No such file or directory"});
-    EXPECT_FALSE(flare.available());
-    float light[3] = {2, 0, -4};
-    EXPECT_EQ(draw(light), black);
+    std::filesystem::remove(folder + "/Shine4.bw");
+    EXPECT_EQ(flare.load(folder), std::vector{folder + "/Shine4.bw: No such file or directory"});
+    float light[3] = {-3, 10, -7};
+    EXPECT_TRUE(!flare.available() && draw(light) == Image(64 * 64 * 3));
     EXPECT_EQ(flare.shineCounter(), 0);
 }
