@@ -52,6 +52,8 @@ class ImageOutput {
     /// with the lens-flare textures are added to `warnings` (once) when the flare is on.
     bool encode(const Scene& scene, const std::string& ext, std::vector<unsigned char>& bytes,
                 std::string& error, std::vector<std::string>& warnings);
+    /// The rendered picture as RGB bytes, top row first; empty before the first encode.
+    const std::vector<unsigned char>& pixels() const { return rgb_; }
 
   private:
     bool render(const Scene& scene, std::string& error, std::vector<std::string>& warnings);

@@ -1,83 +1,86 @@
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
-#include "cli/CliOptions.h"
+#include "CliTestSupport.h"
+#include "scene/SceneFile.h"
 #include "text/Filters.h"
 
 using namespace vyr;
 
-namespace {
-
-// Arguments separated by single spaces.
-ParseResult parse(const std::string& line) {
-    std::vector<std::string> args;
-    for (size_t at = 0, end = 0; at <= line.size(); at = end + 1) {
-        end = std::min(line.find(' ', at), line.size());
-        args.push_back(line.substr(at, end - at));
-    }
-    return parseArguments(args);
+// Every value differs from the others and from its default, so a value taken for another
+// shows where it lands: in the saved scene's text and camera.
+TEST(CliOptions, TextAndCameraOptionsLandInTheSavedScene) {
+    const test::TempFolder dir;
+    const auto r =
+        dir.run("--font " VYR_TEST_FONT_LIBERATION
+                " --text \xC2\xA0\xC3\xA9 --precision 7.5 --extrusion 0 --bevel off --rounded on "
+                "--bevel-width 100 --bevel-depth 10000 --filter1 semi-circle --filter2 "
+                "chaos --scale 0.001,-0.002,0.0005 --camera-eye 1,2,3 --camera-target "
+                "-4,5,-6 -o %t.vyr");
+    ASSERT_EQ(r.status, 0) << r.err;
+    Scene scene("/nonexistent");
+    ASSERT_TRUE(loadScene(scene, dir / "t.vyr").ok);
+    const CText& t = scene.text();
+    EXPECT_EQ(std::tie(t.text, t.fontPath, t.fontFile, t.filter1, t.filter2),
+              std::tuple("\xA0\xE9", VYR_TEST_FONT_LIBERATION, "LiberationSans-Regular.ttf",
+                         kFilterSemiCircle, kFilterChaos));
+    EXPECT_EQ(std::tie(t.precision, t.extrusionLength, t.bevelDepth, t.bevelWidth, t.bevelOn,
+                       t.roundedEdges),
+              std::tuple(7.5, 0.0, 10000.0, 100.0f, 0, 1));
+    EXPECT_EQ(t.scale, (std::array<float, 3>{0.001f, -0.002f, 0.0005f}));
+    EXPECT_EQ(std::tie(scene.camera().eye, scene.camera().target),
+              std::tuple(Float3{1, 2, 3}, Float3{-4, 5, -6}));
 }
 
-}  // namespace
-
-TEST(CliOptions, TextOptionsAreReadWithTheirValues) {
-    const ParseResult r = parse(
-        "--text Hi --precision 7.5 --extrusion 0 --bevel off --rounded on --bevel-width 100 "
-        "--filter1 semi-circle --filter2 chaos --scale 1,-2,0.5 -o a.STL -o b.c --stats "
-        "--repeat 3 --bevel-depth 10000");
-    ASSERT_TRUE(r.ok) << r.error;
-    const CliOptions& o = r.options;
-    EXPECT_EQ(*o.text, "Hi");
-    EXPECT_EQ(*o.precision, 7.5);
-    EXPECT_EQ(*o.extrusion, 0.0);
-    EXPECT_EQ(*o.bevel, 0);
-    EXPECT_EQ(*o.rounded, 1);
-    EXPECT_EQ(*o.bevelWidth, 100.0f);
-    EXPECT_EQ(*o.filter1, kFilterSemiCircle);
-    EXPECT_EQ(*o.filter2, kFilterChaos);
-    EXPECT_EQ(*o.scale, (std::array<float, 3>{1.0f, -2.0f, 0.5f}));
-    EXPECT_EQ(*o.bevelDepth, 10000.0);
-    EXPECT_EQ(*parse("--scale -10000,5000,1e4").options.scale,
-              (std::array<float, 3>{-10000.0f, 5000.0f, 10000.0f}));
-    EXPECT_EQ(o.outputs, (std::vector<std::string>{"a.STL", "b.c"}));
-    EXPECT_TRUE(o.stats);
-    EXPECT_EQ(o.repeat, 3);
-}
-
-TEST(CliOptions, NumbersOutsideTheDialogRangesAreRefused) {
-    const std::vector<std::vector<std::string>> bad = {
-        {"--precision", "0.5"},   {"--precision", "101"},   {"--precision", "nan"},
-        {"--precision", "5x"},    {"--extrusion", "-1"},    {"--extrusion", "10001"},
-        {"--bevel-depth", "1e9"}, {"--bevel-width", "101"}, {"--bevel-width", "inf"},
-        {"--repeat", "0"},        {"--scale", "1,2"},       {"--scale", "1,2,3,4"},
-        {"--scale", "1,,3"},      {"--scale", "1,2,1e6"},   {"--bevel", "yes"},
-        {"--filter1", "wobble"},  {"--precision"},          {"--vrml-parts", "camera,sky"},
-        {"-o", "out.txt"},        {"-o", "noextension"},    {"--frobnicate"},
+// Both ends of every range are accepted and the numbers just beyond them refused.
+TEST(CliOptions, RangeEndsAreAcceptedAndValuesBeyondThemRefused) {
+    const char* const ranges[][5] = {
+        // option, least, most, below, above
+        {"--precision", "1", "100", "0.99", "100.01"},
+        {"--extrusion", "0", "10000", "-0.01", "10000.01"},
+        {"--bevel-depth", "0", "1e4", "-1", "1e9"},
+        {"--bevel-width", "0", "100", "-1", "101"},
+        {"--repeat", "1", "100000", "0", "100001"},
+        {"--glow-thickness", "0", "50", "-1", "51"},
+        {"--quality", "1", "100", "0", "101"},
+        {"--size", "1x1", "4096x4096", "0x1", "1x4097"},
+        {"--scale", "-1e4,-1e4,-1e4", "1e4,1e4,1e4", "1,2,-10001", "1,10001,3"},
+        {"--flare-position", "-1e4,-1e4", "1e4,1e4", "-10001,0", "0,10001"},
+        {"--camera-eye", "-1e4,0,0", "0,0,1e4", "0,-10001,0", "10001,0,0"},
     };
+    for (const auto& [option, least, most, below, above] : ranges) {
+        EXPECT_TRUE(parseArguments({option, least}).ok) << option << " " << least;
+        EXPECT_TRUE(parseArguments({option, most}).ok) << option << " " << most;
+        EXPECT_FALSE(parseArguments({option, below}).ok) << option << " " << below;
+        EXPECT_FALSE(parseArguments({option, above}).ok) << option << " " << above;
+    }
+}
+
+// Refused with one line that quotes the option or its value.
+TEST(CliOptions, MalformedArgumentsAreRefused) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--precision", "nan"},     {"--precision", "5x"},      {"--bevel-width", "inf"},
+        {"--scale", "1,2"},         {"--scale", "1,2,3,4"},     {"--scale", "1,,3"},
+        {"--bevel", "yes"},         {"--filter1", "wobble"},    {"--precision"},
+        {"--vrml-parts", "sky"},    {"-o", "out.txt"},          {"-o", "noextension"},
+        {"-o", "my.stl/file"},      {"--frobnicate", "1,2,3"},  {"--size", "1x0"},
+        {"--size", "4097x1"},       {"--size", "32"},           {"--size"},
+        {"--antialias", "yes"},     {"--glow-colour", "F00"},   {"--background", "GG0000"},
+        {"--flare-position", "1"},  {"--view", "top"},          {"--camera-eye", "0,0,nan"},
+        {"--camera-target", "1,2"}, {"--text", "\xE2\x82\xAC"},  // the euro sign
+        {"--text", "\xC3"},         {"--text", "\xE9"}};         // cut short; a Latin-1 byte
     for (const auto& args : bad) {
         const ParseResult r = parseArguments(args);
         EXPECT_FALSE(r.ok) << args[0];
-        EXPECT_FALSE(r.error.empty());
+        EXPECT_TRUE(r.error.find(args.back()) != std::string::npos ||
+                    r.error.find(args[0]) != std::string::npos)
+            << r.error;
         EXPECT_EQ(r.error.find('\n'), std::string::npos);
     }
 }
 
-TEST(CliOptions, TextMustBeLatin1) {
-    EXPECT_EQ(*utf8ToLatin1("caf\xC3\xA9"), "caf\xE9");
-    EXPECT_EQ(*utf8ToLatin1("\xC2\xA0"), "\xA0");
-    EXPECT_FALSE(utf8ToLatin1("\xE2\x82\xAC").has_value());  // the euro sign
-    EXPECT_FALSE(utf8ToLatin1("\xC3").has_value());          // cut short
-    EXPECT_FALSE(utf8ToLatin1("\xE9").has_value());          // Latin-1 byte, not UTF-8
-    EXPECT_FALSE(parse("--text \xE2\x82\xAC").ok);
-}
-
 TEST(CliOptions, VrmlPartsPickTheGroupsAndTheExtensionIgnoresDotsInFolders) {
-    const ParseResult r = parse("--vrml-parts text,camera");
-    ASSERT_TRUE(r.ok);
-    EXPECT_TRUE(r.options.vrmlCamera && !r.options.vrmlLights && r.options.vrmlText);
-    EXPECT_EQ(outputExtension("a/B.STL"), "stl");
+    for (const auto& [parts, camera, lights, text] :
+         {std::tuple{"text,camera", true, false, true}, {"lights", false, true, false}}) {
+        const CliOptions o = parseArguments({"--vrml-parts", parts}).options;
+        EXPECT_EQ(std::tie(o.vrmlCamera, o.vrmlLights, o.vrmlText), std::tie(camera, lights, text));
+    }
     EXPECT_EQ(outputExtension("my.dir/file"), "");
-    EXPECT_EQ(outputExtension("name.c"), "c");
-    EXPECT_FALSE(parseArguments({"-o", "my.stl/file"}).ok);
 }

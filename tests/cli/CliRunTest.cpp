@@ -1,149 +1,103 @@
-#include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
-using namespace std::string_literals;
-namespace fs = std::filesystem;
+#include "CliTestSupport.h"
 
-namespace {
+using namespace vyr;
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? "'\\''"s : std::string(1, c);
-    return q + "'";
-}
-
-class CliRun : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vyr-cli-test-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    Outcome run(const std::vector<std::string>& args) {
-        std::string cmd = quote(VYR_CLI);
-        for (const auto& a : args)
-            cmd += " " + quote(a);
-        cmd += " >" + quote((dir / "stdout").string()) + " 2>" + quote((dir / "stderr").string());
-        Outcome r;
-        const int raw = std::system(cmd.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(dir / "stdout");
-        r.err = slurp(dir / "stderr");
-        fs::remove(dir / "stdout");
-        fs::remove(dir / "stderr");
-        return r;
-    }
-
-    // Files in the test folder, other than the captured streams.
-    std::vector<std::string> files() const {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir))
-            names.push_back(e.path().filename());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    static int lines(const std::string& s) {
-        return static_cast<int>(std::count(s.begin(), s.end(), '\n'));
-    }
-
-    std::string path(const std::string& name) const { return (dir / name).string(); }
-
-    fs::path dir;
-};
-
-}  // namespace
-
-TEST_F(CliRun, WritesEveryFormatFromAUtf8TextFileAndRepeatReportsItsBuilds) {
+TEST(CliRun, WritesEveryFormatFromAUtf8TextFileAndRepeatReportsItsBuilds) {
+    const test::TempFolder dir;
     std::ofstream(dir / "text.txt") << "caf\xC3\xA9\n";
-    const Outcome r = run({"--text-file", path("text.txt"), "--stats", "--repeat", "4", "-o",
-                           path("t.stl"), "-o", path("t.obj"), "-o", path("t.glb"), "-o",
-                           path("t.wrl"), "-o", path("t.c"), "-o", path("t.vyr")});
+    const auto r = dir.run(
+        "--text-file %text.txt --stats --repeat 4 --size 33x20 -o %t.STL -o %t.obj "
+        "-o %t.glb -o %t.wrl -o %t.c -o %t.vyr -o %t.png -o %t.jpeg");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(files(), (std::vector<std::string>{"t.c", "t.glb", "t.h", "t.mtl", "t.obj", "t.stl",
-                                                 "t.vyr", "t.wrl", "text.txt"}));
-    for (const char* key : {"\"buildMs\":", "\"buildMsMin\":", "\"buildMsFirst\":", "\"builds\": 4",
-                            "\"characters\": 4", "\"fontFile\": \"/"}) {
+    EXPECT_EQ(dir.files(),
+              (std::vector<std::string>{"t.STL", "t.c", "t.glb", "t.h", "t.jpeg", "t.mtl", "t.obj",
+                                        "t.png", "t.vyr", "t.wrl", "text.txt"}));
+    for (const char* key :
+         {"\"buildMsFirst\":", "\"builds\": 4", "\"characters\": 4", "\"fontFile\": \"/"})
         EXPECT_NE(r.out.find(key), std::string::npos) << key << r.out;
-    }
-    EXPECT_NE(slurp(dir / "t.c").find("#include \"t.h\""), std::string::npos);
-    EXPECT_NE(slurp(dir / "t.obj").find("mtllib t.mtl"), std::string::npos);
-    EXPECT_EQ(slurp(dir / "t.glb").substr(0, 4), "glTF");
+    EXPECT_NE(test::slurp(dir / "t.c").find("#include \"t.h\""), std::string::npos);
+    EXPECT_NE(test::slurp(dir / "t.obj").find("mtllib t.mtl"), std::string::npos);
+    EXPECT_EQ(test::slurp(dir / "t.png").substr(12, 12),
+              std::string("IHDR\0\0\0\x21\0\0\0\x14", 12));
 }
 
-// Bad arguments exit with 2, failures while running with 1; either way one line and no file.
-TEST_F(CliRun, BadArgumentsAndFailuresExitWithOneLineAndNoFile) {
+// Bad arguments exit with 2, failures while running with 1; either way one line and no file:
+// a failing output leaves none of the others, images included.
+TEST(CliRun, BadArgumentsAndFailuresExitWithOneLineAndNoFile) {
+    const test::TempFolder dir;
     std::ofstream(dir / "euro.txt") << "\xE2\x82\xAC";
     std::ofstream(dir / "broken.vyr") << "tiny";
-    const std::pair<int, std::vector<std::string>> cases[] = {
-        {2, {"--text-file", path("euro.txt"), "-o", path("a.stl")}},
-        {2, {"--frobnicate", "-o", path("a.stl")}},
-        {2, {"--precision", "1000", "-o", path("a.stl")}},
-        {2, {"-o", path("a.stl"), "--text", "\xE2\x82\xAC"}},
-        {2, {"-o", path("a.txt")}},
-        {1, {"--font", "/nowhere/NOSUCH.TTF", "-o", path("a.stl")}},
-        {1, {"--scene", path("missing.vyr"), "-o", path("a.stl")}},
-        {1, {"--scene", path("broken.vyr"), "-o", path("a.stl")}},
-        {1, {"--text-file", path("missing.txt"), "-o", path("a.stl")}},
-        {1, {"-o", path("no/such/folder/a.stl")}},
-        {1, {"-o", path("a.stl"), "-o", path("no/such/folder/b.wrl")}},
+    const std::pair<int, const char*> cases[] = {
+        {2, "--text-file %euro.txt -o %a.stl"},
+        {1, "--font /nowhere/NOSUCH.TTF -o %a.stl"},
+        {1, "--scene %missing.vyr -o %a.stl"},
+        {1, "--scene %broken.vyr -o %a.stl"},
+        {1, "--text-file %missing.txt -o %a.stl"},
+        {1, "-o %no/such/folder/a.stl"},
+        {1, "--size 8x6 -o %a.png -o %a.wrl -o %no/b.jpg"},
+        // A header name with a double quote cannot be included from C: refused after the
+        // header was written to its temporary file.
+        {1, "-o %a.wrl -o %we\"ird.c"},
     };
-    for (const auto& [status, args] : cases) {
-        SCOPED_TRACE(args[0] + " " + args[1]);
-        const Outcome r = run(args);
-        EXPECT_EQ(r.status, status);
-        EXPECT_EQ(lines(r.err), 1) << r.err;
+    for (const auto& [status, line] : cases) {
+        const auto r = dir.run(line);
+        EXPECT_EQ(r.status, status) << line;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_TRUE(r.out.empty());
-        EXPECT_EQ(files(), (std::vector<std::string>{"broken.vyr", "euro.txt"}));
+        EXPECT_EQ(dir.files(), (std::vector<std::string>{"broken.vyr", "euro.txt"})) << line;
     }
-}
-
-TEST_F(CliRun, AFailedWriteKeepsTheEarlierFiles) {
-    // A header name with a double quote cannot be included from C: the pair is refused
-    // after the header was already written to its temporary file.
-    std::ofstream(dir / "we\"ird.h") << "old header";
-    std::ofstream(dir / "we\"ird.c") << "old source";
-    const Outcome r = run({"-o", path("we\"ird.c")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(lines(r.err), 1) << r.err;
-    EXPECT_EQ(slurp(dir / "we\"ird.h"), "old header");
-    EXPECT_EQ(slurp(dir / "we\"ird.c"), "old source");
-    EXPECT_EQ(files().size(), 2u);
+    // The program's own main: status 2 and the parser's message.
+    const std::string command =
+        std::string(VYR_CLI) + " --precision 1000 -o " + (dir / "a.stl") + " 2>" + (dir / "err");
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2);
+    EXPECT_EQ(test::slurp(dir / "err"),
+              "vyr-cli: --precision takes a number from 1 to 100, not \"1000\"\n");
 }
 
 // The default scene's VRML world and C/OpenGL pair, byte for byte. After an intended change
-// of the output, tools/update-golden.sh writes the files anew.
-TEST_F(CliRun, DefaultSceneExportsMatchTheGoldenFiles) {
-    const Outcome r = run({"-o", path("default.wrl"), "-o", path("default.c")});
+// of the output, tools/update-golden.sh writes the files anew. With "none" (or nothing) for
+// its parts the world is its header line alone.
+TEST(CliRun, DefaultSceneExportsMatchTheGoldenFiles) {
+    const test::TempFolder dir;
+    const auto r = dir.run("-o %default.wrl -o %default.c");
     ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
     for (const char* name : {"default.wrl", "default.c", "default.h"}) {
-        const std::string golden = slurp(fs::path(VYR_GOLDEN_DIR) / name);
-        ASSERT_FALSE(golden.empty()) << name;
-        EXPECT_TRUE(slurp(dir / name) == golden) << name << " differs from its golden file";
+        const std::string golden = test::slurp(std::string(VYR_GOLDEN_DIR) + "/" + name);
+        EXPECT_TRUE(test::slurp(dir / name) == golden) << name << " differs from its golden file";
     }
+    for (const char* parts : {"none", ""}) {
+        ASSERT_EQ(dir.run("--text I -o %a.wrl --vrml-parts " + std::string(parts)).status, 0);
+        EXPECT_EQ(test::slurp(dir / "a.wrl"), "#VRML V2.0 utf8\r\n") << parts;
+    }
+    EXPECT_FALSE(parseArguments({"--vrml-parts", "none,text"}).ok);
+    // Without outputs one line says what was built and how to write it.
+    const std::string built = test::cli({"--text", "Hi"}).out;
+    EXPECT_EQ(std::count(built.begin(), built.end(), '\n'), 1);
+    for (const char* part : {"Built 2 characters", "-o FILE", "--help"})
+        EXPECT_NE(built.find(part), std::string::npos) << built;
+}
+
+// Liberation Mono's 'l' has a contour without area beside its stem: merged away. Its stem is
+// narrower than two 16-pixel bevels, so the bevel narrows, and the solid is reported sound.
+// A character scaled to nothing is reported with its reason.
+TEST(CliRun, StatisticsNameTheNarrowedMergedAndUnsoundCharacters) {
+    std::string mono = VYR_TEST_FONT_LIBERATION;
+    mono.replace(mono.find("Sans"), 4, "Mono");
+    const auto r = test::cli({"--font", mono, "--text", "al", "--bevel-width", "16", "--stats"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    for (const char* list : {"\"narrowedBevelCharacters\": [0, 1]", "\"flatBevelCharacters\": []",
+                             "\"mergedOutlineCharacters\": [1]", "\"unsoundCharacters\": []"})
+        EXPECT_NE(r.out.find(list), std::string::npos) << r.out;
+    const auto zero = test::cli({"--text", " v", "--scale", "0,0,0", "--stats"});
+    EXPECT_NE(zero.out.find("\"unsoundCharacters\": [{\"index\": 1, \"character\": \"v\", "
+                            "\"reason\": \"nothing with an area is left (zero scale)\"}]"),
+              std::string::npos)
+        << zero.out;
 }

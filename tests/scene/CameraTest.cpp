@@ -1,5 +1,4 @@
-// The camera's views, orbit and zoom, worked out by hand on the default camera 4 units in
-// front of the origin.
+// The camera's views, orbit and zoom, worked out by hand.
 
 #include "SceneTestSupport.h"
 
@@ -8,71 +7,90 @@ using test::expectNear3;
 
 namespace {
 
-constexpr double kDeg = 3.14159265358979323846 / 180.0;
-
-void orbit(CCamera& c, int dx, int dy) {
-    c.OrbitHorizontal(dx);
-    c.OrbitVertical(dy);
-}
+const double kRoot3 = std::sqrt(3.0);
 
 }  // namespace
 
 TEST(Camera, ViewsPutTheEyeOnAnAxisAtTheSameDistance) {
     CCamera c;
-    EXPECT_EQ(c.eye, (Float3{0, 0, 4}));
-    EXPECT_EQ(c.zoom, 2.0f);
-    EXPECT_EQ(c.rotationStepCos, static_cast<float>(std::cos(0.08726646111111111)));
-    struct Case {
-        void (CCamera::*view)();
-        Float3 eye;
-        float elevation, upY;
-    };
-    const Case cases[] = {
-        {&CCamera::ViewFront, {0, 0, 4}, 0, 1},  {&CCamera::ViewBack, {0, 0, -4}, 0, 1},
-        {&CCamera::ViewRight, {-4, 0, 0}, 0, 1}, {&CCamera::ViewLeft, {4, 0, 0}, 0, 1},
-        {&CCamera::ViewUp, {0, 4, 0}, 180, -1},  {&CCamera::ViewDown, {0, -4, 0}, -180, -1}};
-    for (const Case& k : cases) {
-        (c.*k.view)();
-        EXPECT_EQ(c.eye, k.eye);
-        EXPECT_EQ(c.elevation, k.elevation);
-        EXPECT_FLOAT_EQ(c.up.y, k.upY);
-    }
     // sin(180 k) with k = 3.1415926 / 180 is +5.36e-8: its sign fixes which way +z faces on
     // screen after "Up" and "Down", so it must not come from a single-precision pi.
-    EXPECT_NEAR(c.up.z, -5.36e-8, 0.01e-8);
-    c.ViewUp();
-    EXPECT_NEAR(c.up.z, 5.36e-8, 0.01e-8);
+    const float tiny = static_cast<float>(std::sin(3.1415926));
+    const std::tuple<void (CCamera::*)(), Float3, float, Float3> cases[] = {
+        {&CCamera::ViewBack, {0, 0, -4}, 0, {0, 1, 0}},
+        {&CCamera::ViewRight, {-4, 0, 0}, 0, {0, 1, 0}},
+        {&CCamera::ViewLeft, {4, 0, 0}, 0, {0, 1, 0}},
+        {&CCamera::ViewUp, {0, 4, 0}, 180, {0, -1, tiny}},
+        {&CCamera::ViewDown, {0, -4, 0}, -180, {0, -1, -tiny}},
+        {&CCamera::ViewFront, {0, 0, 4}, 0, {0, 1, 0}}};
+    for (const auto& [view, eye, elevation, up] : cases) {
+        (c.*view)();
+        EXPECT_EQ(std::tie(c.eye, c.elevation), std::tie(eye, elevation));
+        expectNear3(c.up, up.x, up.y, up.z, 1e-14);
+    }
+    c.SetTarget(1, 2, 3);
+    c.SetZoom(3);
+    c.Reset();  // brings the target back too; zoom and rotation step stay
+    EXPECT_EQ(std::tie(c.eye, c.target, c.up, c.elevation, c.zoom, c.rotationStep),
+              std::tuple(Float3{0, 0, 4}, Float3{}, Float3{0, 1, 0}, 0.0f, 3.0f, 5.0f));
 }
 
-TEST(Camera, OrbitTurnsOneDegreePerPixelAndPassesOverTheTop) {
-    CCamera left;
-    orbit(left, 45, 0);
-    orbit(left, 45, 0);
-    expectNear3(left.eye, -4, 0, 0);
-    expectNear3(left.up, 0, 1, 0);
-    EXPECT_EQ(left.rotationStep, 5.0f);  // the borrowed step is given back
-    CCamera top;
-    orbit(top, 0, 90);
-    expectNear3(top.eye, 0, 4, 0);
-    expectNear3(top.up, 0, 0, -1);
-    // Past 90 degrees the stored cosine turns negative; dividing by it keeps the horizontal
-    // direction, so the eye comes down the far side and can go back the same way.
+// Target (1, 2, 3), eye 0.5 away in the horizontal direction (0.6, 0.8).
+TEST(Camera, OrbitCirclesTheTargetOneDegreePerPixelAndPassesOverTheTop) {
     CCamera c;
-    orbit(c, 0, 100);
-    expectNear3(c.eye, 0, 4 * std::sin(100 * kDeg), 4 * std::cos(100 * kDeg), 1e-5);
-    expectNear3(c.up, 0, -std::cos(100 * kDeg), -std::sin(100 * kDeg), 1e-5);
-    orbit(c, 0, -100);
-    expectNear3(c.eye, 0, 0, 4, 1e-5);
-    expectNear3(c.up, 0, 1, 0, 1e-5);
-    // An eye set in the dialog gives its elevation (atan2(3, 4) = 36.87 degrees).
-    c.SetEye(0, 3, 4);
-    EXPECT_NEAR(c.elevation, 36.869898, 1e-4);
-    expectNear3(c.up, 0, 0.8, 0.6);
-    // After "Up" the next step sees the angle of (D, -D), 135 degrees, and adds n to it.
-    c.ViewUp();
-    c.OrbitVertical(10);
-    EXPECT_NEAR(c.elevation, 145.0, 1e-4);
-    expectNear3(c.eye, 0, 5 * std::sin(145 * kDeg), 0, 1e-5);
+    c.SetTarget(1, 2, 3);
+    c.SetEye(1.3f, 2, 3.4f);
+    // Moving right by 60 turns the direction by -60 degrees about the vertical, to (h, k).
+    c.OrbitHorizontal(60);
+    const double h = 0.3 - 0.4 * kRoot3, k = 0.4 + 0.3 * kRoot3;
+    expectNear3(c.eye, 1 + h / 2, 2, 3 + k / 2);
+    EXPECT_EQ(c.rotationStep, 5.0f);  // the borrowed step is given back
+    // Straight above the target the turned direction stays: the top of the screen faces away.
+    CCamera above = c;
+    above.SetEye(1, 2.5f, 3);
+    expectNear3(above.up, -h, 0, -k);
+    // Up 30 degrees: cos 30 of the distance out, sin 30 up; up tilts back by as much.
+    c.OrbitVertical(30);
+    expectNear3(c.eye, 1 + kRoot3 / 4 * h, 2.25, 3 + kRoot3 / 4 * k);
+    expectNear3(c.up, h / 2, kRoot3 / 2, k / 2);
+    // On to 120 degrees, over the top: the eye comes down the far side and up is negated.
+    c.OrbitVertical(90);
+    expectNear3(c.eye, 1 - h / 4, 2 + kRoot3 / 4, 3 - k / 4);
+    expectNear3(c.up, -kRoot3 / 2 * h, 0.5, -kRoot3 / 2 * k);
+    // A loaded camera takes its direction from the eye, reversed past the top; an eye straight
+    // above the target gives none, and the default (0, 1) stays.
+    CCamera steep = above;
+    steep.SetEye(1.03f, 2.4f, 3.04f);
+    for (const auto& [saved, x, z] :
+         {std::tuple{&c, h, k}, {&above, 0.0, 1.0}, {&steep, 0.6, 0.8}}) {
+        Archive out;
+        saved->Serialize(out);
+        CCamera loaded;
+        Archive in(out.bytes().data(), out.bytes().size());
+        loaded.Serialize(in);
+        loaded.SetEye(1, 1.5f, 3);  // straight below
+        expectNear3(loaded.up, x, 0, z);
+    }
+    c.OrbitVertical(-120);  // back the same way
+    expectNear3(c.eye, 1 + h / 2, 2, 3 + k / 2);
+}
+
+// An eye set in the dialog gives its elevation (atan2(0.3, 0.4) = 36.87 degrees) and its
+// horizontal direction; straight above or below the target the last direction stays.
+TEST(Camera, SettingTheEyeDerivesElevationAndUp) {
+    const std::tuple<Float3, double, Float3> cases[] = {
+        {{1.24f, 2.3f, 3.32f}, 36.869898, {0.36f, 0.8f, 0.48f}},
+        {{1, 2.3f, 3.4f}, 36.869898, {0, 0.8f, 0.6f}},
+        {{1.4f, 2.3f, 3}, 36.869898, {0.6f, 0.8f, 0}},
+        {{1, 2.5f, 3}, 90, {-1, 0, 0}},
+        {{1, 1.5f, 3}, -90, {1, 0, 0}}};
+    CCamera c;
+    c.SetTarget(1, 2, 3);
+    for (const auto& [eye, elevation, up] : cases) {
+        c.SetEye(eye.x, eye.y, eye.z);
+        EXPECT_NEAR(c.elevation, elevation, 1e-4);
+        expectNear3(c.up, up.x, up.y, up.z);
+    }
 }
 
 TEST(Camera, ZoomMovesAlongTheLineToTheTargetAndNeverReachesIt) {
@@ -83,29 +101,32 @@ TEST(Camera, ZoomMovesAlongTheLineToTheTargetAndNeverReachesIt) {
     c.ZoomTowardTarget(-20);  // backs away by half the remaining offset
     expectNear3(c.eye, -0.125, -0.25, 4.125);
     CCamera d;
-    for (int n : {40, 5000, 39, 39, 39, 39})
-        d.ZoomTowardTarget(n);
-    EXPECT_GT(d.eye.z, 0.0f);
-    CCamera still;
-    still.SetZoom(0);  // the dialog allows it; the divisor must not reach the eye
-    still.ZoomTowardTarget(10);
-    EXPECT_EQ(still.eye, (Float3{0, 0, 4}));
+    d.ZoomTowardTarget(5000);  // at most 0.975 of the way
+    EXPECT_NEAR(d.eye.z, 0.1, 1e-6);
+    // One float from the target, a step rounds onto it: the eye stays.
+    const float next = std::nextafter(4.0f, 5.0f);
+    d.SetTarget(0, 0, 4);
+    d.eye = {0, 0, next};
+    d.ZoomTowardTarget(39);
+    EXPECT_EQ(d.eye.z, next);
 }
 
-TEST(Camera, EyeAboveOrOnTheTargetLeavesNothingUndefined) {
-    CCamera c;
-    orbit(c, 90, 0);  // heading now -x
-    c.SetEye(0, 5, 0);
-    EXPECT_NEAR(c.elevation, 90.0, 1e-4);
-    expectNear3(c.up, 1, 0, 0);  // the top of the screen faces away from the old eye side
-    c.SetEye(0, -5, 0);
-    expectNear3(c.up, -1, 0, 0);
-    c.SetEye(0, 0, 0);
-    orbit(c, 10, 10);
-    c.ZoomTowardTarget(5);
-    EXPECT_TRUE(test::allFinite(c));
-    CCamera d;
-    d.elevationCos = 0.0f;  // only a scene file holds one
-    d.OrbitVertical(5);
-    EXPECT_TRUE(test::allFinite(d));
+TEST(Camera, DegenerateMovesLeaveNothingUndefined) {
+    CCamera onTarget, flat, noZoom;
+    onTarget.SetEye(0, 0, 0);
+    flat.elevationCos = 0.0f;  // only a scene file holds one
+    noZoom.SetZoom(0);         // the dialog allows it
+    for (CCamera* c : {&onTarget, &flat, &noZoom}) {
+        c->OrbitHorizontal(10);
+        c->OrbitVertical(10);
+        c->ZoomTowardTarget(5);
+        EXPECT_TRUE(test::allFinite(*c));
+    }
+    EXPECT_NEAR(noZoom.Distance(), 4, 1e-5);
+    // A step that would overflow single precision leaves the eye where it was.
+    CCamera far;
+    far.eye = {3e38f, 0, 3e38f};
+    far.OrbitHorizontal(45);
+    far.ZoomTowardTarget(-40);
+    EXPECT_EQ(far.eye, (Float3{3e38f, 0, 3e38f}));
 }

@@ -3,55 +3,73 @@
 #include "SceneTestSupport.h"
 
 using namespace vyr;
+using test::expectNear3;
 
 namespace {
 
-const double kDegToRad = 0.017453292222222222;
+const double kRoot3 = std::sqrt(3.0);
+
+Float3 xyz(const Float4& p) {
+    return {p.x, p.y, p.z};
+}
 
 }  // namespace
 
+// Numbers outside 1 to 3 (possible in a scene file) are white and have no renderer light.
+TEST(Light, EachNumberHasItsMarkerColourAndRendererLight) {
+    const Float3 markers[] = {{1, 1, 1}, {1, 1, 0}, {0, 0, 1}, {0, 1, 0}, {1, 1, 1}};
+    const int renderers[] = {-1, 0, 1, 2, -1};
+    for (int n = 0; n < 5; ++n) {
+        const CLight l(n);
+        EXPECT_EQ(std::tuple(l.markerColour(), l.rendererLight(), l.colour == 0x00FFFFFF),
+                  std::tuple(markers[n], renderers[n], renderers[n] < 0))
+            << n;
+    }
+}
+
 TEST(Light, TurningFollowsTheMouseOneDegreePerPixel) {
-    // The stored elevation 0 does not match (0, -2, 2): even a turn with dy = 0 moves the
-    // reference point to elevation atan2(-2, 2 sqrt 2) = -35.26 degrees, distance 2 sqrt(2/3).
-    CLight yellow(1);
-    yellow.Turn(0, 0);
-    test::expectNear3({yellow.referencePoint.x, yellow.referencePoint.y, yellow.referencePoint.z},
-                      0, -1.6329932, 1.6329932, 1e-5);
-    EXPECT_NEAR(yellow.elevation, -35.26439, 1e-4);
-    EXPECT_NEAR(yellow.DirectionLength(), 2.3094011, 1e-5);
-    // Lights 2 and 3 take the five-degree step at their first turn.
-    CLight green(3);
-    green.Turn(0, 0);
-    EXPECT_EQ(green.azimuthStepCos, static_cast<float>(std::cos(5 * kDegToRad)));
-    // Moving right turns clockwise seen from above: (3, 0, 1) by 90 degrees.
+    // Target (1, 2, 3), reference point 0.5 away in the horizontal direction (0.6, 0.8).
     CLight blue(2);
-    blue.RotateAzimuth(90);
-    test::expectNear3({blue.referencePoint.x, blue.referencePoint.y, blue.referencePoint.z}, -1, 0,
-                      3);
-    // Moving down raises the reference point: 30 degrees on a radius of sqrt(10).
-    CLight raised(2);
-    raised.RotateElevation(30);
-    test::expectNear3({raised.referencePoint.x, raised.referencePoint.y, raised.referencePoint.z},
-                      3 * std::cos(30 * kDegToRad), std::sqrt(10.0) / 2, std::cos(30 * kDegToRad),
-                      1e-5);
-    // Turning keeps the position and puts the beam end along the direction.
-    raised.Turn(25, -12);
-    EXPECT_EQ(raised.position, (Float4{3, 0, 1, 1}));
-    EXPECT_FLOAT_EQ(raised.beamEnd.x, 3 - raised.referencePoint.x);
-    EXPECT_FLOAT_EQ(raised.beamEnd.z, 1 - raised.referencePoint.z);
+    blue.targetPoint = {1, 2, 3, 1};
+    blue.referencePoint = {1.3f, 2, 3.4f, 1};
+    // Moving right by 60 turns clockwise seen from above, by -60 degrees about the vertical.
+    blue.RotateAzimuth(60);
+    const double h = 0.3 - 0.4 * kRoot3, k = 0.4 + 0.3 * kRoot3;
+    expectNear3(xyz(blue.referencePoint), 1 + h / 2, 2, 3 + k / 2);
+    // The step is given back, with the cosine of 5 degrees for the stored one (1 / sqrt 10).
+    EXPECT_EQ(blue.azimuthStepCos, static_cast<float>(std::cos(5 * 0.017453292222222222)));
+    // Moving down by 30 and 30 raises it to 60 degrees at the same distance.
+    blue.RotateElevation(30);
+    expectNear3(xyz(blue.referencePoint), 1 + kRoot3 / 4 * h, 2.25, 3 + kRoot3 / 4 * k);
+    blue.RotateElevation(30);
+    expectNear3(xyz(blue.referencePoint), 1 + h / 4, 2 + kRoot3 / 4, 3 + k / 4);
+    EXPECT_NEAR(blue.elevation, 60, 1e-4);
+    // Turning keeps the position (3, 0, 1) and puts the beam end along the direction.
+    blue.Turn(0, 0);
+    EXPECT_EQ(blue.position, (Float4{3, 0, 1, 1}));
+    expectNear3(xyz(blue.beamEnd), 3 - h / 4, -kRoot3 / 4, 1 - k / 4);
 }
 
 TEST(Light, DegenerateValuesProduceNoNaN) {
-    CLight seven(7);  // a number outside one to three still works
-    CLight zero(1), cosine(2), overhead(1);
+    CLight zero(1), cosine(2), overhead(1), far(2);
     zero.referencePoint = zero.targetPoint;
-    cosine.elevationCos = 0.0f;  // only a scene file holds such a value
+    // A stored elevation cosine of 0 (only a scene file holds one) turns the offset's own
+    // direction: (0.6, 0.8) at 30 degrees, or straight up from 90 to 120 degrees.
+    cosine.elevationCos = overhead.elevationCos = 0.0f;
+    cosine.referencePoint = {0.3f, 0, 0.4f, 1};
     overhead.referencePoint = {0, 2, 0, 1};
-    for (CLight* l : {&seven, &zero, &cosine, &overhead}) {
-        l->Turn(10, 10);
-        l->Move({1, 1, 1});
+    for (CLight* l : {&zero, &cosine, &overhead}) {
+        l->Turn(0, 30);
         EXPECT_TRUE(test::allFinite(*l)) << l->number;
     }
-    EXPECT_EQ(zero.DirectionLength(), 0.0);
-    EXPECT_NEAR(cosine.DirectionLength(), std::sqrt(10.0), 1e-5);
+    EXPECT_EQ(zero.elevation, 0.0f);  // nothing to turn
+    expectNear3(xyz(cosine.referencePoint), 0.15 * kRoot3, 0.25, 0.2 * kRoot3);
+    expectNear3(xyz(overhead.referencePoint), 0, kRoot3, 0);
+    // A turn or move that would overflow single precision leaves the points where they were.
+    far.referencePoint = far.beamEnd = {3e38f, 0, 3e38f, 1};
+    far.RotateAzimuth(45);
+    far.Move({1e38, 0, 0});
+    EXPECT_EQ(
+        std::tie(far.referencePoint, far.beamEnd, far.position),
+        std::tuple(Float4{3e38f, 0, 3e38f, 1}, Float4{3e38f, 0, 3e38f, 1}, Float4{3, 0, 1, 1}));
 }

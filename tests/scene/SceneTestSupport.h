@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <initializer_list>
 
 #include "core/Archive.h"
 #include "scene/CCamera.h"
@@ -13,31 +12,22 @@
 
 namespace vyr::test {
 
-inline void expectNear3(const Float3& p, double x, double y, double z, double tolerance = 1e-6) {
+inline void expectNear3(const Float3& p, double x, double y, double z, double tolerance = 1e-5) {
     EXPECT_NEAR(p.x, x, tolerance);
     EXPECT_NEAR(p.y, y, tolerance);
     EXPECT_NEAR(p.z, z, tolerance);
 }
 
-inline bool allFinite(std::initializer_list<float> values) {
-    for (float v : values) {
-        if (!std::isfinite(v))
+// Whether every value the object stores is a finite number (its integers read as floats are).
+inline bool allFinite(SceneObject& object) {
+    Archive out;
+    object.Serialize(out);
+    Archive in(out.bytes().data(), out.bytes().size());
+    for (size_t i = 0; i < out.bytes().size(); i += 4) {
+        if (!std::isfinite(in.readFloat()))
             return false;
     }
     return true;
-}
-
-inline bool allFinite(const CCamera& c) {
-    return allFinite({c.eye.x, c.eye.y, c.eye.z, c.target.x, c.target.y, c.target.z, c.up.x, c.up.y,
-                      c.up.z, c.elevation, c.elevationCos, c.elevationSin});
-}
-
-inline bool allFinite(const CLight& l) {
-    for (const Float4& p : {l.referencePoint, l.targetPoint, l.beamEnd, l.position}) {
-        if (!allFinite({p.x, p.y, p.z, p.w}))
-            return false;
-    }
-    return allFinite({l.elevation, l.elevationCos, l.elevationSin, l.azimuthStepCos});
 }
 
 }  // namespace vyr::test
