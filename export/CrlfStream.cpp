@@ -136,7 +136,8 @@ char* CrlfStream::grow(size_t n) {
     }
     const size_t grown = std::max({capacity_ * 2, used_ + n, size_t(1) << 14});
     auto bigger = std::make_unique<char[]>(grown);
-    std::memcpy(bigger.get(), buffer_.get(), used_);
+    if (used_ > 0)  // a part that reserved nothing has no buffer yet
+        std::memcpy(bigger.get(), buffer_.get(), used_);
     buffer_ = std::move(bigger);
     capacity_ = grown;
     return buffer_.get() + used_;
