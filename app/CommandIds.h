@@ -10,7 +10,7 @@ inline constexpr int kSave = 40069;
 inline constexpr int kPreferences = 40002;
 inline constexpr int kExportVrml = 40064;
 inline constexpr int kExportC = 40067;
-/// "Export Mesh (STL, OBJ, glTF)": an addition of this program, outside the original range.
+/// "Export Mesh (STL, OBJ, glTF)": numbered apart from the other File commands.
 inline constexpr int kExportMesh = 40100;
 inline constexpr int kExit = 40004;
 

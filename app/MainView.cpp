@@ -13,9 +13,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/dialogs/Artwork.h"
 #include "app/CommandIds.h"
 #include "app/Viewport.h"
+#include "app/dialogs/Artwork.h"
 #include "app/dialogs/Dialogs.h"
 #include "app/dialogs/Platform.h"
 #include "core/AtomicFile.h"
@@ -40,7 +40,7 @@ struct ToolSlot {
     const char* tip;
 };
 
-// Top to bottom. The leading blank of the second tip is the program's own.
+// Top to bottom. The second tip starts with a blank, which the toolbar shows as it is.
 constexpr ToolSlot kToolSlots[] = {
     {command::kTranslateLight, 'A', "Translate light or flare"},
     {command::kRotateLight, 'A', " Rotate light direction"},

@@ -291,7 +291,7 @@ class DialogsTest : public QObject {
         QVERIFY(QFile::exists(dir.filePath("VyrText.h")));
     }
 
-    // The program's own pictures and every dialog as the default scene opens it, pixel for
+    // The artwork drawn in code and every dialog as the default scene opens it, pixel for
     // pixel as reviewed: the help's toolbar page with its framed buttons, the program icon,
     // the splash picture, the dialogs' fields, labels and colour swatches.
     void picturesAndDialogsLookAsReviewed() {

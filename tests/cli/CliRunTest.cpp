@@ -50,7 +50,7 @@ TEST(CliRun, BadArgumentsAndFailuresExitWithOneLineAndNoFile) {
         EXPECT_TRUE(r.out.empty());
         EXPECT_EQ(dir.files(), (std::vector<std::string>{"broken.vyr", "euro.txt"})) << line;
     }
-    // The program's own main: status 2 and the parser's message.
+    // The vyr-cli binary itself: status 2 and the parser's message.
     const std::string command =
         std::string(VYR_CLI) + " --precision 1000 -o " + (dir / "a.stl") + " 2>" + (dir / "err");
     const int raw = std::system(command.c_str());
