@@ -36,13 +36,13 @@ void whenOpen(std::function<void(D*)> handle) {
     auto seen = std::make_shared<bool>(false);
     auto polls = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, handle, dialog, seen, polls] {
-        if (!waitedTooLong(++*polls * 50) && !*seen) {
+        if (!*seen && !waitedTooLong(++*polls * 50)) {
             *dialog = qobject_cast<D*>(QApplication::activeModalWidget());
             *seen = !dialog->isNull();
             if (!*seen)
                 return;
         }
-        if (*polls * 50 <= 10000 && *dialog && (*dialog)->isVisible()) {
+        if (*seen && *dialog && (*dialog)->isVisible() && !waitedTooLong(++*polls * 50)) {
             handle(*dialog);
         } else {
             timer->stop();
