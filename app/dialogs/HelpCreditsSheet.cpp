@@ -61,9 +61,10 @@ QPixmap blankButton(int size) {
 QPixmap buttonPicture(int commandId, int size) {
     QPixmap framed = blankButton(size);
     QPainter p(&framed);
-    const QSize inner = QSize(16, 15).scaled(size - 4, size - 4, Qt::KeepAspectRatio);
-    toolbarIcon(commandId).paint(
-        &p, QRect(QPoint((size - inner.width()) / 2, (size - inner.height()) / 2), inner));
+    const QIcon icon = toolbarIcon(commandId);
+    const QSize inner =
+        icon.availableSizes().constFirst().scaled(size - 4, size - 4, Qt::KeepAspectRatio);
+    icon.paint(&p, QRect(QPoint((size - inner.width()) / 2, (size - inner.height()) / 2), inner));
     return framed;
 }
 
