@@ -12,6 +12,8 @@
 #include "app/MainView.h"
 #include "app/SplashDialog.h"
 #include "app/dialogs/Platform.h"
+#include "font/FontEngine.h"
+#include "render/OffscreenContext.h"
 
 namespace {
 
@@ -50,9 +52,17 @@ bool displayNamed() {
 }
 
 constexpr const char* kUsage =
-    "usage: vyr [--no-splash] [FILE.vyr]\n"
+    "Usage: vyr [--no-splash] [FILE.vyr]\n"
+    "The extruded 3D text modeller. Opens the scene FILE.vyr, or the default scene.\n"
+    "\n"
     "  --no-splash  start without the splash picture (for automation)\n"
-    "  FILE.vyr     a scene file to open\n";
+    "  --help       print this help\n"
+    "  --version    print the versions of vyr, FreeType, Qt and OpenGL\n"
+    "\n"
+    "Exit status:\n"
+    "  0  after Exit\n"
+    "  1  no window can be opened, or the modeller failed\n"
+    "  2  a bad argument\n";
 
 }  // namespace
 
@@ -60,6 +70,12 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("vyr %s\n%s\nQt %s\n%s\n", VYR_VERSION,
+                        vyr::FontEngine::versionText().c_str(), qVersion(),
+                        vyr::OffscreenContext::rendererText().c_str());
             return 0;
         }
     }

@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -134,14 +135,39 @@ struct Parser {
         const auto path = value("-o");
         if (!path)
             return false;
-        const std::string ext = outputExtension(*path);
-        if (ext != "vyr" && ext != "wrl" && ext != "c" && ext != "stl" && ext != "obj" &&
-            ext != "glb" && !isImageExtension(ext)) {
+        if (*path != "-" && !isOutputFormat(outputExtension(*path))) {
             return fail("cannot tell the format of \"" + *path +
                         "\": use .vyr, .wrl, .c, .stl, .obj, .glb, .jpg or .png");
         }
         result.options.outputs.push_back(*path);
         return true;
+    }
+
+    bool format() {
+        const auto name = value("--format");
+        if (!name)
+            return false;
+        if (!isOutputFormat(*name, true)) {
+            return fail("--format takes one of vyr, wrl, stl, obj, glb, jpg, png; not \"" + *name +
+                        "\"");
+        }
+        result.options.format = *name;
+        return true;
+    }
+
+    // Standard output takes one file, in a format named by --format, and nothing else.
+    void checkPiped() {
+        const CliOptions& o = result.options;
+        const auto piped = std::count(o.outputs.begin(), o.outputs.end(), "-");
+        if (piped > 1) {
+            fail("-o - can be given once");
+        } else if (piped == 1 && !o.format) {
+            fail("-o - needs --format (vyr, wrl, stl, obj, glb, jpg or png)");
+        } else if (piped == 0 && o.format) {
+            fail("--format names the format of -o -, which is not given");
+        } else if (piped == 1 && o.stats) {
+            fail("--stats and -o - both write to standard output; give one of them");
+        }
     }
 
     void run() {
@@ -192,6 +218,8 @@ struct Parser {
                 vrmlParts();
             } else if (a == "-o" || a == "--output") {
                 output();
+            } else if (a == "--format") {
+                format();
             } else if (a == "--stats") {
                 o.stats = true;
             } else if (a == "--repeat") {
@@ -207,10 +235,20 @@ struct Parser {
         }
         if (result.ok && o.text && o.textFile)
             fail("give either --text or --text-file, not both");
+        if (result.ok)
+            checkPiped();
     }
 };
 
 }  // namespace
+
+bool isOutputFormat(const std::string& ext, bool piped) {
+    for (const char* single : {"vyr", "wrl", "stl", "obj", "glb"}) {
+        if (ext == single)
+            return true;
+    }
+    return (ext == "c" && !piped) || isImageExtension(ext);
+}
 
 std::string outputExtension(const std::string& path) {
     const size_t slash = path.find_last_of('/');
@@ -253,36 +291,47 @@ std::optional<std::string> utf8ToLatin1(std::string_view s) {
     return out;
 }
 
-const char* usageText() {
-    return "Usage: vyr-cli [options] [-o FILE]...\n"
-           "Builds extruded 3D text and writes it out. Starts from the default scene.\n"
+std::string usageText() {
+    return std::string(
+               "Usage: vyr-cli [options] [-o FILE]...\n"
+               "Builds extruded 3D text and writes it out. Starts from the default scene.\n"
+               "\n"
+               "  --scene FILE.vyr        start from a saved scene\n"
+               "  --text TEXT             the text (UTF-8, Latin-1 characters only)\n"
+               "  --text-file FILE        read the text from a file (- for standard input)\n"
+               "  --fonts-folder DIR      where font file names are looked up\n"
+               "  --font FILE             a font file name in the folder, or a path\n"
+               "  --precision P           flattening step in pixels, 1 to 100 (default 18)\n"
+               "  --extrusion L           depth of the side walls, 0 to 10000 (default 30)\n"
+               "  --bevel on|off          bevel between the walls and the back face (default on)\n"
+               "  --bevel-depth D         0 to 10000 (default 5)\n"
+               "  --bevel-width W         0 to 100 (default 4)\n"
+               "  --rounded on|off        rounded bevel normals (default off)\n"
+               "  --filter1 NAME, --filter2 NAME\n"
+               "                          chaos, circle, drunk, floppy, none, perspective,\n"
+               "                          rainbow, semi-circle, twirl\n"
+               "  --scale X,Y,Z           the text's scale (default 0.0025,0.0025,0.0025)\n"
+               "  -o FILE                 write FILE; the extension picks the format:\n"
+               "                          .vyr scene, .wrl VRML 2.0, .c C/OpenGL source (with "
+               ".h),\n"
+               "                          .stl binary STL, .obj Wavefront OBJ (with .mtl),\n"
+               "                          .glb binary glTF 2.0, .jpg JPEG, .png PNG (see below);\n"
+               "                          - for standard output, in the format --format names\n"
+               "  --format FORMAT         what -o - writes: vyr, wrl, stl, obj (without\n"
+               "                          materials), glb, jpg or png\n"
+               "  --vrml-parts LIST       what a .wrl holds: camera,lights,text (default all);\n"
+               "                          none (or an empty list) for the header line alone\n"
+               "  --stats                 print statistics of the build as JSON\n"
+               "  --repeat N              build N times and report the median build time\n"
+               "  --help                  print this help\n"
+               "  --version               print the versions of vyr-cli, FreeType and OpenGL\n"
+               "\n") +
+           imageUsageText() +
            "\n"
-           "  --scene FILE.vyr        start from a saved scene\n"
-           "  --text TEXT             the text (UTF-8, Latin-1 characters only)\n"
-           "  --text-file FILE        read the text from a file\n"
-           "  --fonts-folder DIR      where font file names are looked up\n"
-           "  --font FILE             a font file name in the folder, or a path\n"
-           "  --precision P           flattening step in pixels, 1 to 100 (default 18)\n"
-           "  --extrusion L           depth of the side walls, 0 to 10000 (default 30)\n"
-           "  --bevel on|off          bevel between the walls and the back face (default on)\n"
-           "  --bevel-depth D         0 to 10000 (default 5)\n"
-           "  --bevel-width W         0 to 100 (default 4)\n"
-           "  --rounded on|off        rounded bevel normals (default off)\n"
-           "  --filter1 NAME, --filter2 NAME\n"
-           "                          chaos, circle, drunk, floppy, none, perspective,\n"
-           "                          rainbow, semi-circle, twirl\n"
-           "  --scale X,Y,Z           the text's scale (default 0.0025,0.0025,0.0025)\n"
-           "  -o FILE                 write FILE; the extension picks the format:\n"
-           "                          .vyr scene, .wrl VRML 2.0, .c C/OpenGL source (with .h),\n"
-           "                          .stl binary STL, .obj Wavefront OBJ (with .mtl),\n"
-           "                          .glb binary glTF 2.0, .jpg JPEG, .png PNG (see below)\n"
-           "  --vrml-parts LIST       what a .wrl holds: camera,lights,text (default all);\n"
-           "                          none (or an empty list) for the header line alone\n"
-           "  --stats                 print statistics of the build as JSON\n"
-           "  --repeat N              build N times and report the median build time\n"
-           "  --help, --version\n"
-           "\n"
-           "Exit status: 0 success, 1 failure, 2 bad arguments.\n";
+           "Exit status:\n"
+           "  0  success\n"
+           "  1  failure; no output file is written\n"
+           "  2  bad arguments\n";
 }
 
 std::optional<double> parseNumber(const std::string& s) {

@@ -15,6 +15,7 @@ struct CliOptions {
     std::optional<std::string> scene;
     /// The text as 8-bit (Latin-1) bytes.
     std::optional<std::string> text;
+    /// "-" reads standard input.
     std::optional<std::string> textFile;
     std::optional<std::string> fontsFolder;
     std::optional<std::string> font;
@@ -27,7 +28,9 @@ struct CliOptions {
     std::optional<int> filter1;
     std::optional<int> filter2;
     std::optional<std::array<float, 3>> scale;
+    /// Output paths; "-" is standard output, in the format `format` names.
     std::vector<std::string> outputs;
+    std::optional<std::string> format;
     bool vrmlCamera = true, vrmlLights = true, vrmlText = true;
     bool stats = false;
     int repeat = 1;
@@ -46,6 +49,10 @@ struct ParseResult {
 /// text dialog allows; output names must have a known extension.
 ParseResult parseArguments(const std::vector<std::string>& args);
 
+/// Whether vyr-cli writes the format of extension `ext`; `piped` asks whether it can go to
+/// standard output (a single file, so not C source with its header).
+bool isOutputFormat(const std::string& ext, bool piped = false);
+
 /// The lower-case extension of an output file name ("stl" for "a/B.STL"); empty without one.
 std::string outputExtension(const std::string& path);
 
@@ -56,7 +63,7 @@ std::optional<std::string> utf8ToLatin1(std::string_view utf8);
 /// The whole of `s` as a finite decimal number, or nothing.
 std::optional<double> parseNumber(const std::string& s);
 
-/// The usage text printed by --help.
-const char* usageText();
+/// The help printed by --help, the image options' included.
+std::string usageText();
 
 }  // namespace vyr

@@ -17,6 +17,8 @@
 #include "export/MeshFormats.h"
 #include "export/SolidMesh.h"
 #include "export/VrmlWriter.h"
+#include "font/FontEngine.h"
+#include "render/OffscreenContext.h"
 #include "scene/Scene.h"
 #include "scene/SceneFile.h"
 #include "text/FontLocator.h"
@@ -43,9 +45,16 @@ std::string baseName(const std::string& path) {
 
 // Writes each file through its writer to a temporary file; only when all succeeded are they
 // renamed into place, so a failure leaves no output, half-written or whole, under any name.
+// Standard output ("-") is held in memory until then, for the same reason.
 class OutputSet {
   public:
+    explicit OutputSet(std::ostream& out) : out_(out) {}
     void add(const std::string& path, const Writer& writer) {
+        if (path == "-") {
+            if (const ExportResult r = writer(piped_); !r.ok)
+                throw Failure{"cannot write to standard output: " + r.message};
+            return;
+        }
         auto file = std::make_unique<AtomicFile>(path);
         if (!file->isOpen())
             throw Failure{"cannot write \"" + path + "\": " + file->error()};
@@ -60,18 +69,28 @@ class OutputSet {
                 throw Failure{"cannot write \"" + file->path() + "\": " + file->error()};
             }
         }
+        const std::string bytes = piped_.str();
+        if (!bytes.empty() &&
+            !out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
+            throw Failure{"cannot write to standard output"};
     }
 
   private:
+    std::ostream& out_;
+    std::ostringstream piped_;
     std::vector<std::unique_ptr<AtomicFile>> pending_;
 };
 
 std::string readTextFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw Failure{"cannot read the text file \"" + path + "\""};
+    std::ifstream file;
+    if (path != "-")
+        file.open(path, std::ios::binary);
+    std::istream& in = path == "-" ? std::cin : file;
     std::ostringstream buffer;
-    buffer << in.rdbuf();
+    if (in)
+        buffer << in.rdbuf();
+    if (!in || in.bad())
+        throw Failure{"cannot read the text file \"" + path + "\""};
     std::string s = buffer.str();
     if (!s.empty() && s.back() == '\n')
         s.pop_back();
@@ -199,11 +218,11 @@ void printStats(std::ostream& out, const CText& text, const std::vector<double>&
 
 // Renders the scene for an image output (once for all of them) and adds the encoded file.
 void addImage(OutputSet& outputs, ImageOutput& images, const Scene& scene, const std::string& path,
-              std::ostream& err) {
+              const std::string& ext, std::ostream& err) {
     std::vector<unsigned char> bytes;
     std::string error;
     std::vector<std::string> warnings;
-    const bool ok = images.encode(scene, outputExtension(path), bytes, error, warnings);
+    const bool ok = images.encode(scene, ext, bytes, error, warnings);
     for (const std::string& w : warnings)
         err << w << "\n";
     if (!ok)
@@ -217,11 +236,13 @@ void addImage(OutputSet& outputs, ImageOutput& images, const Scene& scene, const
 
 int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
     if (o.help) {
-        out << usageText() << "\n" << imageUsageText();
+        out << usageText();
         return 0;
     }
     if (o.version) {
-        out << "vyr-cli " << VYR_VERSION << "\n";
+        out << "vyr-cli " << VYR_VERSION << "\n"
+            << FontEngine::versionText() << "\n"
+            << OffscreenContext::rendererText() << "\n";
         return 0;
     }
 
@@ -257,8 +278,11 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
 
     // The solid formats and the statistics check that every character's solid is closed.
     bool needSolid = o.stats;
+    auto formatOf = [&](const std::string& path) {
+        return path == "-" ? *o.format : outputExtension(path);
+    };
     for (const std::string& path : o.outputs) {
-        const std::string ext = outputExtension(path);
+        const std::string ext = formatOf(path);
         needSolid |= ext == "stl" || ext == "obj" || ext == "glb";
     }
     SolidMesh solid;
@@ -272,10 +296,10 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
         }
     }
 
-    OutputSet outputs;
+    OutputSet outputs(out);
     ImageOutput images(o.image);
     for (const std::string& path : o.outputs) {
-        const std::string ext = outputExtension(path);
+        const std::string ext = formatOf(path);
         if (ext == "vyr") {
             const std::vector<uint8_t> bytes = sceneBytes(scene);
             outputs.add(path, [&](std::ostream& s) {
@@ -294,13 +318,15 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
         } else if (ext == "stl") {
             outputs.add(path, [&](std::ostream& s) { return writeStl(solid, s); });
         } else if (ext == "obj") {
-            const std::string mtl = withoutExtension(path) + ".mtl";
-            outputs.add(mtl, [&](std::ostream& s) { return writeMtl(solid, s); });
+            // Standard output takes the mesh alone, without a material library.
+            const std::string mtl = path == "-" ? "" : withoutExtension(path) + ".mtl";
+            if (!mtl.empty())
+                outputs.add(mtl, [&](std::ostream& s) { return writeMtl(solid, s); });
             outputs.add(path, [&](std::ostream& s) { return writeObj(solid, baseName(mtl), s); });
         } else if (ext == "glb") {
             outputs.add(path, [&](std::ostream& s) { return writeGlb(solid, s); });
         } else if (isImageExtension(ext)) {
-            addImage(outputs, images, scene, path, err);
+            addImage(outputs, images, scene, path, ext, err);
         }
     }
     outputs.commit();

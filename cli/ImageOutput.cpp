@@ -213,8 +213,9 @@ bool ImageOutput::encode(const Scene& scene, const std::string& ext,
 }
 
 const char* imageUsageText() {
-    return "Images (-o FILE.jpg or -o FILE.png), rendered headless as the modeller's final "
-           "render:\n"
+    return "Images:\n"
+           "Pictures (-o FILE.jpg, -o FILE.png) are rendered headless, as the modeller's final\n"
+           "render.\n"
            "  --size WxH              picture size in pixels (default 640x480)\n"
            "  --antialias on|off      eight-pass antialiasing (default on)\n"
            "  --glow on|off           a glow outline around the text (default off)\n"

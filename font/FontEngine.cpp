@@ -20,6 +20,16 @@ FontEngine* FontEngine::instance() {
     return engine;
 }
 
+std::string FontEngine::versionText() {
+    const FontEngine* engine = instance();
+    if (engine == nullptr)
+        return "FreeType (cannot be initialised)";
+    FT_Int major = 0, minor = 0, patch = 0;
+    FT_Library_Version(engine->library_, &major, &minor, &patch);
+    return "FreeType " + std::to_string(major) + "." + std::to_string(minor) + "." +
+           std::to_string(patch);
+}
+
 FontEngine::~FontEngine() {
     if (library_ != nullptr)
         FT_Done_FreeType(library_);

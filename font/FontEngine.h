@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 struct FT_LibraryRec_;
 
 namespace vyr {
@@ -16,6 +18,8 @@ class FontEngine {
     FontEngine& operator=(const FontEngine&) = delete;
 
     FT_LibraryRec_* library() const { return library_; }
+    /// "FreeType 2.12.1": the version of the library linked, or a note that it did not start.
+    static std::string versionText();
 
   private:
     FontEngine() = default;

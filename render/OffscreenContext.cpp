@@ -122,6 +122,17 @@ bool OffscreenContext::fail(std::string why) {
     return false;
 }
 
+std::string OffscreenContext::rendererText() {
+    const OffscreenContext context(1, 1);
+    if (!context.ok())
+        return "OpenGL: none (" + context.error() + ")";
+    auto text = [](GLenum name) {
+        const auto* s = reinterpret_cast<const char*>(glGetString(name));
+        return std::string(s != nullptr ? s : "unknown");
+    };
+    return "OpenGL: " + text(GL_RENDERER) + ", " + text(GL_VERSION);
+}
+
 std::vector<unsigned char> OffscreenContext::readRgb() const {
     std::vector<unsigned char> pixels(static_cast<size_t>(width_) * height_ * 3);
     if (!ok_)

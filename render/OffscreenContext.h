@@ -25,6 +25,8 @@ class OffscreenContext {
     const std::string& error() const { return error_; }
     int width() const { return width_; }
     int height() const { return height_; }
+    /// "OpenGL: RENDERER, VERSION" of a headless context, or why none could be made.
+    static std::string rendererText();
     /// The framebuffer's pixels as RGB bytes, bottom row first.
     std::vector<unsigned char> readRgb() const;
 

@@ -55,6 +55,7 @@ TEST(CliOptions, RangeEndsAreAcceptedAndValuesBeyondThemRefused) {
 
 // Refused with one line that quotes the option or its value.
 TEST(CliOptions, MalformedArgumentsAreRefused) {
+    // clang-format off
     const std::vector<std::vector<std::string>> bad = {
         {"--precision", "nan"},     {"--precision", "5x"},      {"--bevel-width", "inf"},
         {"--scale", "1,2"},         {"--scale", "1,2,3,4"},     {"--scale", "1,,3"},
@@ -65,7 +66,11 @@ TEST(CliOptions, MalformedArgumentsAreRefused) {
         {"--antialias", "yes"},     {"--glow-colour", "F00"},   {"--background", "GG0000"},
         {"--flare-position", "1"},  {"--view", "top"},          {"--camera-eye", "0,0,nan"},
         {"--camera-target", "1,2"}, {"--text", "\xE2\x82\xAC"},  // the euro sign
-        {"--text", "\xC3"},         {"--text", "\xE9"}};         // cut short; a Latin-1 byte
+        {"--text", "\xC3"},         {"--text", "\xE9"},  // cut short; a Latin-1 byte
+        // Standard output takes one single-file format, named, and no statistics.
+        {"-o", "-"}, {"--format", "c", "-o", "-"}, {"--format", "stl"},
+        {"-o", "-", "-o", "-", "--format", "stl"}, {"--stats", "-o", "-", "--format", "glb"}};
+    // clang-format on
     for (const auto& args : bad) {
         const ParseResult r = parseArguments(args);
         EXPECT_FALSE(r.ok) << args[0];
