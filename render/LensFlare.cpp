@@ -148,10 +148,17 @@ LensFlare::~LensFlare() {
 }
 
 std::string LensFlare::textureFolder() {
-    const char* candidates[] = {"lensflare", VYR_LENSFLARE_INSTALL_DIR, VYR_LENSFLARE_BUILD_DIR};
-    for (const char* folder : candidates) {
-        std::error_code ec;
-        if (std::filesystem::is_directory(folder, ec))
+    // The current folder, then share/vyr/lensflare beside the program's bin folder (so that
+    // an installed tree works wherever it was installed), then the configured install folder
+    // and the build folder.
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const std::string besideProgram =
+        ec ? std::string() : (program.parent_path().parent_path() / "share/vyr/lensflare").string();
+    const std::string candidates[] = {"lensflare", besideProgram, VYR_LENSFLARE_INSTALL_DIR,
+                                      VYR_LENSFLARE_BUILD_DIR};
+    for (const std::string& folder : candidates) {
+        if (!folder.empty() && std::filesystem::is_directory(folder, ec))
             return folder;
     }
     return candidates[0];
