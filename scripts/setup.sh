@@ -9,6 +9,9 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
     qt6-base-dev libqt6opengl6-dev xvfb xauth xdotool imagemagick
+    # the Debian package, its manual pages and its checks (tests/package/check-package.sh)
+    help2man dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
+    libfile-mimeinfo-perl
     # clang with libFuzzer, for the fuzz preset (tools/fuzz.sh)
     clang-14 libclang-rt-14-dev
 )

@@ -18,6 +18,7 @@ fi
 cmake --preset default -DVYR_GLTF_VALIDATOR_MODULES="$validator/node_modules"
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+bash tests/package/check-package.sh build
 
 # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer. Any report fails: a
 # sanitizer aborts the process it found the fault in (also a vyr-cli run by a test, whose
