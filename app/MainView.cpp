@@ -291,16 +291,22 @@ void MainView::runCommand(int commandId) {
             camera.Reset();
             return redraw();
 
+        // Each dialog applies its values only on OK; the view is redrawn either way.
         case kCameraParameters:
-            return editObject(0);
+            DialogEditor(this).editCamera(camera);
+            return redraw();
         case kYellowLightParameters:
-            return editObject(1);
+            DialogEditor(this).editLight(scene_->yellowLight());
+            return redraw();
         case kBlueLightParameters:
-            return editObject(2);
+            DialogEditor(this).editLight(scene_->blueLight());
+            return redraw();
         case kGreenLightParameters:
-            return editObject(3);
+            DialogEditor(this).editLight(scene_->greenLight());
+            return redraw();
         case kTextParameters:
-            return editObject(4);
+            DialogEditor(this).editText(scene_->text());
+            return redraw();
         case kTextMaterials:
             // The rebuilt text shows at once.
             EditMaterials(this, scene_->text());
@@ -351,12 +357,6 @@ void MainView::runCommand(int commandId) {
         default:
             return;
     }
-}
-
-void MainView::editObject(int slot) {
-    DialogEditor editor(this);
-    scene_->object(slot).EditProperties(editor);
-    redraw();  // confirmed or not
 }
 
 void MainView::loadSceneFile() {

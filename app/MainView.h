@@ -69,7 +69,6 @@ class MainView : public QMainWindow {
     void exportMesh();
     void screenshot();
     void render();
-    void editObject(int slot);
 
     ViewSettings settings_;
     std::unique_ptr<Scene> scene_;

@@ -188,10 +188,4 @@ ExportResult writeCSource(const CText& text, const std::string& headerName, std:
     return writeCSource(exportViewOf(text), headerName, out);
 }
 
-void CSourceWriter::writeText(const CText& text, std::ostream& out) {
-    const ExportResult r = writeCText(exportViewOf(text), out);
-    if (result_.ok && !r.ok)
-        result_ = r;
-}
-
 }  // namespace vyr

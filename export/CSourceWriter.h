@@ -5,7 +5,6 @@
 
 #include "export/ExportResult.h"
 #include "export/TextExportView.h"
-#include "core/SceneObject.h"
 
 namespace vyr {
 
@@ -24,19 +23,5 @@ ExportResult writeCSource(const TextExportView& text, const std::string& headerN
 
 /// The text's part of the source, from the centring translation to the end of the file.
 ExportResult writeCText(const TextExportView& text, std::ostream& out);
-
-/// The C export as the scene objects see it: the text writes its geometry, camera and lights
-/// write nothing. Remembers the first failure for result().
-class CSourceWriter : public SceneWriter {
-  public:
-    void writeCamera(const CCamera&, std::ostream&) override {}
-    void writeLight(const CLight&, std::ostream&) override {}
-    void writeText(const CText& text, std::ostream& out) override;
-
-    ExportResult result() const { return result_; }
-
-  private:
-    ExportResult result_;
-};
 
 }  // namespace vyr

@@ -1,4 +1,4 @@
-// The world file as the scene objects write it, each through its WriteVrml.
+// The world file: the header, then the camera, the lights and the text as they are chosen.
 #include <ostream>
 
 #include "export/VrmlWriter.h"
@@ -6,47 +6,42 @@
 
 namespace vyr {
 
-void VrmlWriter::keep(ExportResult r) {
-    if (result_.ok && !r.ok)
-        result_ = std::move(r);
-}
+namespace {
 
-void VrmlWriter::writeCamera(const CCamera& camera, std::ostream& out) {
-    keep(writeVrmlViewpoint(camera.eye, camera.target, camera.up, out));
-}
-
-void VrmlWriter::writeLight(const CLight& light, std::ostream& out) {
+VrmlSpotLight spotLightOf(const CLight& light) {
     VrmlSpotLight l;
     l.referencePoint = light.referencePoint;
     l.targetPoint = light.targetPoint;
     l.position = light.position;
     l.cutOff = light.cutOff;
     l.colour = light.colour;
-    keep(writeVrmlSpotLight(l, out));
+    return l;
 }
 
-void VrmlWriter::writeText(const CText& text, std::ostream& out) {
-    keep(writeVrmlText(exportViewOf(text), out));
-}
+}  // namespace
 
 ExportResult writeVrml(const Scene& scene, std::ostream& out, VrmlParts parts) {
-    VrmlWriter writer;
-    ExportResult header = writeVrmlHeader(out);
-    if (!header.ok)
-        return header;
-    // Slots: 0 camera, 1 to 3 the lights, 4 the text.
+    // Every part is written even after one fails; the first failure is the result.
+    ExportResult result = writeVrmlHeader(out);
+    if (!result.ok)
+        return result;
+    auto keep = [&](ExportResult r) {
+        if (result.ok && !r.ok)
+            result = std::move(r);
+    };
+    const CCamera& camera = scene.camera();
     if (parts.camera)
-        scene.object(0).WriteVrml(out, writer);
+        keep(writeVrmlViewpoint(camera.eye, camera.target, camera.up, out));
     if (parts.lights) {
-        for (int slot = 1; slot <= 3; ++slot)
-            scene.object(slot).WriteVrml(out, writer);
+        for (int light = 1; light <= 3; ++light)
+            keep(writeVrmlSpotLight(spotLightOf(scene.light(light)), out));
     }
     if (parts.text)
-        scene.object(4).WriteVrml(out, writer);
+        keep(writeVrmlText(exportViewOf(scene.text()), out));
     out.flush();
     if (!out)
         return ExportResult::failure("writing the VRML world failed");
-    return writer.result();
+    return result;
 }
 
 }  // namespace vyr

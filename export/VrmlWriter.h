@@ -6,7 +6,6 @@
 #include "export/ExportResult.h"
 #include "export/TextExportView.h"
 #include "scene/FloatPoints.h"
-#include "core/SceneObject.h"
 #include "text/Vec3.h"
 
 namespace vyr {
@@ -49,21 +48,6 @@ ExportResult writeVrmlSpotLight(const VrmlSpotLight& light, std::ostream& out);
 /// The text group: front and back faces, side walls and (with the bevel) bevelled sides as
 /// indexed face sets under the text's scale. A mesh without geometry gives empty lists.
 ExportResult writeVrmlText(const TextExportView& text, std::ostream& out);
-
-/// Writes scene objects as VRML nodes; the objects' WriteVrml dispatch here. Remembers the
-/// first failure for result().
-class VrmlWriter : public SceneWriter {
-  public:
-    void writeCamera(const CCamera& camera, std::ostream& out) override;
-    void writeLight(const CLight& light, std::ostream& out) override;
-    void writeText(const CText& text, std::ostream& out) override;
-
-    ExportResult result() const { return result_; }
-
-  private:
-    void keep(ExportResult r);
-    ExportResult result_;
-};
 
 /// The whole world: the header line, then the chosen parts in scene order (camera, the three
 /// lights, the text). Deterministic: the same scene gives the same bytes.

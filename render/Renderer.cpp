@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/SceneObject.h"
 #include "render/Accumulator.h"
 #include "render/IdentityMatrices.h"
 #include "render/LensFlare.h"
@@ -127,7 +126,7 @@ class FramebufferBindings {
 
 }  // namespace
 
-struct Renderer::State : SceneRenderer {
+struct Renderer::State {
     TextLists textLists;
     LensFlare flare;
     Accumulator accumulator;
@@ -140,14 +139,14 @@ struct Renderer::State : SceneRenderer {
     // The text object of the frame being drawn, for the glow pass.
     const CText* text = nullptr;
 
-    void drawCamera(const CCamera& camera, const ViewState&) override {
+    void drawCamera(const CCamera& camera) {
         const LookAt wanted{camera.eye, camera.target, camera.up};
         if (wanted.sound())
             lookAt = wanted;
         lookAt.load();
     }
 
-    void drawLight(const CLight& light, const ViewState& view) override {
+    void drawLight(const CLight& light, const ViewState& view) {
         float colour[4];
         setColourFromRgb(light.colour, colour, 1.0f);
         const Vec3 d = light.direction();
@@ -227,15 +226,18 @@ struct Renderer::State : SceneRenderer {
         glLightfv(glLight, GL_SPECULAR, colour);
     }
 
-    void drawText(const CText& textObject, const ViewState& view) override {
+    void drawText(const CText& textObject, const ViewState& view) {
         text = &textObject;
         if (textLists.update(textObject))
             textLists.draw(textObject, view.interactiveDrag());
     }
 
+    // The camera's transform first, then the lights and the text in it.
     void drawObjects(const Scene& scene, const ViewState& view) {
-        for (int slot = 0; slot < Scene::kSlotCount; ++slot)
-            scene.object(slot).Draw(view, *this);
+        drawCamera(scene.camera());
+        for (int light = 1; light <= 3; ++light)
+            drawLight(scene.light(light), view);
+        drawText(scene.text(), view);
     }
 
     // Outline rings around the text, from the widest (in the colour nearest the background)
@@ -392,7 +394,7 @@ void Renderer::DrawScene(const Scene& scene, const ViewSettings& settings) {
 
     // With antialiasing every pass clears and draws the whole scene itself.
     if (antialias)
-        state_->drawCamera(scene.camera(), view);
+        state_->drawCamera(scene.camera());
     else
         state_->drawObjects(scene, view);
 

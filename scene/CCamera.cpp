@@ -75,22 +75,6 @@ void CCamera::Serialize(Archive& ar) {
     }
 }
 
-void CCamera::Draw(const ViewState& view, SceneRenderer& renderer) const {
-    renderer.drawCamera(*this, view);
-}
-
-bool CCamera::EditProperties(SceneEditor& editor) {
-    return editor.editCamera(*this);
-}
-
-void CCamera::WriteVrml(std::ostream& out, SceneWriter& vrml) const {
-    vrml.writeCamera(*this, out);
-}
-
-void CCamera::WriteC(std::ostream& out, SceneWriter& c) const {
-    c.writeCamera(*this, out);
-}
-
 double CCamera::Distance() const {
     const double dx = double(eye.x) - target.x;
     const double dy = double(eye.y) - target.y;

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "scene/FloatPoints.h"
-#include "core/SceneObject.h"
 
 namespace vyr {
+
+class Archive;
 
 /// The look-at camera: eye, target and up vector, plus an orbit model (the elevation of the
 /// eye above the horizontal plane through the target, with its cosine and sine) that lets
@@ -11,18 +12,13 @@ namespace vyr {
 ///
 /// Every field is single precision; every computation runs in double precision and its
 /// result is stored as single precision. Angles are in degrees.
-class CCamera : public SceneObject {
+class CCamera {
   public:
     CCamera();
 
-    const char* className() const override { return "CCamera"; }
     /// 16 floats: eye, target, rotation step with cosine and sine, elevation with cosine and
     /// sine, zoom, up. Loading replaces every field as stored, without re-deriving anything.
-    void Serialize(Archive& archive) override;
-    void Draw(const ViewState& view, SceneRenderer& renderer) const override;
-    bool EditProperties(SceneEditor& editor) override;
-    void WriteVrml(std::ostream& out, SceneWriter& vrml) const override;
-    void WriteC(std::ostream& out, SceneWriter& c) const override;
+    void Serialize(Archive& archive);
 
     /// Length of eye - target.
     double Distance() const;

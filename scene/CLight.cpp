@@ -14,8 +14,6 @@ constexpr double kDegToRad = 0.017453292222222222;
 constexpr double kRadToDegF = static_cast<double>(57.295784f);
 constexpr double kDegToRadF = static_cast<double>(0.0174532924f);
 
-int gNumbersGiven = 0;
-
 bool finite4(const Float4& p) {
     return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z) && std::isfinite(p.w);
 }
@@ -29,16 +27,8 @@ void serializePoint(Archive& ar, Float4& p) {
 
 }  // namespace
 
-CLight::CLight() : number(++gNumbersGiven) {
-    setDefaults();
-}
-
 CLight::CLight(int n) : number(n) {
     setDefaults();
-}
-
-int CLight::numbersGiven() {
-    return gNumbersGiven;
 }
 
 void CLight::setDefaults() {
@@ -94,22 +84,6 @@ void CLight::Serialize(Archive& ar) {
     ar.io(colour);
     serializePoint(ar, beamEnd);
     serializePoint(ar, position);
-}
-
-void CLight::Draw(const ViewState& view, SceneRenderer& renderer) const {
-    renderer.drawLight(*this, view);
-}
-
-bool CLight::EditProperties(SceneEditor& editor) {
-    return editor.editLight(*this);
-}
-
-void CLight::WriteVrml(std::ostream& out, SceneWriter& vrml) const {
-    vrml.writeLight(*this, out);
-}
-
-void CLight::WriteC(std::ostream& out, SceneWriter& c) const {
-    c.writeLight(*this, out);
 }
 
 void CLight::SetPosition(float x, float y, float z) {

@@ -3,10 +3,11 @@
 #include <cstdint>
 
 #include "scene/FloatPoints.h"
-#include "core/SceneObject.h"
 #include "text/Vec3.h"
 
 namespace vyr {
+
+class Archive;
 
 /// One of the three spot lights. Its direction d = targetPoint - referencePoint is not
 /// normalised: |d| is also the length of the drawn direction line and cone. The mouse turns
@@ -14,24 +15,14 @@ namespace vyr {
 ///
 /// Number 1, 2 or 3 selects the renderer light (number - 1) and the marker colour; any other
 /// number (possible from a scene file) has no renderer light and a white marker.
-class CLight : public SceneObject {
+class CLight {
   public:
-    /// Takes the next number of the program-wide counter (1 for the first light made).
-    CLight();
-    /// A light with the given number and that number's defaults; leaves the counter alone.
+    /// A light with the given number and that number's defaults.
     explicit CLight(int number);
 
-    /// How many lights the counter has numbered so far.
-    static int numbersGiven();
-
-    const char* className() const override { return "CLight"; }
     /// 26 four-byte values: number, enabled, cutOff, referencePoint, targetPoint, azimuth
     /// step with cosine and sine, elevation with cosine and sine, colour, beamEnd, position.
-    void Serialize(Archive& archive) override;
-    void Draw(const ViewState& view, SceneRenderer& renderer) const override;
-    bool EditProperties(SceneEditor& editor) override;
-    void WriteVrml(std::ostream& out, SceneWriter& vrml) const override;
-    void WriteC(std::ostream& out, SceneWriter& c) const override;
+    void Serialize(Archive& archive);
 
     /// Turns referencePoint about the vertical axis through targetPoint by -dx degrees
     /// (the mouse passes pixels: moving right turns clockwise seen from above). The azimuth

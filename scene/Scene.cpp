@@ -5,8 +5,7 @@
 
 namespace vyr {
 
-Scene::Scene(std::string fontsFolder)
-    : text_(std::move(fontsFolder)), slots_{&camera_, &yellow_, &blue_, &green_, &text_} {}
+Scene::Scene(std::string fontsFolder) : text_(std::move(fontsFolder)) {}
 
 CLight& Scene::light(int slot) {
     return const_cast<CLight&>(std::as_const(*this).light(slot));

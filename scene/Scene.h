@@ -14,8 +14,6 @@ namespace vyr {
 /// camera's transform is in place before the lights and the text are drawn.
 class Scene {
   public:
-    static constexpr int kSlotCount = 5;
-
     /// The camera and lights take their defaults (lights numbered 1, 2, 3); the text gets
     /// `fontsFolder`. The text is not built yet: call text().buildMesh() once it is needed.
     explicit Scene(std::string fontsFolder);
@@ -36,17 +34,12 @@ class Scene {
     CText& text() { return text_; }
     const CText& text() const { return text_; }
 
-    /// The object in `slot` (0..4).
-    SceneObject& object(int slot) { return *slots_.at(slot); }
-    const SceneObject& object(int slot) const { return *slots_.at(slot); }
-
   private:
     CCamera camera_;
     CLight yellow_{1};
     CLight blue_{2};
     CLight green_{3};
     CText text_;
-    std::array<SceneObject*, kSlotCount> slots_;
 };
 
 }  // namespace vyr

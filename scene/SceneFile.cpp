@@ -22,8 +22,18 @@ namespace fs = std::filesystem;
 // small enough that a wrong file chosen by mistake is refused before it fills memory.
 constexpr size_t kMaxSceneFileSize = size_t{64} << 20;
 
-constexpr std::array<const char*, Scene::kSlotCount> kSlotNames = {
-    "camera", "yellow light", "blue light", "green light", "text"};
+constexpr std::array<const char*, 5> kPartNames = {"camera", "yellow light", "blue light",
+                                                   "green light", "text"};
+
+// Stores or loads the scene's parts in file order; `part` counts the one in progress.
+void serializeParts(Archive& archive, CCamera& camera, const std::array<CLight*, 3>& lights,
+                    CText& text, size_t& part) {
+    part = 0;
+    camera.Serialize(archive);
+    for (part = 1; part <= lights.size(); ++part)
+        lights[part - 1]->Serialize(archive);
+    text.Serialize(archive);
+}
 
 std::string quoted(const std::string& s) {
     return "\"" + s + "\"";
@@ -107,11 +117,11 @@ std::string systemError(int error) {
 }  // namespace
 
 std::vector<uint8_t> sceneBytes(const Scene& scene) {
+    // A storing archive only reads the fields.
+    Scene& s = const_cast<Scene&>(scene);
     Archive archive;
-    for (int slot = 0; slot < Scene::kSlotCount; ++slot) {
-        // A storing archive only reads the object's fields.
-        const_cast<SceneObject&>(scene.object(slot)).Serialize(archive);
-    }
+    size_t part = 0;
+    serializeParts(archive, s.camera(), {&s.light(1), &s.light(2), &s.light(3)}, s.text(), part);
     return archive.bytes();
 }
 
@@ -138,22 +148,19 @@ SceneFileResult loadSceneBytes(Scene& scene, const uint8_t* data, size_t size,
     CCamera camera;
     std::array<CLight, 3> lights{CLight(1), CLight(2), CLight(3)};
     CText text(scene.text().fontsFolder);
-    std::array<SceneObject*, Scene::kSlotCount> slots{&camera, &lights[0], &lights[1], &lights[2],
-                                                      &text};
     Archive archive(data, size);
-    int slot = 0;
+    size_t part = 0;
     try {
-        for (; slot < Scene::kSlotCount; ++slot)
-            slots[slot]->Serialize(archive);
+        serializeParts(archive, camera, {&lights[0], &lights[1], &lights[2]}, text, part);
     } catch (const ArchiveError& e) {
-        return {false, failure + e.what() + " (in the " + kSlotNames[slot] + ")" + unchanged};
+        return {false, failure + e.what() + " (in the " + kPartNames[part] + ")" + unchanged};
     }
 
-    const std::array<bool, Scene::kSlotCount> valid{
+    const std::array<bool, kPartNames.size()> valid{
         finite(camera), finite(lights[0]), finite(lights[1]), finite(lights[2]), finite(text)};
-    for (slot = 0; slot < Scene::kSlotCount; ++slot) {
-        if (!valid[slot]) {
-            return {false, failure + "the " + std::string(kSlotNames[slot]) +
+    for (part = 0; part < valid.size(); ++part) {
+        if (!valid[part]) {
+            return {false, failure + "the " + std::string(kPartNames[part]) +
                                " holds a value that is not a finite number" + unchanged};
         }
     }

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "scene/FloatPoints.h"
 #include "core/ViewState.h"
+#include "scene/FloatPoints.h"
 #include "text/FontLocator.h"
 
 namespace vyr {

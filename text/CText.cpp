@@ -67,22 +67,6 @@ void CText::Serialize(Archive& ar) {
     ar.io(filter2);
 }
 
-void CText::Draw(const ViewState& view, SceneRenderer& renderer) const {
-    renderer.drawText(*this, view);
-}
-
-bool CText::EditProperties(SceneEditor& editor) {
-    return editor.editText(*this);
-}
-
-void CText::WriteVrml(std::ostream& out, SceneWriter& vrml) const {
-    vrml.writeText(*this, out);
-}
-
-void CText::WriteC(std::ostream& out, SceneWriter& c) const {
-    c.writeText(*this, out);
-}
-
 void CText::clearMesh() {
     mesh_ = TextMesh();
     openedFontFile_.clear();

@@ -4,12 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "core/SceneObject.h"
 #include "text/Material.h"
 #include "text/TextMesh.h"
 
 namespace vyr {
 
+class Archive;
 class GlSink;
 class FontCache;
 class GlyphMeshCache;
@@ -22,7 +22,7 @@ struct BuildResult {
 };
 
 /// The extruded text: its parameters, materials and the mesh of the last build.
-class CText : public SceneObject {
+class CText {
   public:
     /// The longest text a build accepts. Memory grows with the text: 100,000 characters peak
     /// near 0.8 GB with the solid of the mesh formats, 1.7 GB while vyr-cli writes every
@@ -32,19 +32,14 @@ class CText : public SceneObject {
     /// Stores the folder and every default; fontPath = folder + separator + "ARIAL.TTF".
     /// Does not build: call buildMesh() once the object is in place.
     explicit CText(std::string fontsFolder);
-    ~CText() override;
+    ~CText();
     CText(const CText&) = delete;
     CText& operator=(const CText&) = delete;
     CText(CText&&) noexcept;
     CText& operator=(CText&&) noexcept;
 
-    const char* className() const override { return "CText"; }
     /// Fields in file order; loading replaces the values only (the caller rebuilds).
-    void Serialize(Archive& archive) override;
-    void Draw(const ViewState& view, SceneRenderer& renderer) const override;
-    bool EditProperties(SceneEditor& editor) override;
-    void WriteVrml(std::ostream& out, SceneWriter& vrml) const override;
-    void WriteC(std::ostream& out, SceneWriter& c) const override;
+    void Serialize(Archive& archive);
 
     /// Rebuilds the mesh from the current parameters. On failure (the font cannot be opened,
     /// the text is longer than kMaxTextLength) the previous mesh stays and the message says

@@ -1,23 +1,24 @@
 #pragma once
 
-#include "core/SceneObject.h"
-
 class QWidget;
 
 namespace vyr {
 
+class CCamera;
+class CLight;
+class CText;
 class Scene;
 struct ViewSettings;
 
 /// The scene objects' parameter dialogs ("Camera", "Light", "Text Properties"), modal on the
 /// parent window. Each works on a copy and applies it only on OK; the caller redraws
 /// whatever the outcome.
-class DialogEditor : public SceneEditor {
+class DialogEditor {
   public:
     explicit DialogEditor(QWidget* parent) : parent_(parent) {}
-    bool editCamera(CCamera& camera) override;
-    bool editLight(CLight& light) override;
-    bool editText(CText& text) override;
+    bool editCamera(CCamera& camera);
+    bool editLight(CLight& light);
+    bool editText(CText& text);
 
   private:
     QWidget* parent_;

@@ -19,7 +19,8 @@ inline void expectNear3(const Float3& p, double x, double y, double z, double to
 }
 
 // Whether every value the object stores is a finite number (its integers read as floats are).
-inline bool allFinite(SceneObject& object) {
+template <typename Part>
+bool allFinite(Part& object) {
     Archive out;
     object.Serialize(out);
     Archive in(out.bytes().data(), out.bytes().size());
