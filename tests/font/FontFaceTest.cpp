@@ -3,7 +3,6 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -57,18 +56,17 @@ struct ReferenceFace {
 }  // namespace
 
 TEST(FontFace, OnlyFontsOpenOnceSymbolMapsFallBackAndRefusedSizesAndGlyphsFail) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("vyr-font-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir / "folder.ttf");
-    std::ifstream in(VYR_TEST_FONT_LIBERATION, std::ios::binary);
-    const std::string font((std::istreambuf_iterator<char>(in)), {});
+    const test::TempFolder dir;
+    std::filesystem::create_directories(dir.path / "folder.ttf");
+    const std::string font = test::slurp(VYR_TEST_FONT_LIBERATION);
     auto file = [&](const char* name, const std::string& bytes) {
         std::ofstream(dir / name, std::ios::binary) << bytes;
-        return dir / name;
+        return dir.path / name;
     };
     for (const std::filesystem::path& path :
-         {dir / "missing.ttf", file("empty.ttf", ""), file("notes.ttf", "Not a font.\nText.\n"),
-          file("truncated.ttf", font.substr(0, 1000)), dir / "folder.ttf"}) {
+         {dir.path / "missing.ttf", file("empty.ttf", ""),
+          file("notes.ttf", "Not a font.\nText.\n"), file("truncated.ttf", font.substr(0, 1000)),
+          dir.path / "folder.ttf"}) {
         SCOPED_TRACE(path);
         FontFace face;
         EXPECT_EQ(face.open(path), 0);
@@ -103,7 +101,6 @@ TEST(FontFace, OnlyFontsOpenOnceSymbolMapsFallBackAndRefusedSizesAndGlyphsFail) 
         ASSERT_EQ(symbols.glyphIndex(c), unicode.glyphIndex(c)) << "code " << c;
         ASSERT_EQ(macFirst.glyphIndex(c), unicode.glyphIndex(c)) << "code " << c;
     }
-    std::filesystem::remove_all(dir);
     // An open face refuses a second file and forgets its table when closed.
     EXPECT_EQ(symbols.open(VYR_TEST_FONT_DEJAVU), 0);
     symbols.close();
