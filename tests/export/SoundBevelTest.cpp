@@ -82,11 +82,6 @@ TEST(SoundBevel, HandMadeOutlinesNarrowByHalvesWhereTheInsetFails) {
     const std::vector<test::P> bowtie = {{0, 0}, {10, 10}, {10, 0}, {0, 10}},
                                eight = {{200, 0}, {400, 100}, {400, 0}, {200, 50}};
     const BevelFit plain = BevelFit::kPlain, narrowed = BevelFit::kNarrowed;
-    const auto small = [](std::vector<test::P> c) {
-        for (test::P& p : c)
-            p.x /= 80, p.y /= 80;
-        return c;
-    };
     struct HandCase {
         std::vector<std::vector<test::P>> contours;
         float width;
@@ -108,7 +103,9 @@ TEST(SoundBevel, HandMadeOutlinesNarrowByHalvesWhereTheInsetFails) {
          8,
          narrowed,
          {.5, .5, .5, .5, .5, .5, .5, .5, 1, 1, 1, 1}},
-        {{small(outer(0, 0, 100, 100)), small(hole(10, 10, 90, 90)), small(eight)},
+        {{outer(0, 0, 1.25, 1.25),
+          hole(.125, .125, 1.125, 1.125),
+          {{2.5, 0}, {5, 1.25}, {5, 0}, {2.5, .625}}},
          0.1f,
          narrowed,
          {.5, .5, .5, .5, .5, .5, .5, .5, 1, 1, 1, 1}},

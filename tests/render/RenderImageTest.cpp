@@ -229,17 +229,13 @@ TEST_F(RenderImage, AccumulationResolvesAMultisampledFramebuffer) {
             ASSERT_EQ(Image(&rgb[i], &rgb[i + 3]), (Image{102, 255, 0})) << int(method) << " " << i;
         glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     }
-    glDeleteFramebuffers(1, &framebuffer);
-    glDeleteRenderbuffers(1, &colour);
 }
 
-// A framebuffer the driver cannot hold leaves the context unusable, and says so.
-TEST(OffscreenContext, AFramebufferOfNoPixelsOrBeyondTheDriversLimitFails) {
-    for (const auto& [w, h] : {std::pair(0, 0), std::pair(1 << 20, 1)}) {
-        const OffscreenContext gl(w, h);
-        EXPECT_FALSE(gl.ok()) << w;
-        EXPECT_NE(gl.error(), "") << w;
-    }
+// A framebuffer wider than the driver allows leaves the context unusable, and says so.
+TEST(OffscreenContext, AFramebufferBeyondTheDriversLimitFails) {
+    const OffscreenContext gl(1 << 20, 1);
+    EXPECT_FALSE(gl.ok());
+    EXPECT_NE(gl.error(), "");
 }
 
 TEST_F(RenderImage, GlowRingsFollowTheShiftedCopiesOfTheText) {
