@@ -7,9 +7,6 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "GuiSupport.h"
 #include "app/dialogs/Artwork.h"
@@ -25,6 +22,7 @@
 #include "app/dialogs/TextPropertiesDialog.h"
 #include "scene/Scene.h"
 #include "scene/ViewSettings.h"
+#include "tests/Support.h"
 
 using namespace vyr;
 using Ok = QDialogButtonBox;
@@ -36,10 +34,7 @@ QString focusName(QWidget* dialog) {
 }
 
 std::string readAll(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return vyr::test::slurp(path.toStdString());
 }
 
 // Answers the next colour chooser above `under` with `colour`.

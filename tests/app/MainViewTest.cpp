@@ -245,6 +245,17 @@ class MainViewTest : public QObject {
         whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, "at.obj"); });
         view->action(40100)->trigger();
         QVERIFY(QFile::exists("at.obj") && QFile::exists("at.mtl"));
+        // A material file that cannot replace a folder of its name stops the export, as an error.
+        QVERIFY(QDir().mkdir("taken.mtl"));
+        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, "taken.obj"); });
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
+            icon = box->text().contains("taken.mtl") ? box->icon() : icon;
+            box->accept();
+        });
+        view->action(40100)->trigger();
+        QCOMPARE(icon, QMessageBox::Critical);
+        QVERIFY(!QFile::exists("taken.obj"));
     }
 
     // What the program says and its exit status before any window opens.

@@ -7,7 +7,7 @@ using namespace vyr;
 // Every value differs from the others and from its default, so a value taken for another
 // shows where it lands: in the saved scene's text and camera.
 TEST(CliOptions, TextAndCameraOptionsLandInTheSavedScene) {
-    const test::TempFolder dir;
+    const test::CliFolder dir;
     const auto r =
         dir.run("--font " VYR_TEST_FONT_LIBERATION
                 " --text \xC2\xA0\xC3\xA9 --precision 7.5 --extrusion 0 --bevel off --rounded on "

@@ -7,7 +7,7 @@
 using namespace vyr;
 
 TEST(CliRun, WritesEveryFormatFromAUtf8TextFileAndRepeatReportsItsBuilds) {
-    const test::TempFolder dir;
+    const test::CliFolder dir;
     std::ofstream(dir / "text.txt") << "caf\xC3\xA9\n";
     const auto r = dir.run(
         "--text-file %text.txt --stats --repeat 4 --size 33x20 -o %t.STL -o %t.obj "
@@ -28,7 +28,7 @@ TEST(CliRun, WritesEveryFormatFromAUtf8TextFileAndRepeatReportsItsBuilds) {
 // Bad arguments exit with 2, failures while running with 1; either way one line and no file:
 // a failing output leaves none of the others, images included.
 TEST(CliRun, BadArgumentsAndFailuresExitWithOneLineAndNoFile) {
-    const test::TempFolder dir;
+    const test::CliFolder dir;
     std::ofstream(dir / "euro.txt") << "\xE2\x82\xAC";
     std::ofstream(dir / "broken.vyr") << "tiny";
     const std::pair<int, const char*> cases[] = {
@@ -63,7 +63,7 @@ TEST(CliRun, BadArgumentsAndFailuresExitWithOneLineAndNoFile) {
 // of the output, tools/update-golden.sh writes the files anew. With "none" (or nothing) for
 // its parts the world is its header line alone.
 TEST(CliRun, DefaultSceneExportsMatchTheGoldenFiles) {
-    const test::TempFolder dir;
+    const test::CliFolder dir;
     const auto r = dir.run("-o %default.wrl -o %default.c");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");

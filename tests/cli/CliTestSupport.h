@@ -3,15 +3,13 @@
 // Helpers shared by the CLI tests.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "cli/CliOptions.h"
 #include "cli/CliRunner.h"
+#include "tests/Support.h"
 
 namespace vyr::test {
 
@@ -39,20 +37,8 @@ inline CliOutcome cli(const std::vector<std::string>& args) {
     return {status, out.str(), parsed.ok ? err.str() : parsed.error + "\n"};
 }
 
-inline std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// An empty folder of the test's own, removed with everything in it at the end.
-struct TempFolder {
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("vyr-cli-" + std::to_string(::getpid()) + "-" +
-                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-
-    TempFolder() { std::filesystem::create_directories(path); }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    std::string operator/(const std::string& name) const { return (path / name).string(); }
+// A folder the CLI runs in: a leading % of an argument names a file in it.
+struct CliFolder : TempFolder {
     CliOutcome run(const std::string& line) const { return cli(split(line, path.string())); }
     std::vector<std::string> files() const {
         std::vector<std::string> names;

@@ -1,7 +1,6 @@
 // The C/OpenGL pair: exact text on a hand-checked mesh and a compile and link of the generated
 // code.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -103,9 +102,7 @@ TEST(CSource, GeneratedPairCompilesWithoutWarningsAndLinks) {
     text.roundedEdges = 1;
     EXPECT_TRUE(exportViewOf(text).roundedEdges);
     ASSERT_TRUE(text.buildMesh().ok);
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("vyr-c-export-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const test::TempFolder dir;
     {
         std::ofstream header(dir / "VyrText.h", std::ios::binary),
             src(dir / "VyrText.c", std::ios::binary);
@@ -115,11 +112,10 @@ TEST(CSource, GeneratedPairCompilesWithoutWarningsAndLinks) {
             << "#include \"VyrText.h\"\nint main(void) { if (0) { InitVyrText(); "
                "DisplayVyrText(); } return 0; }\n";
     }
-    const std::string cd = "cd '" + dir.string() + "' && ";
+    const std::string cd = "cd '" + dir.path.string() + "' && ";
     ASSERT_EQ(std::system((cd + "gcc -Wall -c VyrText.c -o VyrText.o 2> cc.log").c_str()), 0);
-    EXPECT_EQ(test::slurp((dir / "cc.log").string()), "");
+    EXPECT_EQ(test::slurp(dir / "cc.log"), "");
     EXPECT_EQ(std::system((cd + "gcc main.c VyrText.o -o program -lGL -lGLU").c_str()), 0);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

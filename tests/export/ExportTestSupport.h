@@ -15,6 +15,7 @@
 #include "font/GlyphOutline.h"
 #include "font/OutlineVectorizer.h"
 #include "font/TriangleList.h"
+#include "tests/Support.h"
 #include "text/TextMesh.h"
 
 namespace vyr::test {
@@ -156,13 +157,6 @@ inline std::string crlf(const std::string& s) {
         out += ch;
     }
     return out;
-}
-
-inline std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 /// The bytes of a golden file in this suite's data folder.

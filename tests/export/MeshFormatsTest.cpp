@@ -1,6 +1,5 @@
 // STL, OBJ and glTF files of the solid, read back by an independent reader; real fonts.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -141,18 +140,15 @@ TEST(MeshFormats, KhronosValidatorFindsNoErrorOrWarning) {
         "NODE_PATH='" + std::string(env ? env : VYR_GLTF_VALIDATOR_MODULES) + "' node ";
     if (std::system((node + "-e \"require('gltf-validator')\" >/dev/null 2>&1").c_str()) != 0)
         GTEST_SKIP() << "node with the gltf-validator package is not available";
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("vyr-glb-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const test::TempFolder dir;
     const SolidMesh solids[] = {
         buildSolidMesh(builtText(VYR_TEST_FONT_DEJAVU, test::kPangram, true)),
         buildSolidMesh(builtText(VYR_TEST_FONT_LIBERATION, "Vyr", false)), SolidMesh{}};
     for (const SolidMesh& solid : solids) {
-        const std::string path = (dir / "text.glb").string();
+        const std::string path = dir / "text.glb";
         std::ofstream(path, std::ios::binary) << writeAll(solid).glb;
         EXPECT_EQ(std::system((node + "'" VYR_GLB_VALIDATE_SCRIPT "' '" + path + "'").c_str()), 0);
     }
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -70,7 +70,8 @@ class SoundBevel : public testing::TestWithParam<Case> {};
 // folds and crosses the square's inset; its points and two beyond either end halve, those 2
 // further on taper to 0.5 + 2 / 8. A bowtie crosses itself at any inset: the back face is the
 // front's, flat; a figure-eight too, but keeping its turn. Beside it the ring's front triangles
-// from outer to inner square turn over at the full inset, not at half.
+// from outer to inner square turn over at the full inset, not at half; so they do at an 80th of
+// the size, each under half a square pixel.
 TEST(SoundBevel, HandMadeOutlinesNarrowByHalvesWhereTheInsetFails) {
     const std::vector<test::P> tab = {
         {0, 0},    {0, 100},  {13, 100}, {15, 100}, {22, 100}, {30, 100}, {45, 100},  {45, 130},
@@ -100,6 +101,12 @@ TEST(SoundBevel, HandMadeOutlinesNarrowByHalvesWhereTheInsetFails) {
         {{eight}, 8, narrowed, {1}},
         {{outer(0, 0, 100, 100), hole(10, 10, 90, 90), eight},
          8,
+         narrowed,
+         {.5, .5, .5, .5, .5, .5, .5, .5, 1, 1, 1, 1}},
+        {{outer(0, 0, 1.25, 1.25),
+          hole(.125, .125, 1.125, 1.125),
+          {{2.5, 0}, {5, 1.25}, {5, 0}, {2.5, .625}}},
+         0.1f,
          narrowed,
          {.5, .5, .5, .5, .5, .5, .5, .5, 1, 1, 1, 1}},
     };

@@ -3,7 +3,6 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -56,19 +55,18 @@ struct ReferenceFace {
 
 }  // namespace
 
-TEST(FontFace, OnlyFontsOpenOnceSymbolMapsFallBackAndSizesFreeTypeRefusesFail) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("vyr-font-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir / "folder.ttf");
-    std::ifstream in(VYR_TEST_FONT_LIBERATION, std::ios::binary);
-    const std::string font((std::istreambuf_iterator<char>(in)), {});
+TEST(FontFace, OnlyFontsOpenOnceSymbolMapsFallBackAndRefusedSizesAndGlyphsFail) {
+    const test::TempFolder dir;
+    std::filesystem::create_directories(dir.path / "folder.ttf");
+    const std::string font = test::slurp(VYR_TEST_FONT_LIBERATION);
     auto file = [&](const char* name, const std::string& bytes) {
         std::ofstream(dir / name, std::ios::binary) << bytes;
-        return dir / name;
+        return dir.path / name;
     };
     for (const std::filesystem::path& path :
-         {dir / "missing.ttf", file("empty.ttf", ""), file("notes.ttf", "Not a font.\nText.\n"),
-          file("truncated.ttf", font.substr(0, 1000)), dir / "folder.ttf"}) {
+         {dir.path / "missing.ttf", file("empty.ttf", ""),
+          file("notes.ttf", "Not a font.\nText.\n"), file("truncated.ttf", font.substr(0, 1000)),
+          dir.path / "folder.ttf"}) {
         SCOPED_TRACE(path);
         FontFace face;
         EXPECT_EQ(face.open(path), 0);
@@ -81,21 +79,28 @@ TEST(FontFace, OnlyFontsOpenOnceSymbolMapsFallBackAndSizesFreeTypeRefusesFail) {
         EXPECT_EQ(glyphs.glyph('A'), nullptr);
     }
     // The font's Unicode map (3, 1) rewritten as a symbol map (3, 0), which lacks the codes
-    // F000 + c and so is asked for c itself.
+    // F000 + c and so is asked for c itself; or its Mac Roman map (1, 0) relabelled (3, 0),
+    // which the Unicode map after it still wins over ('\xE9' is 0x8E in Mac Roman).
     auto u16 = [&](size_t at) { return size_t(uint8_t(font[at])) << 8 | uint8_t(font[at + 1]); };
     size_t cmap = 12;
     while (font.compare(cmap, 4, "cmap") != 0)
         cmap += 16;
     cmap = u16(cmap + 8) << 16 | u16(cmap + 10);
-    std::string symbol = font;
-    for (size_t r = cmap + 4; r < cmap + 4 + 8 * u16(cmap + 2); r += 8)
+    std::string symbol = font, mac = font;
+    for (size_t r = cmap + 4; r < cmap + 4 + 8 * u16(cmap + 2); r += 8) {
         symbol[r + 3] = u16(r) == 3 ? 0 : symbol[r + 3];
-    FontFace unicode, symbols;
-    ASSERT_EQ(unicode.open(VYR_TEST_FONT_LIBERATION) + symbols.open(file("symbol.ttf", symbol)), 2);
+        mac[r + 1] = u16(r) == 1 ? 3 : mac[r + 1];
+    }
+    FontFace unicode, symbols, macFirst;
+    ASSERT_EQ(unicode.open(VYR_TEST_FONT_LIBERATION) + symbols.open(file("symbol.ttf", symbol)) +
+                  macFirst.open(file("mac.ttf", mac)),
+              3);
     EXPECT_EQ(std::pair(symbols.charmapPlatform(), symbols.charmapEncoding()), std::pair(3, 0));
-    for (int c = 0; c < 256; ++c)
+    EXPECT_EQ(std::pair(macFirst.charmapPlatform(), macFirst.charmapEncoding()), std::pair(3, 1));
+    for (int c = 0; c < 256; ++c) {
         ASSERT_EQ(symbols.glyphIndex(c), unicode.glyphIndex(c)) << "code " << c;
-    std::filesystem::remove_all(dir);
+        ASSERT_EQ(macFirst.glyphIndex(c), unicode.glyphIndex(c)) << "code " << c;
+    }
     // An open face refuses a second file and forgets its table when closed.
     EXPECT_EQ(symbols.open(VYR_TEST_FONT_DEJAVU), 0);
     symbols.close();
@@ -108,6 +113,13 @@ TEST(FontFace, OnlyFontsOpenOnceSymbolMapsFallBackAndSizesFreeTypeRefusesFail) {
     EXPECT_EQ(size.setPointSize(1), 0);
     size.setResolution(72, 72);
     EXPECT_EQ(size.setPointSize(1), 1);
+    // A glyph keeps nothing of an earlier one when a load fails (its face closed).
+    FontGlyph glyph(&size);
+    ASSERT_EQ(glyph.load('A'), 1);
+    unicode.close();
+    EXPECT_EQ(glyph.load('A'), 0);
+    EXPECT_EQ(glyph.metrics(), (std::array<int32_t, 7>{}));
+    EXPECT_TRUE(!glyph.isLoaded() && !glyph.hasOutline() && glyph.outline().points.empty());
 }
 
 using FontCodeTable = test::RealFont;

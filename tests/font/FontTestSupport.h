@@ -15,6 +15,7 @@
 #include "font/GlyphListFont.h"
 #include "font/OutlineVectorizer.h"
 #include "font/TriangleList.h"
+#include "tests/Support.h"
 
 namespace vyr::test {
 

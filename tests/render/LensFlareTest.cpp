@@ -1,6 +1,5 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -9,6 +8,7 @@
 #include "render/LensFlare.h"
 #include "render/OffscreenContext.h"
 #include "render/SgiImage.h"
+#include "tests/Support.h"
 
 using namespace vyr;
 using Image = std::vector<unsigned char>;
@@ -23,7 +23,7 @@ class LensFlareTest : public ::testing::Test {
     void SetUp() override {
         if (!gl.ok())
             GTEST_SKIP() << gl.error();
-        std::filesystem::create_directories(folder);
+        std::filesystem::create_directory(folder);
         for (int i = 0; i < 17; ++i) {
             Image pixels(256);
             for (int k = 0; k < 256; ++k)
@@ -38,8 +38,6 @@ class LensFlareTest : public ::testing::Test {
                 .write(reinterpret_cast<const char*>(sgi.data()), sgi.size());
         }
     }
-    void TearDown() override { std::filesystem::remove_all(parent); }
-
     // Eye (1, 2, 3) looking along (-2, 1, -2) with up (-1, 2, 2), the view's axes turned by an
     // exact rotation, through an orthographic box of half-size 1.
     Image draw(float light[3]) {
@@ -53,8 +51,8 @@ class LensFlareTest : public ::testing::Test {
     }
 
     OffscreenContext gl{64, 64};
-    const std::string parent = ::testing::TempDir() + "vyr-flare-" + std::to_string(getpid());
-    const std::string folder = parent + "/lensflare";
+    const test::TempFolder parent;
+    const std::string folder = parent / "lensflare";
     const float eye[3] = {1, 2, 3}, at[3] = {-1, 3, 1};
     LensFlare flare;
 };

@@ -104,14 +104,17 @@ TEST_F(RenderImage, MarkersLandWhereTheLookAtAndThePerspectiveProjectThem) {
     parkMarkers();
     scene.yellowLight().colour = 0;  // its marker alone shows
     // Eye, target, up, flare point, light. A camera gluLookAt cannot use (eye on the target,
-    // up along the line of sight) leaves the last sound one, at first the start view. The last
-    // is closer than one unit, its markers nearer than the final frame's near plane.
+    // up along the line of sight) leaves the last sound one, at first the start view. Two look
+    // across, their side vectors mostly along z and y. The last is closer than one unit, its
+    // markers nearer than the final frame's near plane.
     const float rows[][15] = {
         {0.5f, -0.4f, 1.5f, 0.5f, -0.4f, 1.5f, 0.3f, 0.4f, 0.5f, -0.8f, 0.5f, 0.3f, 1.2f, 0.4f,
          -0.2f},
         {2.5f, 1.5f, 3, 0.9f, 0.4f, 0.1f, 0.3f, 1, -0.2f, -0.3f, 0.7f, 0.3f, 1.6f, 1, -0.2f},
         {1, 2, 3.5f, 0.2f, 0.4f, 0.3f, -0.4f, -0.8f, -1.6f, -0.3f, 0.7f, 0.3f, 1.6f, 1, -0.2f},
         {0.5f, -3, -2.5f, -0.6f, 0.8f, 0, 0, 0, -0.5f, -1.6f, 0.6f, 0.3f, 0.3f, 1.4f, -0.2f},
+        {-2.3f, 0.1f, 1.8f, 0.1f, 0.1f, 0, 0, 1, 0, -0.3f, 0.5f, 0.2f, 0.4f, -0.3f, 0.3f},
+        {2.4f, -0.3f, 1.9f, 0.1f, 0.1f, 0.1f, 0, 0, 1, 0.3f, 0.6f, -0.2f, -0.2f, 0.5f, 0.3f},
         {0.1f, 0.9f, 0.6f, 0.15f, 0.15f, 0.2f, 0, 0, -1, -0.15f, 0.2f, 0.2f, 0.35f, 0.1f, 0.1f}};
     CCamera seen;
     for (const float* r : rows) {
@@ -192,6 +195,47 @@ TEST_F(RenderImage, AntialiasingAveragesEightPassesShiftedByTheirJitter) {
         }
         EXPECT_EQ(wrong, 0) << static_cast<int>(method);
     }
+}
+
+// A multisampled framebuffer is resolved before its colour is summed: passes of weight 1/2
+// cleared to red 0.2 and 0.6 give 0.4 (102) in every sample.
+TEST_F(RenderImage, AccumulationResolvesAMultisampledFramebuffer) {
+    GLint shown = 0;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &shown);
+    GLuint framebuffer = 0, colour = 0;
+    glGenFramebuffers(1, &framebuffer);
+    glGenRenderbuffers(1, &colour);
+    glBindRenderbuffer(GL_RENDERBUFFER, colour);
+    glRenderbufferStorageMultisample(GL_RENDERBUFFER, 4, GL_RGBA8, kW, kH);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour);
+    ASSERT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), GLenum(GL_FRAMEBUFFER_COMPLETE));
+    for (const auto method : {Accumulator::Method::ReadBack, Accumulator::Method::GpuFloat}) {
+        Accumulator sum;
+        sum.setEmulation(method);
+        sum.clear(framebuffer, kW, kH);
+        for (const float red : {0.2f, 0.6f, 0.0f}) {
+            glClearColor(red, 1, 0, 1);
+            glClear(GL_COLOR_BUFFER_BIT);
+            if (red > 0)
+                sum.add(0.5f);
+        }
+        sum.returnSum(1);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, GLuint(shown));
+        glBlitFramebuffer(0, 0, kW, kH, 0, 0, kW, kH, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        glBindFramebuffer(GL_FRAMEBUFFER, GLuint(shown));
+        const Image rgb = gl.readRgb();
+        for (size_t i = 0; i < rgb.size(); i += 3)
+            ASSERT_EQ(Image(&rgb[i], &rgb[i + 3]), (Image{102, 255, 0})) << int(method) << " " << i;
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    }
+}
+
+// A framebuffer wider than the driver allows leaves the context unusable, and says so.
+TEST(OffscreenContext, AFramebufferBeyondTheDriversLimitFails) {
+    const OffscreenContext gl(1 << 20, 1);
+    EXPECT_FALSE(gl.ok());
+    EXPECT_NE(gl.error(), "");
 }
 
 TEST_F(RenderImage, GlowRingsFollowTheShiftedCopiesOfTheText) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -11,6 +10,7 @@
 
 #include "core/Archive.h"
 #include "scene/SceneFile.h"
+#include "tests/Support.h"
 
 using namespace vyr;
 namespace fs = std::filesystem;
@@ -21,16 +21,6 @@ const char* const kWindowsFonts = "C:\\Windows\\Fonts";
 
 // Byte offset of the text object: camera 64 bytes, three lights of 104.
 constexpr size_t kTextOffset = 64 + 3 * 104;
-
-std::vector<uint8_t> readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void writeFile(const fs::path& p, const std::vector<uint8_t>& bytes) {
-    std::ofstream(p, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
 
 // Moves every object away from its defaults so that a lost or swapped field shows.
 void changeEverything(Scene& s) {
@@ -55,11 +45,7 @@ void changeEverything(Scene& s) {
 }
 
 struct SceneFileTest : ::testing::Test {
-    void SetUp() override { ASSERT_NE(::mkdtemp(pattern.data()), nullptr); }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string pattern = (fs::temp_directory_path() / "vyr-scene-XXXXXX").string();
-    const char* dir_ = pattern.c_str();
+    const test::TempFolder dir;
 };
 
 }  // namespace
@@ -164,8 +150,8 @@ TEST_F(SceneFileTest, ADamagedFileChangesNothing) {
 TEST_F(SceneFileTest, AFailedWriteIsReportedAndTheOldFileKept) {
     Scene scene(kWindowsFonts);
     // A write that fails part-way through (a file size limit below the scene's size).
-    const fs::path file = fs::path(dir_) / "keep.vyr";
-    writeFile(file, {'o', 'l', 'd'});
+    const fs::path file = dir.path / "keep.vyr";
+    std::ofstream(file) << "old";
     scene.text().text = std::string(70000, 'z');
     struct rlimit saved, small;
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -178,15 +164,15 @@ TEST_F(SceneFileTest, AFailedWriteIsReportedAndTheOldFileKept) {
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.message.find("keep.vyr"), std::string::npos) << r.message;
-    EXPECT_EQ(readFile(file), (std::vector<uint8_t>{'o', 'l', 'd'}));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_EQ(test::slurp(file), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
 }
 
 // Saving through a symbolic link replaces the file it names and keeps its permissions; the
 // file loads back to the same bytes.
 TEST_F(SceneFileTest, SaveReplacesAFileThroughItsLinkAndLoadsBackByteIdentical) {
-    const fs::path file = fs::path(dir_) / "replace.vyr", link = fs::path(dir_) / "link.vyr";
-    writeFile(file, {'o', 'l', 'd'});
+    const fs::path file = dir.path / "replace.vyr", link = dir.path / "link.vyr";
+    std::ofstream(file) << "old";
     const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(file, perms);
     fs::create_symlink(file, link);
@@ -194,9 +180,10 @@ TEST_F(SceneFileTest, SaveReplacesAFileThroughItsLinkAndLoadsBackByteIdentical) 
     changeEverything(original);
     ASSERT_TRUE(saveScene(original, link.string()).ok);
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(readFile(file), sceneBytes(original));
+    const std::vector<uint8_t> bytes = sceneBytes(original);
+    EXPECT_EQ(test::slurp(file), std::string(bytes.begin(), bytes.end()));
     EXPECT_EQ(fs::status(file).permissions(), perms);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2);
     const SceneFileResult r = loadScene(loaded, link.string());
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_EQ(sceneBytes(loaded), sceneBytes(original));

@@ -1,10 +1,9 @@
 // Finding a font file from a stored path, a fonts folder, or the family of a Windows name.
 
-#include <unistd.h>
-
 #include <filesystem>
 
 #include "TextTestSupport.h"
+#include "tests/Support.h"
 
 using namespace vyr;
 namespace fs = std::filesystem;
@@ -29,18 +28,17 @@ TEST(FontLocator, NamesAreResolvedFromThePathTheFolderOrTheFamily) {
 }
 
 TEST(FontLocator, ABuildLooksUpAgainWhenTheFolderChangesOrTheFileIsGone) {
-    const fs::path dir = fs::temp_directory_path() / ("vyr-font-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    fs::copy_file(VYR_TEST_FONT_DEJAVU, dir / "Mine.ttf", fs::copy_options::overwrite_existing);
+    const test::TempFolder dir;
+    fs::copy_file(VYR_TEST_FONT_DEJAVU, dir / "Mine.ttf");
     CText t("/nowhere");
     t.fontFile = "MINE.TTF";
     t.updateFontPath();
     EXPECT_FALSE(t.buildMesh().ok);
-    t.SetFontsFolder(dir.string());  // the stored path stays; the folder is searched again
+    t.SetFontsFolder(dir.path.string());  // the stored path stays; the folder is searched again
     const BuildResult found = t.buildMesh();
     ASSERT_TRUE(found.ok) << found.message;
-    EXPECT_EQ(fs::path(t.openedFontFile()), dir / "Mine.ttf");
-    fs::remove_all(dir);
+    EXPECT_EQ(fs::path(t.openedFontFile()), dir.path / "Mine.ttf");
+    fs::remove_all(dir.path);
     const BuildResult gone = t.buildMesh();
     EXPECT_FALSE(gone.ok);
     EXPECT_NE(gone.message.find("MINE.TTF"), std::string::npos) << gone.message;
