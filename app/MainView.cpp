@@ -9,8 +9,6 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QToolBar>
-#include <functional>
-#include <memory>
 #include <vector>
 
 #include "app/CommandIds.h"
@@ -18,8 +16,7 @@
 #include "app/dialogs/Artwork.h"
 #include "app/dialogs/Dialogs.h"
 #include "app/dialogs/Platform.h"
-#include "core/AtomicFile.h"
-#include "export/MeshFormats.h"
+#include "export/OutputFormats.h"
 #include "export/SolidMesh.h"
 #include "render/ImageFile.h"
 #include "scene/Scene.h"
@@ -69,29 +66,6 @@ constexpr MeshFormat kMeshFormats[] = {
 
 QString fromStd(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// Writes every file through its writer to a temporary file; only when all succeeded are they
-// put in place, so a failure leaves no output under any name. Returns the first failure.
-using MeshWriter = std::function<ExportResult(std::ostream&)>;
-QString writeAll(const std::vector<std::pair<std::string, MeshWriter>>& files) {
-    std::vector<std::unique_ptr<AtomicFile>> pending;
-    for (const auto& [path, write] : files) {
-        auto file = std::make_unique<AtomicFile>(path);
-        if (!file->isOpen())
-            return QObject::tr("Cannot write \"%1\": %2")
-                .arg(fromStd(path), fromStd(file->error()));
-        const ExportResult r = write(file->stream());
-        if (!r.ok)
-            return QObject::tr("Cannot write \"%1\": %2").arg(fromStd(path), fromStd(r.message));
-        pending.push_back(std::move(file));
-    }
-    for (auto& file : pending) {
-        if (!file->commit())
-            return QObject::tr("Cannot write \"%1\": %2")
-                .arg(fromStd(file->path()), fromStd(file->error()));
-    }
-    return {};
 }
 
 }  // namespace
@@ -414,8 +388,8 @@ void MainView::exportMesh() {
     const QFileInfo info(chooser.selectedFiles().constFirst());
     QDir::setCurrent(info.absolutePath());
     const QString extension = info.suffix().toLower();
-    if (extension != QLatin1String("stl") && extension != QLatin1String("obj") &&
-        extension != QLatin1String("glb")) {
+    const OutputFormat* format = findOutputFormat(extension.toStdString());
+    if (format == nullptr || !format->needsSolid) {
         showMessage(
             this, tr("\"%1\": mesh files are written as .stl, .obj or .glb.").arg(info.fileName()),
             true);
@@ -424,20 +398,14 @@ void MainView::exportMesh() {
 
     WaitCursor wait;
     const SolidMesh solid = buildSolidMesh(scene_->text());
-    const std::string path = info.absoluteFilePath().toStdString();
-    std::vector<std::pair<std::string, MeshWriter>> files;
-    if (extension == QLatin1String("stl")) {
-        files.emplace_back(path, [&](std::ostream& s) { return writeStl(solid, s); });
-    } else if (extension == QLatin1String("obj")) {
-        const QString mtl = info.completeBaseName() + QStringLiteral(".mtl");
-        files.emplace_back(info.absoluteDir().filePath(mtl).toStdString(),
-                           [&](std::ostream& s) { return writeMtl(solid, s); });
-        files.emplace_back(
-            path, [&, mtl](std::ostream& s) { return writeObj(solid, mtl.toStdString(), s); });
-    } else {
-        files.emplace_back(path, [&](std::ostream& s) { return writeGlb(solid, s); });
+    const OutputSource source{*scene_, &solid, {}};
+    OutputSet files;
+    QString failure;
+    if (!files.add(format->files(info.absoluteFilePath().toStdString(), source, true)) ||
+        !files.commit()) {
+        failure = tr("Cannot write \"%1\": %2")
+                      .arg(fromStd(files.failedPath()), fromStd(files.failure()));
     }
-    const QString failure = writeAll(files);
     if (!failure.isEmpty()) {
         showMessage(this, failure, true);
     } else if (!solid.sound()) {

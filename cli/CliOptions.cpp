@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "export/OutputFormats.h"
 #include "text/Filters.h"
 
 namespace vyr {
@@ -243,11 +244,8 @@ struct Parser {
 }  // namespace
 
 bool isOutputFormat(const std::string& ext, bool piped) {
-    for (const char* single : {"vyr", "wrl", "stl", "obj", "glb"}) {
-        if (ext == single)
-            return true;
-    }
-    return (ext == "c" && !piped) || isImageExtension(ext);
+    const OutputFormat* format = findOutputFormat(ext);
+    return (format != nullptr && (format->standsAlone || !piped)) || isImageExtension(ext);
 }
 
 std::string outputExtension(const std::string& path) {

@@ -5,18 +5,13 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <functional>
 #include <iostream>
-#include <memory>
 #include <sstream>
 #include <vector>
 
 #include "cli/ImageOutput.h"
-#include "core/AtomicFile.h"
-#include "export/CSourceWriter.h"
-#include "export/MeshFormats.h"
+#include "export/OutputFormats.h"
 #include "export/SolidMesh.h"
-#include "export/VrmlWriter.h"
 #include "font/FontEngine.h"
 #include "render/OffscreenContext.h"
 #include "scene/Scene.h"
@@ -28,47 +23,32 @@ namespace vyr {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using Writer = std::function<ExportResult(std::ostream&)>;
 
 struct Failure {
     std::string message;
 };
-
-std::string withoutExtension(const std::string& path) {
-    return path.substr(0, path.rfind('.'));
-}
 
 std::string baseName(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Writes each file through its writer to a temporary file; only when all succeeded are they
-// renamed into place, so a failure leaves no output, half-written or whole, under any name.
-// Standard output ("-") is held in memory until then, for the same reason.
-class OutputSet {
+// The run's output files, all or none; standard output ("-") is held in memory until every
+// file is in place.
+class Outputs {
   public:
-    explicit OutputSet(std::ostream& out) : out_(out) {}
-    void add(const std::string& path, const Writer& writer) {
-        if (path == "-") {
-            if (const ExportResult r = writer(piped_); !r.ok)
+    explicit Outputs(std::ostream& out) : out_(out) {}
+    void add(const OutputFile& file) {
+        if (file.path == "-") {
+            if (const ExportResult r = file.write(piped_); !r.ok)
                 throw Failure{"cannot write to standard output: " + r.message};
-            return;
+        } else if (!files_.add(file)) {
+            throw failure();
         }
-        auto file = std::make_unique<AtomicFile>(path);
-        if (!file->isOpen())
-            throw Failure{"cannot write \"" + path + "\": " + file->error()};
-        const ExportResult r = writer(file->stream());
-        if (!r.ok)
-            throw Failure{"cannot write \"" + path + "\": " + r.message};
-        pending_.push_back(std::move(file));
     }
     void commit() {
-        for (auto& file : pending_) {
-            if (!file->commit()) {
-                throw Failure{"cannot write \"" + file->path() + "\": " + file->error()};
-            }
-        }
+        if (!files_.commit())
+            throw failure();
         const std::string bytes = piped_.str();
         if (!bytes.empty() &&
             !out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
@@ -76,9 +56,13 @@ class OutputSet {
     }
 
   private:
+    Failure failure() const {
+        return {"cannot write \"" + files_.failedPath() + "\": " + files_.failure()};
+    }
+
     std::ostream& out_;
     std::ostringstream piped_;
-    std::vector<std::unique_ptr<AtomicFile>> pending_;
+    OutputSet files_;
 };
 
 std::string readTextFile(const std::string& path) {
@@ -217,7 +201,7 @@ void printStats(std::ostream& out, const CText& text, const std::vector<double>&
 }
 
 // Renders the scene for an image output (once for all of them) and adds the encoded file.
-void addImage(OutputSet& outputs, ImageOutput& images, const Scene& scene, const std::string& path,
+void addImage(Outputs& outputs, ImageOutput& images, const Scene& scene, const std::string& path,
               const std::string& ext, std::ostream& err) {
     std::vector<unsigned char> bytes;
     std::string error;
@@ -227,11 +211,11 @@ void addImage(OutputSet& outputs, ImageOutput& images, const Scene& scene, const
         err << w << "\n";
     if (!ok)
         throw Failure{"cannot write \"" + path + "\": " + error};
-    outputs.add(path, [&](std::ostream& s) {
-        s.write(reinterpret_cast<const char*>(bytes.data()),
-                static_cast<std::streamsize>(bytes.size()));
-        return s ? ExportResult{} : ExportResult::failure("writing failed");
-    });
+    outputs.add({path, [&](std::ostream& s) {
+                     s.write(reinterpret_cast<const char*>(bytes.data()),
+                             static_cast<std::streamsize>(bytes.size()));
+                     return s ? ExportResult{} : ExportResult::failure("writing failed");
+                 }});
 }
 
 int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
@@ -277,13 +261,13 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
     }
 
     // The solid formats and the statistics check that every character's solid is closed.
-    bool needSolid = o.stats;
     auto formatOf = [&](const std::string& path) {
         return path == "-" ? *o.format : outputExtension(path);
     };
+    bool needSolid = o.stats;
     for (const std::string& path : o.outputs) {
-        const std::string ext = formatOf(path);
-        needSolid |= ext == "stl" || ext == "obj" || ext == "glb";
+        const OutputFormat* format = findOutputFormat(formatOf(path));
+        needSolid |= format != nullptr && format->needsSolid;
     }
     SolidMesh solid;
     if (needSolid) {
@@ -296,38 +280,18 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
         }
     }
 
-    OutputSet outputs(out);
+    Outputs outputs(out);
     ImageOutput images(o.image);
+    const OutputSource source{scene, &solid, {o.vrmlCamera, o.vrmlLights, o.vrmlText}};
     for (const std::string& path : o.outputs) {
         const std::string ext = formatOf(path);
-        if (ext == "vyr") {
-            const std::vector<uint8_t> bytes = sceneBytes(scene);
-            outputs.add(path, [&](std::ostream& s) {
-                s.write(reinterpret_cast<const char*>(bytes.data()),
-                        static_cast<std::streamsize>(bytes.size()));
-                return s ? ExportResult{} : ExportResult::failure("writing failed");
-            });
-        } else if (ext == "wrl") {
-            const VrmlParts parts{o.vrmlCamera, o.vrmlLights, o.vrmlText};
-            outputs.add(path, [&](std::ostream& s) { return writeVrml(scene, s, parts); });
-        } else if (ext == "c") {
-            const std::string header = withoutExtension(path) + ".h";
-            outputs.add(header, [](std::ostream& s) { return writeCHeader(s); });
-            outputs.add(path,
-                        [&](std::ostream& s) { return writeCSource(text, baseName(header), s); });
-        } else if (ext == "stl") {
-            outputs.add(path, [&](std::ostream& s) { return writeStl(solid, s); });
-        } else if (ext == "obj") {
-            // Standard output takes the mesh alone, without a material library.
-            const std::string mtl = path == "-" ? "" : withoutExtension(path) + ".mtl";
-            if (!mtl.empty())
-                outputs.add(mtl, [&](std::ostream& s) { return writeMtl(solid, s); });
-            outputs.add(path, [&](std::ostream& s) { return writeObj(solid, baseName(mtl), s); });
-        } else if (ext == "glb") {
-            outputs.add(path, [&](std::ostream& s) { return writeGlb(solid, s); });
-        } else if (isImageExtension(ext)) {
+        if (isImageExtension(ext)) {
             addImage(outputs, images, scene, path, ext, err);
+            continue;
         }
+        // Standard output takes the file alone, without an OBJ's material library.
+        for (const OutputFile& file : findOutputFormat(ext)->files(path, source, path != "-"))
+            outputs.add(file);
     }
     outputs.commit();
 

@@ -1,9 +1,5 @@
 #include "app/dialogs/Dialogs.h"
 
-#include <QFileInfo>
-#include <memory>
-#include <vector>
-
 #include "app/dialogs/CameraDialog.h"
 #include "app/dialogs/ExportCDialog.h"
 #include "app/dialogs/ExportVrmlDialog.h"
@@ -14,9 +10,7 @@
 #include "app/dialogs/RenderOptionsDialog.h"
 #include "app/dialogs/TextMaterialsDialog.h"
 #include "app/dialogs/TextPropertiesDialog.h"
-#include "core/AtomicFile.h"
-#include "export/CSourceWriter.h"
-#include "export/VrmlWriter.h"
+#include "export/OutputFormats.h"
 #include "scene/Scene.h"
 #include "scene/ViewSettings.h"
 #include "text/CText.h"
@@ -49,40 +43,13 @@ void rebuildOrRestore(QWidget* parent, CText& text, const CText& previous) {
                 true);
 }
 
-// Files written side by side: each goes to a temporary file first, and they appear under
-// their names only when every one was written completely.
-class OutputFiles {
-  public:
-    explicit OutputFiles(QWidget* parent) : parent_(parent) {}
-
-    std::ostream* open(const std::string& path) {
-        files_.push_back(std::make_unique<AtomicFile>(path));
-        if (!files_.back()->isOpen()) {
-            showMessage(parent_, cannotWrite(path, files_.back()->error()), true);
-            return nullptr;
-        }
-        return &files_.back()->stream();
-    }
-
-    bool written(const std::string& path, const ExportResult& result) {
-        if (!result.ok)
-            showMessage(parent_, cannotWrite(path, result.message), true);
-        return result.ok;
-    }
-
-    void commit() {
-        for (auto& file : files_) {
-            if (!file->commit()) {
-                showMessage(parent_, cannotWrite(file->path(), file->error()), true);
-                return;
-            }
-        }
-    }
-
-  private:
-    QWidget* parent_;
-    std::vector<std::unique_ptr<AtomicFile>> files_;
-};
+// Writes the files of `extension` for `path`, all or none; a failure is shown.
+void writeOutput(QWidget* parent, const char* extension, const std::string& path,
+                 const OutputSource& source) {
+    OutputSet files;
+    if (!files.add(findOutputFormat(extension)->files(path, source, true)) || !files.commit())
+        showMessage(parent, cannotWrite(files.failedPath(), files.failure()), true);
+}
 
 // Shows a `Dialog` of `target` and applies it on OK; whether it was accepted.
 template <class Dialog, class Target>
@@ -151,31 +118,15 @@ void runExportVrml(QWidget* parent, const Scene& scene, ViewSettings& settings) 
         return;
     settings.vrmlFileName = dialog.fileName();
     WaitCursor wait;
-    OutputFiles files(parent);
-    std::ostream* out = files.open(settings.vrmlFileName);
-    if (out == nullptr ||
-        !files.written(settings.vrmlFileName, writeVrml(scene, *out, dialog.parts())))
-        return;
-    files.commit();
+    writeOutput(parent, "wrl", settings.vrmlFileName, {scene, nullptr, dialog.parts()});
 }
 
 void runExportC(QWidget* parent, const Scene& scene) {
     ExportCDialog dialog(parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const std::string header = dialog.name() + ".h";
-    const std::string source = dialog.name() + ".c";
     WaitCursor wait;
-    OutputFiles files(parent);
-    std::ostream* h = files.open(header);
-    if (h == nullptr || !files.written(header, writeCHeader(*h)))
-        return;
-    std::ostream* c = files.open(source);
-    const std::string includeName =
-        QFileInfo(QString::fromStdString(header)).fileName().toStdString();
-    if (c == nullptr || !files.written(source, writeCSource(scene.text(), includeName, *c)))
-        return;
-    files.commit();
+    writeOutput(parent, "c", dialog.name() + ".c", {scene, nullptr, {}});
 }
 
 void showHelpCredits(QWidget* parent) {
