@@ -25,7 +25,7 @@ void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton b
 // `shown`: also let Qt put the frame on the screen (the paint and flush that follow).
 void dragLoop(benchmark::State& state, bool shown) {
     vyr::MainView view;
-    view.scene().text().text = kLine;
+    view.scene().text().parameters.text = kLine;
     if (!view.scene().text().buildMesh().ok) {
         state.SkipWithError("the default font could not be opened");
         return;

@@ -37,8 +37,8 @@ void frames(benchmark::State& state, vyr::ViewSettings settings,
         return;
     }
     vyr::Scene scene("/unused");
-    scene.text().fontPath = kFont;
-    scene.text().text = textOf(static_cast<int>(state.range(0)));
+    scene.text().parameters.chooseFontPath(kFont);
+    scene.text().parameters.text = textOf(static_cast<int>(state.range(0)));
     if (!scene.text().buildMesh().ok) {
         state.SkipWithError("font missing");
         return;
@@ -55,7 +55,7 @@ void frames(benchmark::State& state, vyr::ViewSettings settings,
         renderer.DrawScene(scene, settings);
         glFinish();
     }
-    state.counters["chars"] = static_cast<double>(scene.text().text.size());
+    state.counters["chars"] = static_cast<double>(scene.text().parameters.text.size());
 }
 
 vyr::ViewSettings finalRender(bool antialias, bool glow, bool flare) {

@@ -34,8 +34,8 @@ struct ThreadLimit {
 
 vyr::CText textOf(const std::string& chars) {
     vyr::CText t("/unused");
-    t.fontPath = kFont;
-    t.text = chars;
+    t.parameters.chooseFontPath(kFont);
+    t.parameters.text = chars;
     return t;
 }
 
@@ -83,7 +83,7 @@ void rebuildAlternating(benchmark::State& state, const std::string& text, size_t
     changed[at] = by;
     bool flip = false;
     for (auto _ : state) {
-        t.text = (flip = !flip) ? changed : text;
+        t.parameters.text = (flip = !flip) ? changed : text;
         t.buildMesh();
         benchmark::DoNotOptimize(t.mesh().width);
     }

@@ -89,18 +89,14 @@ void assignIf(T& field, const std::optional<U>& value) {
         field = *value;
 }
 
-void applyOptions(const CliOptions& o, CText& text, std::string& latin1) {
-    if (o.fontsFolder) {
-        text.SetFontsFolder(*o.fontsFolder);
-        text.updateFontPath();
-    }
+void applyOptions(const CliOptions& o, TextParameters& text, const std::string& latin1) {
+    if (o.fontsFolder)
+        text.chooseFont(*o.fontsFolder, text.fontFile);
     if (o.font) {
         if (o.font->find('/') != std::string::npos) {
-            text.fontPath = *o.font;
-            text.fontFile = baseName(*o.font);
+            text.chooseFontPath(*o.font);
         } else {
-            text.fontFile = *o.font;
-            text.updateFontPath();
+            text.chooseFont(text.fontsFolder, *o.font);
         }
     }
     if (o.text)
@@ -248,7 +244,7 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
             throw Failure{loaded.message};
     }
     CText& text = scene.text();
-    applyOptions(o, text, latin1);
+    applyOptions(o, text.parameters, latin1);
     applyImageCamera(o.image, scene);
 
     std::vector<double> times;

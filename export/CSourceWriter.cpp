@@ -49,8 +49,8 @@ Vec3 raised(Vec3 p, double dz) {
 }
 
 void writeEntry(CrlfStream& s, const TextExportView& v, const TextMeshEntry& e) {
-    const double length = v.extrusionLength;
-    const double back = v.bevelDepth + v.extrusionLength;
+    const double length = v.parameters.extrusionLength;
+    const double back = v.parameters.bevelDepth + v.parameters.extrusionLength;
 
     materialCalls(s, "front_");
     for (int t = 0; t < e.frontCount(); ++t) {
@@ -59,13 +59,13 @@ void writeEntry(CrlfStream& s, const TextExportView& v, const TextMeshEntry& e) 
         const VertexRecord& b = TextMesh::record(*tri.b);
         const VertexRecord& c = TextMesh::record(*tri.c);
         triangleBlock(s, {c.normal, c.position}, {b.normal, b.position}, {a.normal, a.position});
-        if (!v.bevelOn) {
+        if (!v.parameters.bevelOn) {
             triangleBlock(s, {-a.normal, raised(a.position, length)},
                           {-b.normal, raised(b.position, length)},
                           {-c.normal, raised(c.position, length)});
         }
     }
-    if (v.bevelOn) {
+    if (v.parameters.bevelOn) {
         for (int t = 0; t < e.backCount(); ++t) {
             const Triangle& tri = (*e.back)[t];
             const VertexRecord& a = TextMesh::record(*tri.a);
@@ -98,7 +98,7 @@ void writeEntry(CrlfStream& s, const TextExportView& v, const TextMeshEntry& e) 
         s.text("\nglEnd();\n");
     }
 
-    if (!v.bevelOn)
+    if (!v.parameters.bevelOn)
         return;
     materialCalls(s, "bevel_");
     for (int k = 0; k < e.contourCount(); ++k) {
@@ -113,7 +113,8 @@ void writeEntry(CrlfStream& s, const TextExportView& v, const TextMeshEntry& e) 
             const int prev = previousIndex(cur, n);
             const VertexRecord& p = TextMesh::record(contour[prev]);
             const VertexRecord& c = TextMesh::record(contour[cur]);
-            const BevelNormals bn = bevelNormals(contour, prev, cur, v.bevelDepth, v.roundedEdges);
+            const BevelNormals bn = bevelNormals(contour, prev, cur, v.parameters.bevelDepth,
+                                                 v.parameters.roundedEdges);
             const Corner corners[6] = {
                 {bn.t1[0], raised(p.position, length)}, {bn.t1[1], raised(c.position, length)},
                 {bn.t1[2], raised(p.inset, back)},      {bn.t2[0], raised(p.inset, back)},
@@ -140,7 +141,8 @@ void writeText(CrlfStream& s, const TextExportView& v) {
     s.format(
         "\n\n\nvoid DisplayVyrText(void)\n{\nglPushMatrix();\nglScalef(%f,%f,%f);\n"
         "glCallList(VyrTextDpList);\nglPopMatrix();\n}",
-        double(v.scale[0]), double(v.scale[1]), double(v.scale[2]));
+        double(v.parameters.scale[0]), double(v.parameters.scale[1]),
+        double(v.parameters.scale[2]));
 }
 
 }  // namespace
@@ -173,9 +175,9 @@ ExportResult writeCSource(const TextExportView& text, const std::string& headerN
     s.text("/* VYR : 3D Text C/OpenGl generated file - Source File*/\n\n\n");
     s.text("#include \"" + headerName + "\"");
     s.text("\n\n\nvoid InitVyrText(void)\n{\n");
-    materialArrays(s, "front_", text.frontMaterial);
-    materialArrays(s, "side_", text.sideMaterial);
-    materialArrays(s, "bevel_", text.bevelMaterial);
+    materialArrays(s, "front_", text.parameters.frontMaterial);
+    materialArrays(s, "side_", text.parameters.sideMaterial);
+    materialArrays(s, "bevel_", text.parameters.bevelMaterial);
     s.text("\n\nVyrTextDpList=glGenLists(1);\n");
     s.text(
         "glNewList(VyrTextDpList,GL_COMPILE);\nglEnable(GL_NORMALIZE);\nglMatrixMode(GL_"

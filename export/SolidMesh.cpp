@@ -345,9 +345,10 @@ class SolidBuilder {
         : text_(text),
           m_(m),
           welder_(m.vertices),
-          place_{-0.5 * double(text.mesh->width), text.scale[0], text.scale[1], text.scale[2]},
-          length_(text.extrusionLength),
-          back_(text.extrusionLength + text.bevelDepth),
+          place_{-0.5 * double(text.mesh->width), text.parameters.scale[0],
+                 text.parameters.scale[1], text.parameters.scale[2]},
+          length_(text.parameters.extrusionLength),
+          back_(text.parameters.extrusionLength + text.parameters.bevelDepth),
           // A mirroring scale turns the solid inside out unless the winding turns with it.
           mirrored_(place_.sx * place_.sy * place_.sz < 0.0),
           flatScale_(place_.sx == 0.0 || place_.sy == 0.0 || place_.sz == 0.0) {}
@@ -431,12 +432,12 @@ class SolidBuilder {
             const Triangle& tri = (*e.front)[t];
             emit(corner(*tri.c, kFrontCorner, spare[0]), corner(*tri.b, kFrontCorner, spare[1]),
                  corner(*tri.a, kFrontCorner, spare[2]), SolidPart::kFaces);
-            if (!text_.bevelOn) {
+            if (!text_.parameters.bevelOn) {
                 emit(corner(*tri.a, kWallCorner, spare[0]), corner(*tri.b, kWallCorner, spare[1]),
                      corner(*tri.c, kWallCorner, spare[2]), SolidPart::kFaces);
             }
         }
-        if (!text_.bevelOn)
+        if (!text_.parameters.bevelOn)
             return e.frontCount() > 0;
         fault_.backUnfilled = e.frontCount() > 0 && e.backCount() == 0;
         for (int t = 0; t < e.backCount(); ++t) {
@@ -466,7 +467,7 @@ class SolidBuilder {
                 Corner& cl = corner(cp, kWallCorner, spare[3]);
                 emit(p, pl, c, SolidPart::kSides);
                 emit(c, pl, cl, SolidPart::kSides);
-                if (!text_.bevelOn)
+                if (!text_.parameters.bevelOn)
                     continue;
                 if (!fault_.folded)
                     fault_.folded = folds(TextMesh::record(pp), TextMesh::record(cp));
@@ -556,7 +557,8 @@ std::string SolidMesh::faultReport() const {
 
 SolidMesh buildSolidMesh(const TextExportView& text) {
     SolidMesh m;
-    m.materials = {text.frontMaterial, text.sideMaterial, text.bevelMaterial};
+    m.materials = {text.parameters.frontMaterial, text.parameters.sideMaterial,
+                   text.parameters.bevelMaterial};
     if (text.mesh == nullptr)
         return m;
     const TextMesh& mesh = *text.mesh;
@@ -565,10 +567,11 @@ SolidMesh buildSolidMesh(const TextExportView& text) {
     size_t points = 0, triangles = 0;
     for (const TextMeshEntry& e : mesh.entries) {
         points += e.records.size();
-        triangles += size_t(e.frontCount()) + size_t(text.bevelOn ? e.backCount() : e.frontCount());
+        triangles += size_t(e.frontCount()) +
+                     size_t(text.parameters.bevelOn ? e.backCount() : e.frontCount());
         for (int k = 0; k < e.contourCount(); ++k) {
             if (exportsContour(e.contour(k)))
-                triangles += size_t(e.contour(k).count) * (text.bevelOn ? 4 : 2);
+                triangles += size_t(e.contour(k).count) * (text.parameters.bevelOn ? 4 : 2);
         }
     }
     m.vertices.reserve(3 * points);

@@ -1,26 +1,17 @@
 #pragma once
 
-#include <array>
-
-#include "text/Material.h"
 #include "text/TextMesh.h"
+#include "text/TextParameters.h"
 
 namespace vyr {
 
 class CText;
 
-/// What the exporters read of a text object: the mesh of its last build, the shape flags the
-/// mesh was built with, its scale and its three materials. The mesh is borrowed.
+/// What the exporters read of a text object: the mesh of its last build and the parameters
+/// (shape flags, scale, materials) it was built with. The mesh is borrowed.
 struct TextExportView {
     const TextMesh* mesh = nullptr;
-    std::array<float, 3> scale{0.0025f, 0.0025f, 0.0025f};
-    double extrusionLength = 30.0;
-    double bevelDepth = 5.0;
-    bool bevelOn = true;
-    bool roundedEdges = false;
-    Material frontMaterial = Material::defaultFront();
-    Material sideMaterial = Material::defaultSide();
-    Material bevelMaterial = Material::defaultBevel();
+    TextParameters parameters;
 };
 
 /// The view of a text object as it stands; valid while the object and its mesh live.

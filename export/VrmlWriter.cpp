@@ -142,16 +142,17 @@ class VrmlText {
     VrmlText(const TextExportView& view, CrlfStream& s)
         : v_(view),
           s_(s),
-          length_(view.extrusionLength),
-          back_(view.extrusionLength + view.bevelDepth) {}
+          length_(view.parameters.extrusionLength),
+          back_(view.parameters.extrusionLength + view.parameters.bevelDepth) {}
 
     void write() {
         s_.text("\nDEF VYROUTPUT Group{\n\tchildren[\n# front face & back face objects\n");
-        s_.format("\t\tTransform {\n\t\t\tscale %f %f %f\n\t\t\tchildren[\n", double(v_.scale[0]),
-                  double(v_.scale[1]), double(v_.scale[2]));
+        s_.format("\t\tTransform {\n\t\t\tscale %f %f %f\n\t\t\tchildren[\n",
+                  double(v_.parameters.scale[0]), double(v_.parameters.scale[1]),
+                  double(v_.parameters.scale[2]));
         faces();
         sides();
-        if (v_.bevelOn)
+        if (v_.parameters.bevelOn)
             bevel();
     }
 
@@ -194,7 +195,7 @@ class VrmlText {
     }
 
     int faceTriangles(const TextMeshEntry& e) const {
-        return v_.bevelOn ? e.frontCount() + e.backCount() : 2 * e.frontCount();
+        return v_.parameters.bevelOn ? e.frontCount() + e.backCount() : 2 * e.frontCount();
     }
 
     static int sidePoints(const TextMeshEntry& e) {
@@ -215,13 +216,13 @@ class VrmlText {
             listPoint(s, first, c.position, 0.0);
             listPoint(s, first, b.position, 0.0);
             listPoint(s, first, a.position, 0.0);
-            if (!v_.bevelOn) {
+            if (!v_.parameters.bevelOn) {
                 listPoint(s, first, a.position, length_);
                 listPoint(s, first, b.position, length_);
                 listPoint(s, first, c.position, length_);
             }
         }
-        if (v_.bevelOn) {
+        if (v_.parameters.bevelOn) {
             for (int t = 0; t < e.backCount(); ++t) {
                 const Triangle& tri = (*e.back)[t];
                 for (const ContourPoint* p : {tri.a, tri.b, tri.c})
@@ -249,7 +250,7 @@ class VrmlText {
         }
         s_.text("]\n\t\t\t\t");
         s_.text("\t\t\t\t\t}");
-        appearance(v_.frontMaterial);
+        appearance(v_.parameters.frontMaterial);
         s_.text("\n\t\t\t}\n#side facets object\n");
     }
 
@@ -280,14 +281,14 @@ class VrmlText {
                 g += contour.count;
             }
         }
-        if (!v_.bevelOn) {
+        if (!v_.parameters.bevelOn) {
             s_.text("\n]}");
-            appearance(v_.sideMaterial);
+            appearance(v_.parameters.sideMaterial);
             s_.text("}]}]}");
             return;
         }
         s_.text("]\n\t\t\t\t}");
-        appearance(v_.sideMaterial);
+        appearance(v_.parameters.sideMaterial);
         s_.text("\n\t\t\t}\n#bevelled side facets object\n");
     }
 
@@ -357,7 +358,7 @@ class VrmlText {
         }
         s_.text("] \n\t\t\t\t ");
         s_.text("\n}");
-        appearance(v_.bevelMaterial);
+        appearance(v_.parameters.bevelMaterial);
         s_.text("}]}]}");
     }
 

@@ -105,7 +105,7 @@ void TextLists::draw(const CText& text, bool wire) const {
         return;
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
-    glScalef(text.scale[0], text.scale[1], text.scale[2]);
+    glScalef(text.parameters.scale[0], text.parameters.scale[1], text.parameters.scale[2]);
     glCallList(wire ? wireList() : solidList());
     glPopMatrix();
 }
@@ -119,7 +119,7 @@ void TextLists::drawOutline(const CText& text, bool wire) const {
     }
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
-    glScalef(text.scale[0], text.scale[1], text.scale[2]);
+    glScalef(text.parameters.scale[0], text.parameters.scale[1], text.parameters.scale[2]);
     glCallList(outline_);
     glPopMatrix();
 }

@@ -76,9 +76,9 @@ bool dragStep(Scene& scene, ViewSettings& s, int x, int y) {
         camera.OrbitVertical(dy);
     }
     if (s.scaleTextMode) {
-        CText& text = scene.text();
-        text.scale[0] = static_cast<float>(text.scale[0] + 0.0005 * dx);
-        text.scale[1] = static_cast<float>(text.scale[1] - 0.0005 * dy);
+        std::array<float, 3>& scale = scene.text().parameters.scale;
+        scale[0] = static_cast<float>(scale[0] + 0.0005 * dx);
+        scale[1] = static_cast<float>(scale[1] - 0.0005 * dy);
     }
     if (s.zoomMode)
         camera.ZoomTowardTarget(dx);

@@ -27,12 +27,12 @@ constexpr std::array<const char*, 5> kPartNames = {"camera", "yellow light", "bl
 
 // Stores or loads the scene's parts in file order; `part` counts the one in progress.
 void serializeParts(Archive& archive, CCamera& camera, const std::array<CLight*, 3>& lights,
-                    CText& text, size_t& part) {
+                    TextParameters& text, size_t& part) {
     part = 0;
     camera.Serialize(archive);
     for (part = 1; part <= lights.size(); ++part)
         lights[part - 1]->Serialize(archive);
-    text.Serialize(archive);
+    text.serialize(archive);
 }
 
 std::string quoted(const std::string& s) {
@@ -78,7 +78,7 @@ bool finite(const CLight& l) {
                       l.azimuthStepSin, l.cutOff});
 }
 
-bool finite(const CText& t) {
+bool finite(const TextParameters& t) {
     return allFinite({t.scale[0], t.scale[1], t.scale[2], t.precision, t.extrusionLength,
                       t.bevelDepth, t.bevelWidth}) &&
            finite(t.frontMaterial) && finite(t.sideMaterial) && finite(t.bevelMaterial);
@@ -88,19 +88,20 @@ bool finite(const CText& t) {
 // (the dialog's least) every curve flattens into hundreds of points and one build can run for
 // hours; a text beyond kMaxTextLength would exhaust memory; a font name longer than any path
 // can name no file and would only swell every message that quotes it.
-std::string unaffordable(const CText& t) {
+std::string unaffordable(const TextParameters& t) {
     constexpr size_t kMaxPathLength = 4096;
     if (t.precision < 1.0) {
         char value[32];
         std::snprintf(value, sizeof value, "%g", t.precision);
         return std::string("the text's precision is ") + value + " pixels; it must be at least 1";
     }
-    if (t.text.size() > CText::kMaxTextLength) {
+    if (t.text.size() > TextParameters::kMaxTextLength) {
         return "the text has " + std::to_string(t.text.size()) + " characters, more than the " +
-               std::to_string(CText::kMaxTextLength) + " a build accepts";
+               std::to_string(TextParameters::kMaxTextLength) + " a build accepts";
     }
+    const std::string fontPath = t.fontPath();
     const std::pair<const char*, const std::string*> names[] = {
-        {"fonts folder", &t.fontsFolder}, {"font file", &t.fontFile}, {"font path", &t.fontPath}};
+        {"fonts folder", &t.fontsFolder}, {"font file", &t.fontFile}, {"font path", &fontPath}};
     for (const auto& [what, name] : names) {
         if (name->size() > kMaxPathLength) {
             return "the text's " + std::string(what) + " is " + std::to_string(name->size()) +
@@ -121,7 +122,8 @@ std::vector<uint8_t> sceneBytes(const Scene& scene) {
     Scene& s = const_cast<Scene&>(scene);
     Archive archive;
     size_t part = 0;
-    serializeParts(archive, s.camera(), {&s.light(1), &s.light(2), &s.light(3)}, s.text(), part);
+    serializeParts(archive, s.camera(), {&s.light(1), &s.light(2), &s.light(3)},
+                   s.text().parameters, part);
     return archive.bytes();
 }
 
@@ -147,7 +149,8 @@ SceneFileResult loadSceneBytes(Scene& scene, const uint8_t* data, size_t size,
     // running scene half loaded.
     CCamera camera;
     std::array<CLight, 3> lights{CLight(1), CLight(2), CLight(3)};
-    CText text(scene.text().fontsFolder);
+    TextParameters text;
+    text.fontsFolder = scene.text().parameters.fontsFolder;
     Archive archive(data, size);
     size_t part = 0;
     try {
@@ -171,7 +174,7 @@ SceneFileResult loadSceneBytes(Scene& scene, const uint8_t* data, size_t size,
     scene.camera() = camera;
     for (int i = 0; i < 3; ++i)
         scene.light(i + 1) = lights[i];
-    scene.text().copyProperties(text);
+    scene.text().parameters = text;
 
     const BuildResult build = scene.text().buildMesh();
     if (!build.ok) {

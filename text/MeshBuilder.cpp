@@ -149,16 +149,19 @@ void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& 
 }  // namespace
 
 BuildResult CText::buildMesh() {
-    const std::string chars = text;
+    const TextParameters& p = parameters;
+    const std::string chars = p.text;
     const size_t n = chars.size();
-    if (n > kMaxTextLength) {
+    if (n > TextParameters::kMaxTextLength) {
         return {false, "the text has " + std::to_string(n) + " characters; at most " +
-                           std::to_string(kMaxTextLength) + " can be built"};
+                           std::to_string(TextParameters::kMaxTextLength) + " can be built"};
     }
 
-    // The lookup (a folder scan, fontconfig) runs again only when the stored path or folder
-    // changed, or the file it found is gone.
+    // The lookup (a folder scan, fontconfig) runs again only when the font's location or the
+    // folder changed, or the file it found is gone.
     std::error_code ec;
+    const std::string fontPath = p.fontPath();
+    const std::string& fontsFolder = p.fontsFolder;
     if (fontPath != lookedUpPath_ || fontsFolder != lookedUpFolder_ || resolvedFont_.empty() ||
         !std::filesystem::is_regular_file(resolvedFont_, ec)) {
         resolvedFont_ = resolveFontPath(fontPath, fontsFolder).value_or(std::string());
@@ -187,7 +190,7 @@ BuildResult CText::buildMesh() {
     // and copied for every occurrence. Glyphs load on this thread; the font is not shared.
     if (!glyphCache_)
         glyphCache_ = std::make_unique<GlyphMeshCache>();
-    glyphCache_->use(fontCache_->generation(), precision);
+    glyphCache_->use(fontCache_->generation(), p.precision);
     glyphCache_->prepare(chars, *font);
     std::vector<const GlyphShape*> shapes(n);
     double xOffset = 0.0;
@@ -219,10 +222,10 @@ BuildResult CText::buildMesh() {
     at.yMin = truncateToInt(m.minY);
     at.yMax = truncateToInt(m.maxY);
     at.width = m.width;
-    at.filter1 = filter1;
-    at.filter2 = filter2;
-    at.bevelWidth = bevelWidth;
-    at.bevelOn = bevelOn != 0;
+    at.filter1 = p.filter1;
+    at.filter2 = p.filter2;
+    at.bevelWidth = p.bevelWidth;
+    at.bevelOn = p.bevelOn;
     at.shapeEpoch = glyphCache_->epoch();
     // Each character writes only its own entry; the chunks only decide which thread does it.
     WorkerPool::shared().forEach(n, n < kParallelFrom ? n : kCharactersPerTask,

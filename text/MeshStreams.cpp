@@ -40,12 +40,13 @@ void beginList(GlSink& sink, float width) {
 
 void CText::emitSolidList(GlSink& sink) const {
     const TextMesh& m = mesh_;
-    const double length = extrusionLength;
-    const double back = bevelDepth + extrusionLength;
+    const TextParameters& tp = parameters;
+    const double length = tp.extrusionLength;
+    const double back = tp.bevelDepth + tp.extrusionLength;
     beginList(sink, m.width);
     for (const TextMeshEntry& e : m.entries) {
         // Front face, and the back face at z = L when there is no bevel.
-        applyMaterial(sink, frontMaterial);
+        applyMaterial(sink, tp.frontMaterial);
         for (int t = 0; t < e.frontCount(); ++t) {
             const Triangle& tri = (*e.front)[t];
             const VertexRecord& a = *tri.a->user;
@@ -56,7 +57,7 @@ void CText::emitSolidList(GlSink& sink) const {
             normal(sink, b.normal), vertex(sink, b.position);
             normal(sink, a.normal), vertex(sink, a.position);
             sink.end();
-            if (!bevelOn) {
+            if (!tp.bevelOn) {
                 sink.begin(kGlTriangles);
                 normal(sink, -a.normal), vertex(sink, a.position, length);
                 normal(sink, -b.normal), vertex(sink, b.position, length);
@@ -65,7 +66,7 @@ void CText::emitSolidList(GlSink& sink) const {
             }
         }
         // With the bevel the back face is the inset outline at z = L + D.
-        if (bevelOn) {
+        if (tp.bevelOn) {
             for (int t = 0; t < e.backCount(); ++t) {
                 const Triangle& tri = (*e.back)[t];
                 sink.begin(kGlTriangles);
@@ -78,7 +79,7 @@ void CText::emitSolidList(GlSink& sink) const {
         }
 
         // Side walls: one closed quad strip per contour, from point n-1 round to n-1.
-        applyMaterial(sink, sideMaterial);
+        applyMaterial(sink, tp.sideMaterial);
         for (int k = 0; k < e.contourCount(); ++k) {
             const Contour& contour = e.contour(k);
             const int n = contour.count;
@@ -95,8 +96,8 @@ void CText::emitSolidList(GlSink& sink) const {
         }
 
         // Bevel: two triangles per edge, n + 1 passes so the closing edge comes twice.
-        if (bevelOn) {
-            applyMaterial(sink, bevelMaterial);
+        if (tp.bevelOn) {
+            applyMaterial(sink, tp.bevelMaterial);
             for (int k = 0; k < e.contourCount(); ++k) {
                 const Contour& contour = e.contour(k);
                 const int n = contour.count;
@@ -107,9 +108,9 @@ void CText::emitSolidList(GlSink& sink) const {
                     const VertexRecord& p = *contour[prev].user;
                     const VertexRecord& c = *contour[cur].user;
                     const BevelNormals bn =
-                        bevelNormals(contour, prev, cur, bevelDepth, roundedEdges != 0);
+                        bevelNormals(contour, prev, cur, tp.bevelDepth, tp.roundedEdges);
                     auto put = [&](Vec3 nrm, Vec3 v, double dz) {
-                        if (roundedEdges) {
+                        if (tp.roundedEdges) {
                             normal(sink, nrm);
                         } else {
                             normalF(sink, nrm);
@@ -132,7 +133,7 @@ void CText::emitSolidList(GlSink& sink) const {
 
 void CText::emitWireList(GlSink& sink) const {
     const TextMesh& m = mesh_;
-    const double length = extrusionLength;
+    const double length = parameters.extrusionLength;
     beginList(sink, m.width);
     sink.color3f(0.9f, 0.2f, 0.2f);
     for (const TextMeshEntry& e : m.entries) {

@@ -26,7 +26,7 @@ QString cannotWrite(const std::string& path, const std::string& why) {
 
 // Rebuilds the text after `previous` was replaced by the text's new values. A font that
 // cannot be opened leaves the previous mesh and values in place and says so once.
-void rebuildOrRestore(QWidget* parent, CText& text, const CText& previous) {
+void rebuildOrRestore(QWidget* parent, CText& text, const TextParameters& previous) {
     BuildResult built;
     {
         WaitCursor wait;
@@ -34,8 +34,8 @@ void rebuildOrRestore(QWidget* parent, CText& text, const CText& previous) {
     }
     if (built.ok)
         return;
-    const std::string font = text.fontFile;
-    text.copyProperties(previous);
+    const std::string font = text.parameters.fontFile;
+    text.parameters = previous;
     showMessage(parent,
                 QStringLiteral("The font \"%1\" cannot be used (%2). The text keeps its "
                                "previous shape.")
@@ -72,15 +72,14 @@ bool DialogEditor::editLight(CLight& light) {
 }
 
 bool DialogEditor::editText(CText& text) {
-    TextPropertiesDialog dialog(parent_, text);
+    TextPropertiesDialog dialog(parent_, text.parameters);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    CText previous(text.fontsFolder);
-    previous.copyProperties(text);
-    dialog.apply(text);
-    text.updateFontPath();
+    const TextParameters previous = text.parameters;
+    dialog.apply(text.parameters);
     // A font picked from the installed families may change the folder alone.
-    if (text.shapeDiffers(previous) || text.fontsFolder != previous.fontsFolder)
+    if (text.parameters.shapeDiffers(previous) ||
+        text.parameters.fontsFolder != previous.fontsFolder)
         rebuildOrRestore(parent_, text, previous);
     return true;
 }
@@ -92,17 +91,16 @@ bool runPreferences(QWidget* parent, ViewSettings& settings, CText& text) {
     settings.wireframeMove = dialog.wireframeMove();
     const std::string folder = dialog.fontsFolder();
     if (folder != settings.fontsFolder)
-        text.SetFontsFolder(folder);
+        text.parameters.moveToFolder(folder);
     return true;
 }
 
 bool EditMaterials(QWidget* parent, CText& text) {
-    TextMaterialsDialog dialog(parent, text);
+    TextMaterialsDialog dialog(parent, text.parameters);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    CText previous(text.fontsFolder);
-    previous.copyProperties(text);
-    dialog.apply(text);
+    const TextParameters previous = text.parameters;
+    dialog.apply(text.parameters);
     // The materials are compiled into the solid list, so even an unchanged set rebuilds.
     rebuildOrRestore(parent, text, previous);
     return true;

@@ -11,7 +11,7 @@
 #include <cmath>
 
 #include "app/dialogs/Platform.h"
-#include "text/CText.h"
+#include "text/TextParameters.h"
 
 namespace vyr {
 
@@ -47,7 +47,7 @@ int colourByte(float component) {
     return std::min(255, static_cast<int>(scaled));
 }
 
-TextMaterialsDialog::TextMaterialsDialog(QWidget* parent, const CText& text)
+TextMaterialsDialog::TextMaterialsDialog(QWidget* parent, const TextParameters& text)
     : CheckedDialog(parent, QStringLiteral("Text Materials")),
       materials_{text.frontMaterial, text.sideMaterial, text.bevelMaterial} {
     // Three equal columns take the left 84% of the width and the buttons the rest, so that
@@ -98,7 +98,7 @@ TextMaterialsDialog::TextMaterialsDialog(QWidget* parent, const CText& text)
     setMinimumHeight(static_cast<int>(sizeHint().height() * 1.2));
 }
 
-void TextMaterialsDialog::apply(CText& text) const {
+void TextMaterialsDialog::apply(TextParameters& text) const {
     std::array<Material, 3> m = materials_;
     for (int g = 0; g < 3; ++g)
         m[g].shininess = floatValue(shininess_[g]);

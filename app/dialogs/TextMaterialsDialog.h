@@ -9,17 +9,17 @@ class QLineEdit;
 
 namespace vyr {
 
-class CText;
+struct TextParameters;
 
 /// "Text Materials": the colours and shininess of the front and back faces, the side walls
 /// and the bevelled sides.
 class TextMaterialsDialog : public CheckedDialog {
     Q_OBJECT
   public:
-    TextMaterialsDialog(QWidget* parent, const CText& text);
+    TextMaterialsDialog(QWidget* parent, const TextParameters& text);
 
     /// Copies the three materials back whole.
-    void apply(CText& text) const;
+    void apply(TextParameters& text) const;
 
   private:
     std::array<Material, 3> materials_;

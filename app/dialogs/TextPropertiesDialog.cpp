@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs/SystemFonts.h"
-#include "text/CText.h"
+#include "text/TextParameters.h"
 
 namespace vyr {
 
@@ -55,7 +55,7 @@ std::optional<QString> latin1Message(const QString& text) {
 
 }  // namespace
 
-TextPropertiesDialog::TextPropertiesDialog(QWidget* parent, const CText& text)
+TextPropertiesDialog::TextPropertiesDialog(QWidget* parent, const TextParameters& text)
     : CheckedDialog(parent, QStringLiteral("Text Properties")),
       folder_(QString::fromStdString(text.fontsFolder)) {
     filter1_ = filterBox(this, QStringLiteral("filter1"), text.filter1);
@@ -82,16 +82,20 @@ TextPropertiesDialog::TextPropertiesDialog(QWidget* parent, const CText& text)
         QString::fromLatin1(text.text.data(), static_cast<qsizetype>(text.text.size())), this);
     text_->setObjectName(QStringLiteral("text"));
     addCheck(text_, [this] { return latin1Message(text_->text()); });
-    precision_ = doubleField(QStringLiteral("precision"), text.precision, 1.0, 100.0);
-    extrusion_ = doubleField(QStringLiteral("extrusionLength"), text.extrusionLength, 0.0, 10000.0);
+    precision_ = doubleField(QStringLiteral("precision"), text.precision,
+                             TextParameters::kMinPrecision, TextParameters::kMaxPrecision);
+    extrusion_ = doubleField(QStringLiteral("extrusionLength"), text.extrusionLength, 0.0,
+                             TextParameters::kMaxExtrusion);
     bevel_ = new QCheckBox(QStringLiteral("Enable Bevel"), this);
     bevel_->setObjectName(QStringLiteral("bevelOn"));
-    bevel_->setChecked(text.bevelOn != 0);
+    bevel_->setChecked(text.bevelOn);
     rounded_ = new QCheckBox(QStringLiteral("Rounded Edges"), this);
     rounded_->setObjectName(QStringLiteral("roundedEdges"));
-    rounded_->setChecked(text.roundedEdges != 0);
-    bevelDepth_ = doubleField(QStringLiteral("bevelDepth"), text.bevelDepth, 0.0, 10000.0);
-    bevelWidth_ = floatField(QStringLiteral("bevelWidth"), text.bevelWidth, 0.0f, 100.0f);
+    rounded_->setChecked(text.roundedEdges);
+    bevelDepth_ = doubleField(QStringLiteral("bevelDepth"), text.bevelDepth, 0.0,
+                              TextParameters::kMaxBevelDepth);
+    bevelWidth_ = floatField(QStringLiteral("bevelWidth"), text.bevelWidth, 0.0f,
+                             TextParameters::kMaxBevelWidth);
 
     auto* filters = new QGroupBox(QStringLiteral("Filters"), this);
     auto* filtersLayout = new QFormLayout(filters);
@@ -145,17 +149,16 @@ void TextPropertiesDialog::pickInstalledFont(int index) {
     font_->setEditText(file.fileName());
 }
 
-void TextPropertiesDialog::apply(CText& text) const {
+void TextPropertiesDialog::apply(TextParameters& text) const {
     text.filter1 = typedIndex(filter1_);
     text.filter2 = typedIndex(filter2_);
-    text.fontsFolder = folder_.toStdString();
-    text.fontFile = font_->currentText().toStdString();
+    text.chooseFont(folder_.toStdString(), font_->currentText().toStdString());
     const QByteArray latin1 = text_->text().toLatin1();
     text.text.assign(latin1.constData(), static_cast<size_t>(latin1.size()));
     text.precision = doubleValue(precision_);
     text.extrusionLength = doubleValue(extrusion_);
-    text.bevelOn = bevel_->isChecked() ? 1 : 0;
-    text.roundedEdges = rounded_->isChecked() ? 1 : 0;
+    text.bevelOn = bevel_->isChecked();
+    text.roundedEdges = rounded_->isChecked();
     text.bevelDepth = doubleValue(bevelDepth_);
     text.bevelWidth = floatValue(bevelWidth_);
 }

@@ -10,17 +10,17 @@ class QLineEdit;
 
 namespace vyr {
 
-class CText;
+struct TextParameters;
 
 /// "Text Properties": filters, font, text and the shape of the extrusion and bevel. The
 /// fonts folder travels with the dialog; picking an installed family sets folder and file.
 class TextPropertiesDialog : public CheckedDialog {
     Q_OBJECT
   public:
-    TextPropertiesDialog(QWidget* parent, const CText& text);
+    TextPropertiesDialog(QWidget* parent, const TextParameters& text);
 
     /// Copies the dialog's values into `text` (not the mesh; fontPath is not recomposed).
-    void apply(CText& text) const;
+    void apply(TextParameters& text) const;
 
   private:
     void pickInstalledFont(int index);

@@ -110,7 +110,7 @@ class DialogsTest : public QObject {
         QTemporaryDir dir;
         QVERIFY(QFile::copy(QStringLiteral(VYR_TEST_FONT_LIBERATION), dir.filePath("ARIAL.TTF")));
         CText text(dir.path().toStdString());
-        text.filter2 = 6;
+        text.parameters.filter2 = 6;
         QVERIFY(text.buildMesh().ok);
         DialogEditor editor(nullptr);
         const auto edit = [&](std::function<void(QWidget*)> step) {
@@ -134,9 +134,9 @@ class DialogsTest : public QObject {
             clickButton(d, Ok::Ok);
         }));
         QVERIFY(latin1.contains(QStringLiteral("Latin-1")));
-        QCOMPARE(text.filter1, 0);
-        QCOMPARE(text.filter2, 4);
-        QCOMPARE(text.text, std::string("H\xE9llo"));
+        QCOMPARE(text.parameters.filter1, 0);
+        QCOMPARE(text.parameters.filter2, 4);
+        QCOMPARE(text.parameters.text, std::string("H\xE9llo"));
         unsigned built = text.buildGeneration();
         QCOMPARE(built, 2u);
 
@@ -157,7 +157,7 @@ class DialogsTest : public QObject {
         }));
         QVERIFY(missing.contains(QStringLiteral("NOSUCH.TTF")));
         QCOMPARE(text.buildGeneration(), built);
-        QCOMPARE(text.fontFile, std::string("arial.ttf"));
+        QCOMPARE(text.parameters.fontFile, std::string("arial.ttf"));
     }
 
     // The font box: the folder's *.ttf files and the current name, sorted ignoring case,
@@ -182,7 +182,7 @@ class DialogsTest : public QObject {
         QVERIFY(QFile::copy(QStringLiteral(VYR_TEST_FONT_LIBERATION), dir.filePath("ARIAL.TTF")));
         CText text(dir.path().toStdString());
         QVERIFY(text.buildMesh().ok);
-        const Material front = text.frontMaterial, side = text.sideMaterial;
+        const Material front = text.parameters.frontMaterial, side = text.parameters.sideMaterial;
         for (const auto button : {Ok::Cancel, Ok::Ok}) {
             whenModal([button](QWidget* d) {
                 pickColour(QColor(10, 20, 255), d);
@@ -194,9 +194,10 @@ class DialogsTest : public QObject {
             QCOMPARE(text.buildGeneration(), button == Ok::Ok ? 2u : 1u);
         }
         const std::array<float, 4> specular{10 / 255.0f, 20 / 255.0f, 1.0f, side.specular[3]};
-        QCOMPARE(text.sideMaterial.specular, specular);
-        QCOMPARE(text.bevelMaterial.shininess, 7.0f);
-        QVERIFY(text.frontMaterial == front && text.sideMaterial.diffuse == side.diffuse);
+        QCOMPARE(text.parameters.sideMaterial.specular, specular);
+        QCOMPARE(text.parameters.bevelMaterial.shininess, 7.0f);
+        QVERIFY(text.parameters.frontMaterial == front &&
+                text.parameters.sideMaterial.diffuse == side.diffuse);
     }
 
     // OK hands the new folder to the text; the dialog shows the folder of the start-up.
@@ -213,7 +214,7 @@ class DialogsTest : public QObject {
             });
             QCOMPARE(runPreferences(nullptr, settings, text), button == Ok::Ok);
             QCOMPARE(shown, QStringLiteral("/start"));
-            QCOMPARE(text.fontsFolder, std::string("/elsewhere"));
+            QCOMPARE(text.parameters.fontsFolder, std::string("/elsewhere"));
         }
     }
 
@@ -305,8 +306,8 @@ class DialogsTest : public QObject {
         const std::pair<QString, QDialog*> dialogs[] = {
             {"camera", new CameraDialog(nullptr, scene.camera())},
             {"light", new LightDialog(nullptr, scene.light(1))},
-            {"text", new TextPropertiesDialog(nullptr, scene.text())},
-            {"materials", new TextMaterialsDialog(nullptr, scene.text())},
+            {"text", new TextPropertiesDialog(nullptr, scene.text().parameters)},
+            {"materials", new TextMaterialsDialog(nullptr, scene.text().parameters)},
             {"render", new RenderOptionsDialog(nullptr, settings)},
             {"preferences", new PreferencesDialog(nullptr, 1, "/fonts")},
             {"export-vrml", new ExportVrmlDialog(nullptr, "VYR.wrl")},

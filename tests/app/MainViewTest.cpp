@@ -156,8 +156,8 @@ class MainViewTest : public QObject {
         clickTool(40071);
         clickTool(40066);
         leftDrag(viewport(), centre, {40, 0});
-        QCOMPARE(view->scene().text().scale[0], 0.0025f + 0.0005f * 40);
-        QCOMPARE(view->scene().text().scale[1], 0.0025f);
+        QCOMPARE(view->scene().text().parameters.scale[0], 0.0025f + 0.0005f * 40);
+        QCOMPARE(view->scene().text().parameters.scale[1], 0.0025f);
 
         // While the button is held the text shows its outline edges only: far fewer lit pixels.
         auto lit = [this] {

@@ -43,7 +43,7 @@ struct Picture {
 Picture render(const std::string& options) {
     const ImageOptions o = parseArguments(test::split("--size 32x24 " + options)).options.image;
     Scene scene("/nonexistent");
-    scene.text().fontPath = VYR_TEST_FONT_LIBERATION;
+    scene.text().parameters.chooseFontPath(VYR_TEST_FONT_LIBERATION);
     EXPECT_TRUE(scene.text().buildMesh().ok);
     applyImageCamera(o, scene);
     ImageOutput image(o);

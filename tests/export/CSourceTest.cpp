@@ -97,10 +97,10 @@ TEST(CSource, GeneratedPairCompilesWithoutWarningsAndLinks) {
     if (std::system("command -v gcc >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "gcc is not installed";
     CText text("/nonexistent-folder");
-    text.fontPath = VYR_TEST_FONT_DEJAVU;
-    text.text = "Vyr 3D!";
-    text.roundedEdges = 1;
-    EXPECT_TRUE(exportViewOf(text).roundedEdges);
+    text.parameters.chooseFontPath(VYR_TEST_FONT_DEJAVU);
+    text.parameters.text = "Vyr 3D!";
+    text.parameters.roundedEdges = true;
+    EXPECT_TRUE(exportViewOf(text).parameters.roundedEdges);
     ASSERT_TRUE(text.buildMesh().ok);
     const test::TempFolder dir;
     {

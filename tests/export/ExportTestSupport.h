@@ -145,7 +145,10 @@ inline SyntheticChar space() {
 }
 
 inline TextExportView viewOf(const TextMesh& mesh, bool bevelOn, bool rounded = false) {
-    return {.mesh = &mesh, .bevelOn = bevelOn, .roundedEdges = rounded};
+    TextExportView view{&mesh, {}};
+    view.parameters.bevelOn = bevelOn;
+    view.parameters.roundedEdges = rounded;
+    return view;
 }
 
 /// Every line feed as carriage return and line feed: the form the text exports store.

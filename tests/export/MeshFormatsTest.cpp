@@ -39,20 +39,22 @@ TEST(MeshFormats, ObjAndGlbGroupFacesByMaterialAndKeepMaterialValuesInRange) {
     // readers demand; glTF takes the diffuse colour and shininess s as a roughness of
     // sqrt(2 / (s + 2)).
     TextExportView view = test::viewOf(mesh, true);
-    view.sideMaterial = {{NAN, 2, 0.5f, 1}, {-0.5f, 1.5f, NAN, 1}, {0.25f, 0.5f, 0.75f, 1},
-                         {1, 0, 0.5f, 1}, -3};
-    view.bevelMaterial = view.sideMaterial;
-    view.bevelMaterial.shininess = 0.5f;
+    view.parameters.sideMaterial = {
+        {NAN, 2, 0.5f, 1}, {-0.5f, 1.5f, NAN, 1}, {0.25f, 0.5f, 0.75f, 1}, {1, 0, 0.5f, 1}, -3};
+    view.parameters.bevelMaterial = view.parameters.sideMaterial;
+    view.parameters.bevelMaterial.shininess = 0.5f;
     const SolidMesh solid = buildSolidMesh(view);
     const Files f = writeAll(solid);
     EXPECT_TRUE(f.obj.starts_with("# VYR extruded text\nmtllib text.mtl\no VyrText\nv "));
     const std::string mtl = "Ka 0 1 0\nKd 0.25 0.5 0.75\nKs 1 0 0.5\nKe 0 1 0.5\nNs ",
-                      pbr = "\",\"pbrMetallicRoughness\":{\"baseColorFactor\":[0.25,0.5,0.75,1],"
-                            "\"metallicFactor\":0,\"roughnessFactor\":";
-    EXPECT_EQ(f.mtl, "# VYR materials: front and back faces, side walls, bevelled sides\n"
-                     "\nnewmtl front_back\nKa 0.2 0.2 0.2\nKd 0.99 0.99 0.5\nKs 1 1 1\nKe 0 0 0\n"
-                     "Ns 3\nd 1\nillum 2\n\nnewmtl sides\n" +
-                         mtl + "0\nd 1\nillum 2\n\nnewmtl bevel\n" + mtl + "0.5\nd 1\nillum 2\n");
+                      pbr =
+                          "\",\"pbrMetallicRoughness\":{\"baseColorFactor\":[0.25,0.5,0.75,1],"
+                          "\"metallicFactor\":0,\"roughnessFactor\":";
+    EXPECT_EQ(f.mtl,
+              "# VYR materials: front and back faces, side walls, bevelled sides\n"
+              "\nnewmtl front_back\nKa 0.2 0.2 0.2\nKd 0.99 0.99 0.5\nKs 1 1 1\nKe 0 0 0\n"
+              "Ns 3\nd 1\nillum 2\n\nnewmtl sides\n" +
+                  mtl + "0\nd 1\nillum 2\n\nnewmtl bevel\n" + mtl + "0.5\nd 1\nillum 2\n");
     EXPECT_NE(f.glb.find("{\"name\":\"sides" + pbr + "1},\"emissiveFactor\":[0,1,0.5]}"),
               std::string::npos);
     EXPECT_NE(f.glb.find("{\"name\":\"bevel" + pbr + "0.894427191},\"emissiveFactor\":[0,1,0.5]}"),

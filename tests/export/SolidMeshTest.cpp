@@ -52,18 +52,17 @@ TEST(SolidMesh, SolidsAreClosedCentredScaledAndHoldTheirVolume) {
     };
     const double frustum = 5.0 / 6.0 * (50.0 + 4.0 * 36.125 + 24.5);
     const float s = 0.0025f;
-    const Case cases[] = {
-        {prism, false, {1, 1, 1}, 6, {2, 6, 0}, 1500.0},
-        {prism, true, {1, 1, 1}, 9, {2, 6, 6}, 1500.0 + frustum},
-        {comb, false, {1, 1, 1}, 46, {42, 46, 0}, 6000.0},
-        {comb, true, {1, 1, 1}, 69, {42, 46, 46}, 7000.0},
-        {foreign, false, {1, 1, 1}, 46, {42, 46, 0}, 6000.0},
-        {foreign, true, {1, 1, 1}, 69, {42, 46, 46}, 7000.0},
-        {prism, false, {s, s, s}, 6, {2, 6, 0}, 1500.0 * s * s * s},
-        {comb, false, {-2, -1, -1}, 46, {42, 46, 0}, 12000.0}};
+    const Case cases[] = {{prism, false, {1, 1, 1}, 6, {2, 6, 0}, 1500.0},
+                          {prism, true, {1, 1, 1}, 9, {2, 6, 6}, 1500.0 + frustum},
+                          {comb, false, {1, 1, 1}, 46, {42, 46, 0}, 6000.0},
+                          {comb, true, {1, 1, 1}, 69, {42, 46, 46}, 7000.0},
+                          {foreign, false, {1, 1, 1}, 46, {42, 46, 0}, 6000.0},
+                          {foreign, true, {1, 1, 1}, 69, {42, 46, 46}, 7000.0},
+                          {prism, false, {s, s, s}, 6, {2, 6, 0}, 1500.0 * s * s * s},
+                          {comb, false, {-2, -1, -1}, 46, {42, 46, 0}, 12000.0}};
     for (const Case& k : cases) {
         TextExportView view = test::viewOf(k.mesh, k.bevel);
-        view.scale = k.scale;
+        view.parameters.scale = k.scale;
         const SolidMesh solid = buildSolidMesh(view);
         EXPECT_TRUE(solid.sound()) << solid.faultReport();
         EXPECT_EQ(solid.vertices.size(), k.vertices);
@@ -104,10 +103,16 @@ TEST(SolidMesh, FaultsAreReportedPerCharacter) {
         std::string report;
     };
     const Case cases[] = {
-        {folded, true, {1, 1, 1}, nullptr,
+        {folded,
+         true,
+         {1, 1, 1},
+         nullptr,
          head + "the bevel inset crosses itself (bevel too wide for the outline)\n"},
         {folded, false, {1, 1, 1}, nullptr, ""},
-        {unfilled, true, {1, 1, 1}, nullptr,
+        {unfilled,
+         true,
+         {1, 1, 1},
+         nullptr,
          head + "the bevelled back face could not be filled; the surface is not closed\n"},
         {tube, false, {1, 1, 1}, nullptr, head + "the surface is not closed\n"},
         {v, false, {1, 1, 1}, &PlanePoint::x, open},
@@ -123,7 +128,7 @@ TEST(SolidMesh, FaultsAreReportedPerCharacter) {
         if (c.notANumber != nullptr)
             mesh.entries[0].records[0].position.*c.notANumber = std::nan("");
         TextExportView view = test::viewOf(mesh, c.bevel);
-        view.scale = c.scale;
+        view.parameters.scale = c.scale;
         const SolidMesh solid = buildSolidMesh(view);
         EXPECT_EQ(solid.faultReport(), c.report);
         for (const auto& p : solid.vertices)
@@ -132,9 +137,10 @@ TEST(SolidMesh, FaultsAreReportedPerCharacter) {
     // Codes outside 33 .. 126 are given as numbers.
     SolidMesh m;
     m.faults = {{0, 32, true}, {1, 33, true}, {2, 127, true}};
-    EXPECT_EQ(m.faultReport(), "character 1 (code 32): the surface is not closed\n"
-                               "character 2 ('!'): the surface is not closed\n"
-                               "character 3 (code 127): the surface is not closed\n");
+    EXPECT_EQ(m.faultReport(),
+              "character 1 (code 32): the surface is not closed\n"
+              "character 2 ('!'): the surface is not closed\n"
+              "character 3 (code 127): the surface is not closed\n");
 }
 
 TEST(SolidMesh, ATextWithoutDepthIsAsSoundAsWithDepthAndNoTriangleRepeatsACorner) {
@@ -143,7 +149,7 @@ TEST(SolidMesh, ATextWithoutDepthIsAsSoundAsWithDepthAndNoTriangleRepeatsACorner
         CText t = test::textOn(font, "The quick brown fox 0123456789 @%&");
         ASSERT_TRUE(t.buildMesh().ok);
         const size_t faults = buildSolidMesh(t).faults.size();
-        t.extrusionLength = t.bevelDepth = 0.0;
+        t.parameters.extrusionLength = t.parameters.bevelDepth = 0.0;
         ASSERT_TRUE(t.buildMesh().ok);
         const SolidMesh flat = buildSolidMesh(t);
         EXPECT_EQ(flat.faults.size(), faults) << font << "\n" << flat.faultReport();

@@ -138,13 +138,13 @@ TEST(SoundBevel, HandMadeOutlinesNarrowByHalvesWhereTheInsetFails) {
 // face fills it.
 TEST_P(SoundBevel, EveryCharacterIsClosedWithItsBevelFacingBackAndItsInsetSound) {
     CText t("/nonexistent-folder");
-    t.text.clear();
+    t.parameters.text.clear();
     for (int code = 33; code < 256; ++code)
-        t.text += code < 127 || code > 160 ? std::string(1, char(code)) : "";
-    t.fontPath = GetParam().font;
-    t.bevelWidth = GetParam().width;
-    t.bevelOn = GetParam().bevel;
-    t.filter1 = GetParam().filter;
+        t.parameters.text += code < 127 || code > 160 ? std::string(1, char(code)) : "";
+    t.parameters.chooseFontPath(GetParam().font);
+    t.parameters.bevelWidth = GetParam().width;
+    t.parameters.bevelOn = GetParam().bevel;
+    t.parameters.filter1 = GetParam().filter;
     ASSERT_TRUE(t.buildMesh().ok);
     const bool shown = GetParam().filter == kFilterNone && GetParam().bevel;
     for (const TextMeshEntry& e : t.mesh().entries) {

@@ -38,8 +38,11 @@ TEST(VrmlText, SideIndexLinesCountPointsOfEarlierContoursAndMaterialsKeepTheirVa
     // material whose every value differs.
     const TextMesh mesh = test::makeMesh({test::comb(1), test::twoPointContour()}, 30.0f);
     TextExportView view = test::viewOf(mesh, true);
-    view.sideMaterial = {{0.7f, 0.8f, 0.9f, 1}, {0.3f, 0.4f, 0.5f, 1}, {0.1f, 0.2f, 0.3f, 1},
-                         {0.4f, 0.5f, 0.6f, 1}, 12.5f};
+    view.parameters.sideMaterial = {{0.7f, 0.8f, 0.9f, 1},
+                                    {0.3f, 0.4f, 0.5f, 1},
+                                    {0.1f, 0.2f, 0.3f, 1},
+                                    {0.4f, 0.5f, 0.6f, 1},
+                                    12.5f};
     const std::string text = vrmlText(view);
     const std::string expected = crlf(
         "\t\t\t\tcoordIndex[\n\t\t\t\t\t"

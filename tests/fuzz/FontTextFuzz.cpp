@@ -15,9 +15,9 @@ int vyr::fuzz::fontText(const uint8_t* data, size_t size) {
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     Scene scene("/nonexistent-fonts-folder");
     CText& text = scene.text();
-    text.fontPath = path;
-    text.text = test::kPangram;
-    text.bevelOn = 1;
+    text.parameters.chooseFontPath(path);
+    text.parameters.text = test::kPangram;
+    text.parameters.bevelOn = 1;
     if (text.buildMesh().ok)
         writeEverything(scene);
     std::filesystem::remove(path);

@@ -17,8 +17,8 @@ namespace {
 
 CText& pangram(Scene& scene, const char* font = VYR_TEST_FONT_LIBERATION) {
     CText& t = scene.text();
-    t.fontPath = font;
-    t.text = test::kPangram;
+    t.parameters.chooseFontPath(font);
+    t.parameters.text = test::kPangram;
     return t;
 }
 
@@ -26,9 +26,9 @@ CText& pangram(Scene& scene, const char* font = VYR_TEST_FONT_LIBERATION) {
 
 TEST(HostileInput, FinestPrecisionAndWidestDeepestBevelWriteFiniteFiles) {
     Scene fine("/nonexistent"), bevelled("/nonexistent");
-    pangram(fine, "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf").precision = 1;
-    pangram(bevelled).bevelWidth = 100;
-    bevelled.text().bevelDepth = 10000;
+    pangram(fine, "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf").parameters.precision = 1;
+    pangram(bevelled).parameters.bevelWidth = 100;
+    bevelled.text().parameters.bevelDepth = 10000;
     for (Scene* s : {&fine, &bevelled}) {
         ASSERT_TRUE(s->text().buildMesh().ok);
         fuzz::writeEverything(*s);
@@ -38,9 +38,9 @@ TEST(HostileInput, FinestPrecisionAndWidestDeepestBevelWriteFiniteFiles) {
 TEST(HostileInput, TheLongestTextIsTakenAndALongerOneRefusedBeforeAnyFontIsRead) {
     Scene scene("/nonexistent");
     CText& t = pangram(scene, "/nonexistent/font.ttf");
-    t.text.assign(CText::kMaxTextLength, 'x');
+    t.parameters.text.assign(TextParameters::kMaxTextLength, 'x');
     EXPECT_NE(t.buildMesh().message.find("/nonexistent/font.ttf"), std::string::npos);
-    t.text += "x";
+    t.parameters.text += "x";
     const BuildResult refused = t.buildMesh();
     EXPECT_FALSE(refused.ok);
     EXPECT_NE(refused.message.find("at most 100000"), std::string::npos) << refused.message;

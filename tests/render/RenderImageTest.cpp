@@ -32,7 +32,7 @@ class RenderImage : public ::testing::Test {
     void SetUp() override {
         if (!gl.ok())
             GTEST_SKIP() << gl.error();
-        scene.text().fontPath = VYR_TEST_FONT_LIBERATION;
+        scene.text().parameters.chooseFontPath(VYR_TEST_FONT_LIBERATION);
         renderer.initialise();
         renderer.resize(kW, kH);
     }
@@ -71,8 +71,9 @@ class RenderImage : public ::testing::Test {
     // A flat "." (rectangle) in green 204: world centre, box in a frame of `fovy` along -z.
     Spot flatDot(float sx, float sy, double fovy) {
         CText& t = scene.text();
-        t.text = ".", t.bevelOn = 0, t.extrusionLength = 0, t.scale = {sx, sy, sx};
-        t.frontMaterial = t.sideMaterial = {{0, 0.8f, 0, 1}};
+        t.parameters.text = ".", t.parameters.bevelOn = 0, t.parameters.extrusionLength = 0,
+        t.parameters.scale = {sx, sy, sx};
+        t.parameters.frontMaterial = t.parameters.sideMaterial = {{0, 0.8f, 0, 1}};
         EXPECT_TRUE(t.buildMesh().ok);
         Spot g, r;
         for (const VertexRecord& v : t.mesh().entries.at(0).records)

@@ -58,7 +58,7 @@ TEST_F(DragTest, TranslateModeMovesTheSelectedLightOnly) {
 
 TEST_F(DragTest, ScaleModeWidensToTheRightAndHeightensUpward) {
     drag(DragTarget::ScaleText, 20, -10);
-    EXPECT_FLOAT_EQ(scene.text().scale[0], 0.0125f);
-    EXPECT_FLOAT_EQ(scene.text().scale[1], 0.0075f);
-    EXPECT_EQ(scene.text().scale[2], 0.0025f);
+    EXPECT_FLOAT_EQ(scene.text().parameters.scale[0], 0.0125f);
+    EXPECT_FLOAT_EQ(scene.text().parameters.scale[1], 0.0075f);
+    EXPECT_EQ(scene.text().parameters.scale[2], 0.0025f);
 }

@@ -31,17 +31,17 @@ void changeEverything(Scene& s) {
     s.blueLight().Move({0.1, 0.2, 0.3});
     s.greenLight().colour = 0x00123456;
     CText& t = s.text();
-    t.text = "VYR scene";
-    t.precision = 7.25;
-    t.extrusionLength = 12.5;
-    t.bevelDepth = 1.75;
-    t.bevelWidth = 2.5f;
-    t.filter1 = 2;
-    t.scale = {0.01f, -0.02f, 0.03f};
-    t.frontMaterial.diffuse = {0.1f, 0.2f, 0.3f, 0.4f};
-    t.sideMaterial.shininess = 77.0f;
-    t.bevelMaterial.emission[3] = 0.5f;
-    t.fontPath = "/nonexistent/font.ttf";  // keeps a rebuild short: it fails
+    t.parameters.text = "VYR scene";
+    t.parameters.precision = 7.25;
+    t.parameters.extrusionLength = 12.5;
+    t.parameters.bevelDepth = 1.75;
+    t.parameters.bevelWidth = 2.5f;
+    t.parameters.filter1 = 2;
+    t.parameters.scale = {0.01f, -0.02f, 0.03f};
+    t.parameters.frontMaterial.diffuse = {0.1f, 0.2f, 0.3f, 0.4f};
+    t.parameters.sideMaterial.shininess = 77.0f;
+    t.parameters.bevelMaterial.emission[3] = 0.5f;
+    t.parameters.chooseFontPath("/nonexistent/font.ttf");  // keeps a rebuild short: it fails
 }
 
 struct SceneFileTest : ::testing::Test {
@@ -54,8 +54,9 @@ TEST_F(SceneFileTest, DefaultSceneIs636BytesPlusItsFourShortStrings) {
     const Scene scene(kWindowsFonts);
     const CText& t = scene.text();
     const std::vector<uint8_t> bytes = sceneBytes(scene);
-    EXPECT_EQ(bytes.size(), 636 + 4 + t.fontsFolder.size() + t.fontFile.size() + t.text.size() +
-                                t.fontPath.size());
+    EXPECT_EQ(bytes.size(), 636 + 4 + t.parameters.fontsFolder.size() +
+                                t.parameters.fontFile.size() + t.parameters.text.size() +
+                                t.parameters.fontPath().size());
     // The camera's 16 values, then each light's 26, with the 5-degree steps' cosine and sine
     // (lights 2 and 3 keep (1, +-3) / sqrt 10).
     Archive in(bytes.data(), bytes.size());
@@ -82,9 +83,10 @@ TEST_F(SceneFileTest, DefaultSceneIs636BytesPlusItsFourShortStrings) {
 
 TEST_F(SceneFileTest, LongTextsUseTheLongerLengthPrefixesAndLoadBack) {
     Scene scene(kWindowsFonts);
-    scene.text().fontPath = "/nonexistent/font.ttf";  // keeps the rebuild short: it fails
-    const size_t at =
-        kTextOffset + 1 + scene.text().fontsFolder.size() + 1 + scene.text().fontFile.size();
+    scene.text().parameters.chooseFontPath(
+        "/nonexistent/font.ttf");  // keeps the rebuild short: it fails
+    const size_t at = kTextOffset + 1 + scene.text().parameters.fontsFolder.size() + 1 +
+                      scene.text().parameters.fontFile.size();
     // One byte below 255, then 0xFF and 16 bits below 65534, then 0xFF, 0xFFFF and 32 bits.
     const std::pair<size_t, std::vector<uint8_t>> cases[] = {
         {254, {0xFE, 'x'}},
@@ -93,12 +95,12 @@ TEST_F(SceneFileTest, LongTextsUseTheLongerLengthPrefixesAndLoadBack) {
         {65534, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00, 'x'}},
     };
     for (const auto& [length, prefix] : cases) {
-        scene.text().text = std::string(length, 'x');
+        scene.text().parameters.text = std::string(length, 'x');
         const std::vector<uint8_t> bytes = sceneBytes(scene);
         EXPECT_TRUE(std::equal(prefix.begin(), prefix.end(), bytes.begin() + at)) << length;
         Scene loaded(kWindowsFonts);
         ASSERT_TRUE(loadSceneBytes(loaded, bytes.data(), bytes.size(), "long").ok);
-        EXPECT_EQ(loaded.text().text, scene.text().text);
+        EXPECT_EQ(loaded.text().parameters.text, scene.text().parameters.text);
     }
 }
 
@@ -108,7 +110,7 @@ TEST_F(SceneFileTest, LongTextsUseTheLongerLengthPrefixesAndLoadBack) {
 TEST_F(SceneFileTest, ADamagedFileChangesNothing) {
     Scene source(kWindowsFonts), target(kWindowsFonts);
     changeEverything(source);
-    target.text().fontPath = VYR_TEST_FONT_LIBERATION;
+    target.text().parameters.chooseFontPath(VYR_TEST_FONT_LIBERATION);
     ASSERT_TRUE(target.text().buildMesh().ok);
     const unsigned generation = target.text().buildGeneration();
     const std::vector<uint8_t> bytes = sceneBytes(source), before = sceneBytes(target);
@@ -124,18 +126,23 @@ TEST_F(SceneFileTest, ADamagedFileChangesNothing) {
     const std::tuple<bool, const char*, void (*)(Scene&)> cases[] = {
         {false, "the camera holds", [](Scene& s) { s.camera().eye.x = NAN; }},
         {false, "the green light holds", [](Scene& s) { s.greenLight().cutOff = INFINITY; }},
-        {false, "the text holds", [](Scene& s) { s.text().precision = NAN; }},
-        {false, "the text holds", [](Scene& s) { s.text().bevelMaterial.specular[2] = NAN; }},
-        {false, "precision is 0.99", [](Scene& s) { s.text().precision = 0.99; }},
-        {false, "has 100001 characters", [](Scene& s) { s.text().text.assign(100001, 'x'); }},
-        {false, "path is 4097 bytes", [](Scene& s) { s.text().fontPath.assign(4097, 'x'); }},
-        {true, "could not be built", [](Scene& s) { s.text().precision = 1; }},
-        {true, "could not be built", [](Scene& s) { s.text().text.assign(100000, 'x'); }},
-        {true, "could not be built", [](Scene& s) { s.text().fontPath.assign(4096, 'x'); }},
+        {false, "the text holds", [](Scene& s) { s.text().parameters.precision = NAN; }},
+        {false, "the text holds",
+         [](Scene& s) { s.text().parameters.bevelMaterial.specular[2] = NAN; }},
+        {false, "precision is 0.99", [](Scene& s) { s.text().parameters.precision = 0.99; }},
+        {false, "has 100001 characters",
+         [](Scene& s) { s.text().parameters.text.assign(100001, 'x'); }},
+        {false, "path is 4097 bytes",
+         [](Scene& s) { s.text().parameters.chooseFontPath('/' + std::string(4096, 'x')); }},
+        {true, "could not be built", [](Scene& s) { s.text().parameters.precision = 1; }},
+        {true, "could not be built",
+         [](Scene& s) { s.text().parameters.text.assign(100000, 'x'); }},
+        {true, "could not be built",
+         [](Scene& s) { s.text().parameters.chooseFontPath('/' + std::string(4095, 'x')); }},
     };
     for (const auto& [ok, reason, spoil] : cases) {
         Scene spoilt(kWindowsFonts);
-        spoilt.text().fontPath = "/nonexistent/font.ttf";
+        spoilt.text().parameters.chooseFontPath("/nonexistent/font.ttf");
         spoil(spoilt);
         const std::vector<uint8_t> data = sceneBytes(spoilt);
         const SceneFileResult r = loadSceneBytes(target, data.data(), data.size(), "bad");
@@ -152,7 +159,7 @@ TEST_F(SceneFileTest, AFailedWriteIsReportedAndTheOldFileKept) {
     // A write that fails part-way through (a file size limit below the scene's size).
     const fs::path file = dir.path / "keep.vyr";
     std::ofstream(file) << "old";
-    scene.text().text = std::string(70000, 'z');
+    scene.text().parameters.text = std::string(70000, 'z');
     struct rlimit saved, small;
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);

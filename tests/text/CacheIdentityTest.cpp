@@ -21,21 +21,21 @@ TEST(BuildCache, WarmBuildsEqualColdBuildsForEveryFilterBevelRoundingAndPrecisio
     ASSERT_TRUE(warm.buildMesh().ok);
     auto expectSameAsCold = [&] {
         CText cold("/nonexistent-folder");
-        cold.copyProperties(warm);
+        cold.parameters = warm.parameters;
         ASSERT_TRUE(cold.buildMesh().ok && warm.buildMesh().ok);
         EXPECT_TRUE(streams(cold) == streams(warm));
     };
-    warm.text = "Hello, 8@ Wo0d ooo";
+    warm.parameters.text = "Hello, 8@ Wo0d ooo";
     for (int filter = 0; filter < kFilterCount; ++filter) {
         for (int bevel : {0, 1}) {
             for (int rounded : {0, 1}) {
                 SCOPED_TRACE(testing::Message() << filter << " " << bevel << " " << rounded);
-                warm.bevelOn = bevel;
-                warm.filter1 = filter;
-                warm.filter2 = (filter * 5 + 2) % kFilterCount;
-                warm.roundedEdges = rounded;
-                warm.bevelWidth = 3.0f + float(filter % 2);
-                warm.precision = filter < 4 ? 18.0 : 9.0;
+                warm.parameters.bevelOn = bevel;
+                warm.parameters.filter1 = filter;
+                warm.parameters.filter2 = (filter * 5 + 2) % kFilterCount;
+                warm.parameters.roundedEdges = rounded;
+                warm.parameters.bevelWidth = 3.0f + float(filter % 2);
+                warm.parameters.precision = filter < 4 ? 18.0 : 9.0;
                 expectSameAsCold();
             }
         }
@@ -43,7 +43,7 @@ TEST(BuildCache, WarmBuildsEqualColdBuildsForEveryFilterBevelRoundingAndPrecisio
     // Switching fonts never reuses the other font's shapes.
     for (const char* font :
          {VYR_TEST_FONT_LIBERATION, VYR_TEST_FONT_DEJAVU, VYR_TEST_FONT_LIBERATION}) {
-        warm.fontPath = font;
+        warm.parameters.chooseFontPath(font);
         expectSameAsCold();
     }
 }
@@ -52,7 +52,7 @@ TEST(BuildCache, EveryThreadCountBuildsTheSameTrianglesInTheSameOrder) {
     // Over the 128 characters from which a build runs on several threads.
     const std::string line = std::string(test::kPangram) + " @%&8";
     CText single = test::textOn(VYR_TEST_FONT_DEJAVU, line + line);
-    single.filter1 = kFilterTwirl;
+    single.parameters.filter1 = kFilterTwirl;
     WorkerPool& pool = WorkerPool::shared();
     const unsigned cores = pool.threads();
     pool.setThreads(1);
@@ -60,7 +60,7 @@ TEST(BuildCache, EveryThreadCountBuildsTheSameTrianglesInTheSameOrder) {
     for (unsigned threads : {2u, 3u, 8u}) {
         pool.setThreads(threads);
         CText many("/nonexistent-folder");
-        many.copyProperties(single);
+        many.parameters = single.parameters;
         for (int round = 0; round < 2; ++round) {
             ASSERT_TRUE(many.buildMesh().ok);
             EXPECT_TRUE(streams(many) == streams(single)) << threads << " threads";

@@ -31,10 +31,10 @@ TEST(FontLocator, ABuildLooksUpAgainWhenTheFolderChangesOrTheFileIsGone) {
     const test::TempFolder dir;
     fs::copy_file(VYR_TEST_FONT_DEJAVU, dir / "Mine.ttf");
     CText t("/nowhere");
-    t.fontFile = "MINE.TTF";
-    t.updateFontPath();
+    t.parameters.chooseFont("/nowhere", "MINE.TTF");
     EXPECT_FALSE(t.buildMesh().ok);
-    t.SetFontsFolder(dir.path.string());  // the stored path stays; the folder is searched again
+    t.parameters.moveToFolder(
+        dir.path.string());  // the stored path stays; the folder is searched again
     const BuildResult found = t.buildMesh();
     ASSERT_TRUE(found.ok) << found.message;
     EXPECT_EQ(fs::path(t.openedFontFile()), dir.path / "Mine.ttf");

@@ -114,8 +114,8 @@ TEST(MeshBuild, AFontThatCannotBeOpenedFailsNamingThePathAndKeepsTheMesh) {
     const GlRecorder before = solidOf(t);
     const double advance = t.mesh().entries[1].outline->advance();
     for (const char* bad : {"/nowhere/NOSUCHFONT.TTF", "/etc/hostname"}) {
-        t.fontPath = bad;
-        t.text = "XYZ";
+        t.parameters.chooseFontPath(bad);
+        t.parameters.text = "XYZ";
         const BuildResult r = t.buildMesh();
         EXPECT_FALSE(r.ok);
         EXPECT_NE(r.message.find(bad), std::string::npos) << r.message;
@@ -135,12 +135,12 @@ TEST(MeshBuild, BothFiltersApplyAndNeverLeaveNaN) {
         SCOPED_TRACE(filterName(f));
         CText first = textOn(VYR_TEST_FONT_DEJAVU, "a."),
               second = textOn(VYR_TEST_FONT_DEJAVU, "a.");
-        first.filter1 = f;
-        second.filter2 = f;
+        first.parameters.filter1 = f;
+        second.parameters.filter2 = f;
         ASSERT_TRUE(first.buildMesh().ok && second.buildMesh().ok);
         EXPECT_EQ(solidOf(first).calls, solidOf(second).calls);
         EXPECT_EQ(f == kFilterNone, solidOf(second).calls == solidOf(plain).calls);
-        second.filter1 = (f + 3) % kFilterCount;
+        second.parameters.filter1 = (f + 3) % kFilterCount;
         ASSERT_TRUE(second.buildMesh().ok);
         for (const TextMeshEntry& e : second.mesh().entries) {
             for (const VertexRecord& r : e.records)

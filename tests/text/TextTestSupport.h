@@ -22,9 +22,9 @@ inline constexpr const char* kPangram =
 /// A text object on a real font file with the bevel as given, not yet built.
 inline CText textOn(const std::string& fontFile, const std::string& chars, int bevelOn = 1) {
     CText t("/nonexistent-folder");
-    t.fontPath = fontFile;
-    t.text = chars;
-    t.bevelOn = bevelOn;
+    t.parameters.chooseFontPath(fontFile);
+    t.parameters.text = chars;
+    t.parameters.bevelOn = bevelOn;
     return t;
 }
 

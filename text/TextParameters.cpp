@@ -1,0 +1,94 @@
+#include "text/TextParameters.h"
+
+#include "core/Archive.h"
+
+namespace vyr {
+
+namespace {
+
+void serializeMaterial(Archive& ar, Material& m) {
+    for (float& v : m.emission)
+        ar.io(v);
+    for (float& v : m.ambient)
+        ar.io(v);
+    for (float& v : m.diffuse)
+        ar.io(v);
+    for (float& v : m.specular)
+        ar.io(v);
+    ar.io(m.shininess);
+}
+
+// The file stores flags as 32-bit integers; any non-zero value is set.
+void serializeFlag(Archive& ar, bool& flag) {
+    int stored = flag ? 1 : 0;
+    ar.io(stored);
+    flag = stored != 0;
+}
+
+// Joins a folder and a file name with the folder's own separator, so a folder stored by
+// another system keeps its form.
+std::string joinFontPath(const std::string& folder, const std::string& file) {
+    if (folder.empty())
+        return file;
+    const char last = folder.back();
+    if (last == '/' || last == '\\')
+        return folder + file;
+    const bool backslash =
+        folder.find('\\') != std::string::npos && folder.find('/') == std::string::npos;
+    return folder + (backslash ? "\\" : "/") + file;
+}
+
+}  // namespace
+
+std::string TextParameters::fontPath() const {
+    return keptFontPath.empty() ? joinFontPath(fontsFolder, fontFile) : keptFontPath;
+}
+
+void TextParameters::chooseFont(const std::string& folder, const std::string& file) {
+    fontsFolder = folder;
+    fontFile = file;
+    keptFontPath.clear();
+}
+
+void TextParameters::chooseFontPath(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    fontFile = slash == std::string::npos ? path : path.substr(slash + 1);
+    keptFontPath = path == joinFontPath(fontsFolder, fontFile) ? std::string() : path;
+}
+
+void TextParameters::moveToFolder(const std::string& folder) {
+    const std::string path = fontPath();
+    fontsFolder = folder;
+    keptFontPath = path == joinFontPath(fontsFolder, fontFile) ? std::string() : path;
+}
+
+bool TextParameters::shapeDiffers(const TextParameters& o) const {
+    return fontFile != o.fontFile || text != o.text || extrusionLength != o.extrusionLength ||
+           precision != o.precision || bevelOn != o.bevelOn || roundedEdges != o.roundedEdges ||
+           bevelWidth != o.bevelWidth || bevelDepth != o.bevelDepth || filter1 != o.filter1 ||
+           filter2 != o.filter2;
+}
+
+void TextParameters::serialize(Archive& ar) {
+    std::string path = fontPath();
+    ar.io(fontsFolder);
+    ar.io(fontFile);
+    ar.io(text);
+    ar.io(precision);
+    ar.io(extrusionLength);
+    ar.io(bevelDepth);
+    ar.io(bevelWidth);
+    serializeFlag(ar, bevelOn);
+    serializeFlag(ar, roundedEdges);
+    ar.io(path);
+    keptFontPath = path == joinFontPath(fontsFolder, fontFile) ? std::string() : path;
+    serializeMaterial(ar, frontMaterial);
+    serializeMaterial(ar, sideMaterial);
+    serializeMaterial(ar, bevelMaterial);
+    for (float& s : scale)
+        ar.io(s);
+    ar.io(filter1);
+    ar.io(filter2);
+}
+
+}  // namespace vyr
