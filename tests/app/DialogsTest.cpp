@@ -33,16 +33,14 @@ QString focusName(QWidget* dialog) {
     return dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
 }
 
-std::string readAll(const QString& path) {
-    return vyr::test::slurp(path.toStdString());
+QString readAll(const QString& path) {
+    return QString::fromStdString(vyr::test::slurp(path.toStdString()));
 }
 
 // Answers the next colour chooser above `under` with `colour`.
 void pickColour(QColor colour, QWidget* under) {
-    whenModal(
-        [colour](QWidget* w) {
-            auto* chooser = qobject_cast<QColorDialog*>(w);
-            QVERIFY(chooser != nullptr);
+    whenModal<QColorDialog>(
+        [colour](QColorDialog* chooser) {
             chooser->setCurrentColor(colour);
             chooser->accept();
         },
@@ -223,10 +221,8 @@ class DialogsTest : public QObject {
         ViewSettings settings;
         const auto browse = [&](QWidget* d, const QString& name, QString* message) {
             d->findChild<QSlider*>()->setValue(20);
-            whenModal(
-                [&, d, name, message](QWidget* w) {
-                    auto* chooser = qobject_cast<QFileDialog*>(w);
-                    QVERIFY(chooser != nullptr);
+            whenModal<QFileDialog>(
+                [&, d, name, message](QFileDialog* chooser) {
                     if (message)
                         answerMessage(message, d);
                     acceptFile(chooser, dir.filePath(name));
@@ -267,7 +263,7 @@ class DialogsTest : public QObject {
             clickButton(d, Ok::Ok);
         });
         runExportVrml(nullptr, scene, settings);
-        QCOMPARE(readAll(dir.filePath("bare.wrl")), std::string("#VRML V2.0 utf8\r\n"));
+        QCOMPARE(readAll(dir.filePath("bare.wrl")), "#VRML V2.0 utf8\r\n");
 
         QString failure;
         settings.vrmlFileName = dir.filePath("taken").toStdString();
@@ -282,8 +278,7 @@ class DialogsTest : public QObject {
 
         whenModal([](QWidget* d) { clickButton(d, Ok::Ok); });  // the name shown is "VyrText"
         runExportC(nullptr, scene);
-        QVERIFY(readAll(dir.filePath("VyrText.c")).find("#include \"VyrText.h\"") !=
-                std::string::npos);
+        QVERIFY(readAll(dir.filePath("VyrText.c")).contains("#include \"VyrText.h\""));
         QVERIFY(QFile::exists(dir.filePath("VyrText.h")));
     }
 

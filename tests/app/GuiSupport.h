@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <memory>
+#include <type_traits>
 
 // A wait for a modal window ends after ten seconds: the test fails, and any modal window
 // still open is closed so that the test function returns instead of hanging.
@@ -24,32 +24,6 @@ inline bool waitedTooLong(int waitedMs) {
     while (QWidget* w = QApplication::activeModalWidget())
         w->close();
     return true;
-}
-
-// Runs `handle` on the next modal dialog of type D once it is open, and again until that
-// dialog has closed (a file chooser still reading its folder may ignore the first answer).
-// The test goes on through the dialog's own event loop.
-template <typename D>
-void whenOpen(std::function<void(D*)> handle) {
-    auto* timer = new QTimer;
-    auto dialog = std::make_shared<QPointer<D>>();
-    auto seen = std::make_shared<bool>(false);
-    auto polls = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, handle, dialog, seen, polls] {
-        if (!*seen && !waitedTooLong(++*polls * 50)) {
-            *dialog = qobject_cast<D*>(QApplication::activeModalWidget());
-            *seen = !dialog->isNull();
-            if (!*seen)
-                return;
-        }
-        if (*seen && *dialog && (*dialog)->isVisible() && !waitedTooLong(++*polls * 50)) {
-            handle(*dialog);
-        } else {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start(50);
 }
 
 // Compares `image` pixel for pixel with the reviewed data/NAME.png. What was drawn is left
@@ -86,25 +60,26 @@ inline void rightClick(QWidget* widget, QPoint pos) {
     QApplication::sendEvent(widget, &request);
 }
 
-// Runs `step` on the next modal window other than `under` once it is shown. Each poll is a
-// fresh single-shot timer, so a step may open further modal windows of its own.
-inline void whenModal(std::function<void(QWidget*)> step, QWidget* under = nullptr,
-                      int waitedMs = 0) {
+// Runs `step` on the next modal window of type W other than `under` once it is shown, and
+// again while it stays open (a file chooser still reading its folder may ignore the first
+// answer). Each poll is a fresh single-shot timer, so a step may open further modal windows.
+template <typename W = QWidget>
+void whenModal(std::type_identity_t<std::function<void(W*)>> step, QWidget* under = nullptr,
+               int waitedMs = 0) {
     QTimer::singleShot(10, [step, under, waitedMs] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (w != nullptr && w != under && w->isVisible())
+        const QPointer<W> w = qobject_cast<W*>(QApplication::activeModalWidget());
+        const bool shown = w && w.data() != under && w->isVisible();
+        if (shown)
             step(w);
-        else if (!waitedTooLong(waitedMs))
-            whenModal(step, under, waitedMs + 10);
+        if ((!shown || (w && w->isVisible())) && !waitedTooLong(waitedMs))
+            whenModal<W>(step, under, waitedMs + 10);
     });
 }
 
 // Answers the next message box above `under` with OK, keeping its text in `text`.
 inline void answerMessage(QString* text, QWidget* under) {
-    whenModal(
-        [text](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            QVERIFY(box != nullptr);
+    whenModal<QMessageBox>(
+        [text](QMessageBox* box) {
             *text = box->text();
             box->button(QMessageBox::Ok)->click();
         },

@@ -206,12 +206,12 @@ class MainViewTest : public QObject {
         const QString path = "saved.vyr";
         leftDrag(viewport(), {100, 100}, {30, 20});
         const auto saved = sceneBytes();
-        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, path); });
+        whenModal<QFileDialog>([&](QFileDialog* d) { acceptFile(d, path); });
         view->action(40069)->trigger();
 
         leftDrag(viewport(), {100, 100}, {-70, 5});
         QVERIFY(sceneBytes() != saved);
-        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, path); });
+        whenModal<QFileDialog>([&](QFileDialog* d) { acceptFile(d, path); });
         view->action(40068)->trigger();
         QCOMPARE(sceneBytes(), saved);
 
@@ -219,10 +219,7 @@ class MainViewTest : public QObject {
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(100, 'x')) == 100);
         damaged.close();
         QString message;
-        whenOpen<QMessageBox>([&](QMessageBox* box) {
-            message = box->text();
-            box->accept();
-        });
+        answerMessage(&message, view.get());
         view->loadSceneFrom(damaged.fileName());
         QCOMPARE(sceneBytes(), saved);
         QVERIFY2(message.contains("damaged.vyr"), qPrintable(message));
@@ -242,14 +239,14 @@ class MainViewTest : public QObject {
                     ->renderFinalFrame("/nonexistent/final.jpg", 90)
                     .contains("/nonexistent/final.jpg"));
 
-        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, "at.obj"); });
+        whenModal<QFileDialog>([&](QFileDialog* d) { acceptFile(d, "at.obj"); });
         view->action(40100)->trigger();
         QVERIFY(QFile::exists("at.obj") && QFile::exists("at.mtl"));
         // A material file that cannot replace a folder of its name stops the export, as an error.
         QVERIFY(QDir().mkdir("taken.mtl"));
-        whenOpen<QFileDialog>([&](QFileDialog* d) { acceptFile(d, "taken.obj"); });
+        whenModal<QFileDialog>([&](QFileDialog* d) { acceptFile(d, "taken.obj"); });
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        whenOpen<QMessageBox>([&](QMessageBox* box) {
+        whenModal<QMessageBox>([&](QMessageBox* box) {
             icon = box->text().contains("taken.mtl") ? box->icon() : icon;
             box->accept();
         });

@@ -76,9 +76,8 @@ TEST(CliOptions, MalformedArgumentsAreRefused) {
     for (const auto& args : bad) {
         const ParseResult r = parseArguments(args);
         EXPECT_FALSE(r.ok) << args[0];
-        EXPECT_TRUE(r.error.find(args.back()) != std::string::npos ||
-                    r.error.find(args[0]) != std::string::npos)
-            << r.error;
+        EXPECT_THAT(r.error,
+                    testing::AnyOf(testing::HasSubstr(args.back()), testing::HasSubstr(args[0])));
         EXPECT_EQ(r.error.find('\n'), std::string::npos);
     }
 }

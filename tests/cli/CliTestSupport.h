@@ -2,7 +2,7 @@
 
 // Helpers shared by the CLI tests.
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <algorithm>
 #include <sstream>

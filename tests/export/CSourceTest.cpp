@@ -2,8 +2,6 @@
 // code.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "ExportTestSupport.h"
 #include "export/CSourceWriter.h"
 #include "text/CText.h"
@@ -83,8 +81,7 @@ TEST(CSource, BadHeaderNamesFailedStreamsAndValuesThatAreNotNumbersAreReported) 
                   std::string::npos);
         EXPECT_TRUE(out.str().empty());
     }
-    test::FailingBuffer buffer;
-    std::ostream failing(&buffer);
+    test::FailingStream failing;
     EXPECT_FALSE(writeCHeader(failing).ok);
     EXPECT_FALSE(writeCSource(test::viewOf(mesh, true), "VyrText.h", failing).ok);
     mesh.entries[0].records[2].inset.x = INFINITY;

@@ -7,7 +7,6 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <random>
 #include <sstream>
 #include <string>

@@ -174,9 +174,9 @@ inline std::string format(const char* f, double a, double b, double c) {
 }
 
 /// A stream that refuses every write, as a full disk does.
-class FailingBuffer : public std::streambuf {
-  protected:
-    int_type overflow(int_type) override { return traits_type::eof(); }
+struct FailingStream : private std::streambuf, public std::ostream {
+    FailingStream() : std::ostream(this) {}
+    int overflow(int) override { return std::char_traits<char>::eof(); }
     std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
 };
 

@@ -1,9 +1,8 @@
 // STL, OBJ and glTF files of the solid, read back by an independent reader; real fonts.
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -15,6 +14,8 @@
 
 namespace vyr {
 namespace {
+
+using testing::HasSubstr;
 
 struct Files {
     std::string stl, obj, mtl, glb;
@@ -55,10 +56,9 @@ TEST(MeshFormats, ObjAndGlbGroupFacesByMaterialAndKeepMaterialValuesInRange) {
               "\nnewmtl front_back\nKa 0.2 0.2 0.2\nKd 0.99 0.99 0.5\nKs 1 1 1\nKe 0 0 0\n"
               "Ns 3\nd 1\nillum 2\n\nnewmtl sides\n" +
                   mtl + "0\nd 1\nillum 2\n\nnewmtl bevel\n" + mtl + "0.5\nd 1\nillum 2\n");
-    EXPECT_NE(f.glb.find("{\"name\":\"sides" + pbr + "1},\"emissiveFactor\":[0,1,0.5]}"),
-              std::string::npos);
-    EXPECT_NE(f.glb.find("{\"name\":\"bevel" + pbr + "0.894427191},\"emissiveFactor\":[0,1,0.5]}"),
-              std::string::npos);
+    EXPECT_THAT(f.glb, HasSubstr("{\"name\":\"sides" + pbr + "1},\"emissiveFactor\":[0,1,0.5]}"));
+    EXPECT_THAT(
+        f.glb, HasSubstr("{\"name\":\"bevel" + pbr + "0.894427191},\"emissiveFactor\":[0,1,0.5]}"));
     for (test::FileTriangles file : {test::readObj(f.obj), test::readGlb(f.glb)}) {
         ASSERT_EQ(file.error, "");
         file.material.erase(std::unique(file.material.begin(), file.material.end()),
@@ -78,8 +78,7 @@ TEST(MeshFormats, EmptySolidGivesValidEmptyFilesAndFailedStreamsAreReported) {
     }
     const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
     const SolidMesh solid = buildSolidMesh(test::viewOf(mesh, true));
-    test::FailingBuffer buffer;
-    std::ostream out(&buffer);
+    test::FailingStream out;
     EXPECT_FALSE(writeStl(solid, out).ok);
     EXPECT_FALSE(writeObj(solid, "x.mtl", out).ok);
     EXPECT_FALSE(writeMtl(solid, out).ok);

@@ -7,8 +7,7 @@
 
 #include "export/SolidMesh.h"
 #include "tests/font/FontTestSupport.h"
-#include "text/CText.h"
-#include "text/Filters.h"
+#include "tests/text/TextTestSupport.h"
 #include "text/MeshGeometry.h"
 #include "text/OutlineChecks.h"
 
@@ -54,10 +53,6 @@ struct Case {
     float width;
     int bevel, filter;
 };
-
-const std::string kMono =
-    std::string(VYR_TEST_FONT_LIBERATION)
-        .replace(std::string(VYR_TEST_FONT_LIBERATION).find("Sans"), 4, "Mono");
 
 class SoundBevel : public testing::TestWithParam<Case> {};
 
@@ -137,13 +132,11 @@ TEST(SoundBevel, HandMadeOutlinesNarrowByHalvesWhereTheInsetFails) {
 // part of the plain way. Unfiltered, every inset shown is free of edges that meet, and its back
 // face fills it.
 TEST_P(SoundBevel, EveryCharacterIsClosedWithItsBevelFacingBackAndItsInsetSound) {
-    CText t("/nonexistent-folder");
-    t.parameters.text.clear();
+    std::string printable;
     for (int code = 33; code < 256; ++code)
-        t.parameters.text += code < 127 || code > 160 ? std::string(1, char(code)) : "";
-    t.parameters.chooseFontPath(GetParam().font);
+        printable += code < 127 || code > 160 ? std::string(1, char(code)) : "";
+    CText t = test::textOn(GetParam().font, printable, GetParam().bevel);
     t.parameters.bevelWidth = GetParam().width;
-    t.parameters.bevelOn = GetParam().bevel;
     t.parameters.filter1 = GetParam().filter;
     ASSERT_TRUE(t.buildMesh().ok);
     const bool shown = GetParam().filter == kFilterNone && GetParam().bevel;
@@ -168,6 +161,7 @@ INSTANTIATE_TEST_SUITE_P(RealFonts, SoundBevel,
                          testing::Values(Case{VYR_TEST_FONT_DEJAVU, 4.0f, 1, 4},
                                          Case{VYR_TEST_FONT_LIBERATION, 8.0f, 1, 4},
                                          Case{VYR_TEST_FONT_LIBERATION, 4.0f, 0, 4},
-                                         Case{kMono, 2.0f, 0, 4}, Case{kMono, 8.0f, 1, 4},
+                                         Case{VYR_TEST_FONT_MONO, 2.0f, 0, 4},
+                                         Case{VYR_TEST_FONT_MONO, 8.0f, 1, 4},
                                          Case{VYR_TEST_FONT_DEJAVU, 16.0f, 1, 0},
                                          Case{VYR_TEST_FONT_LIBERATION, 100.0f, 1, 2}));

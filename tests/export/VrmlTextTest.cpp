@@ -1,5 +1,5 @@
 // The text group of a VRML world, byte for byte, on meshes small enough to check on paper.
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <sstream>
 
@@ -10,6 +10,8 @@ namespace vyr {
 namespace {
 
 using test::crlf;
+using testing::HasSubstr;
+using testing::Not;
 
 std::string vrmlText(const TextExportView& view) {
     std::ostringstream out;
@@ -54,32 +56,28 @@ TEST(VrmlText, SideIndexLinesCountPointsOfEarlierContoursAndMaterialsKeepTheirVa
         "\n\t\t\t\t\tambientIntensity 0.41 \n\t\t\t\t\tdiffuseColor 0.10 0.20 0.30 "
         "\n\t\t\t\t\tspecularColor 0.40 0.50 0.60 \n\t\t\t\t\temissiveColor 0.70 0.80 0.90"
         "\n\t\t\t\t\tshininess 12.50\t}\n\t\t\t}");
-    EXPECT_NE(text.find(expected), std::string::npos);
+    EXPECT_THAT(text, HasSubstr(expected));
     // The two-point contour's wall points follow the comb's.
-    EXPECT_NE(text.find(crlf("1.00 0.00 30.00\n\t\t\t\t\t\t20.00 0.00 0.00\n\t\t\t\t\t\t"
-                             "20.00 0.00 30.00\n\t\t\t\t\t\t30.00 0.00 0.00\n\t\t\t\t\t\t"
-                             "30.00 0.00 30.00]\n\t\t\t\t\t")),
-              std::string::npos);
+    EXPECT_THAT(text, HasSubstr(crlf("1.00 0.00 30.00\n\t\t\t\t\t\t20.00 0.00 0.00\n\t\t\t\t\t\t"
+                                     "20.00 0.00 30.00\n\t\t\t\t\t\t30.00 0.00 0.00\n\t\t\t\t\t\t"
+                                     "30.00 0.00 30.00]\n\t\t\t\t\t")));
     // Its bevel: 3 passes of two triangles after the comb's 7, 20 in all.
-    EXPECT_NE(text.find(crlf("56 55 54 -1\n\t\t\t\t\t"
-                             "59 58 57 -1\n\t\t\t\t\t] \n\t\t\t\t \n}")),
-              std::string::npos);
+    EXPECT_THAT(text,
+                HasSubstr(crlf("56 55 54 -1\n\t\t\t\t\t59 58 57 -1\n\t\t\t\t\t] \n\t\t\t\t \n}")));
     // Without the bevel, the comb's 3 front triangles and their 3 back ones.
-    EXPECT_NE(vrmlText(test::viewOf(mesh, false)).find("15 16 17 -1]\r\n"), std::string::npos);
+    EXPECT_THAT(vrmlText(test::viewOf(mesh, false)), HasSubstr("15 16 17 -1]\r\n"));
 }
 
 TEST(VrmlText, ValueThatIsNotANumberIsWrittenAsZeroAndAFailedStreamIsReported) {
     TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
     mesh.entries[0].records[1].position.y = std::nan("");
     std::ostringstream out;
-    EXPECT_NE(writeVrmlText(test::viewOf(mesh, false), out).message.find("not a finite number"),
-              std::string::npos);
-    EXPECT_EQ(out.str().find("nan"), std::string::npos);
-    EXPECT_NE(out.str().find("\t\t\t\t\tpoint[0.00 0.00 0.00\r\n"), std::string::npos);
-    test::FailingBuffer buffer;
-    std::ostream failing(&buffer);
-    EXPECT_NE(writeVrmlText(test::viewOf(mesh, true), failing).message.find("failed"),
-              std::string::npos);
+    EXPECT_THAT(writeVrmlText(test::viewOf(mesh, false), out).message,
+                HasSubstr("not a finite number"));
+    EXPECT_THAT(out.str(), Not(HasSubstr("nan")));
+    EXPECT_THAT(out.str(), HasSubstr("\t\t\t\t\tpoint[0.00 0.00 0.00\r\n"));
+    test::FailingStream failing;
+    EXPECT_THAT(writeVrmlText(test::viewOf(mesh, true), failing).message, HasSubstr("failed"));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Flattening of quadratic outlines into polylines. Expected points are worked out by hand from
 // B(t) = (1-t)^2 P0 + 2t(1-t) P1 + t^2 P2 with n = int(box side / precision + 0.5) pieces.
 
+#include <gmock/gmock.h>
+
 #include <limits>
 
 #include "FontTestSupport.h"
@@ -14,12 +16,9 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-void expectPoints(const Points& actual, const Points& expected) {
-    ASSERT_EQ(actual.size(), expected.size()) << ::testing::PrintToString(actual);
-    for (size_t i = 0; i < actual.size(); ++i) {
-        EXPECT_NEAR(actual[i].first, expected[i].first, 1e-12) << "point " << i;
-        EXPECT_NEAR(actual[i].second, expected[i].second, 1e-12) << "point " << i;
-    }
+MATCHER(NearPoint, "within 1e-12 in x and y") {
+    const auto& [a, b] = arg;
+    return std::abs(a.first - b.first) <= 1e-12 && std::abs(a.second - b.second) <= 1e-12;
 }
 
 }  // namespace
@@ -86,10 +85,10 @@ TEST(OutlineFlattening, OneContourByHand) {
         OutlineVectorizer v;
         test::vectorize(v, k.outline, k.precision);
         ASSERT_EQ(v.contourCount(), 1);
-        expectPoints(test::pointsOf(*v.contour(0)), k.expected);
+        EXPECT_THAT(test::pointsOf(*v.contour(0)), testing::Pointwise(NearPoint(), k.expected));
         // A second run starts afresh.
         ASSERT_EQ(v.vectorize(), 1);
-        expectPoints(test::pointsOf(*v.contour(0)), k.expected);
+        EXPECT_THAT(test::pointsOf(*v.contour(0)), testing::Pointwise(NearPoint(), k.expected));
     }
 }
 

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "FuzzTargets.h"
+#include "tests/Support.h"
 
 namespace {
 
@@ -23,9 +22,8 @@ TEST_P(FuzzCorpus, EveryCommittedInputRunsCleanly) {
     for (const auto& file : std::filesystem::directory_iterator(std::string(VYR_FUZZ_CORPUS) + "/" +
                                                                 GetParam().name)) {
         SCOPED_TRACE(file.path().string());
-        std::ifstream in(file.path(), std::ios::binary);
-        const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-        EXPECT_EQ(GetParam().run(bytes.data(), bytes.size()), 0);
+        const std::string bytes = vyr::test::slurp(file.path());
+        EXPECT_EQ(GetParam().run(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), 0);
         ++inputs;
     }
     EXPECT_GT(inputs, 0);

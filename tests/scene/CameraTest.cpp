@@ -4,12 +4,7 @@
 
 using namespace vyr;
 using test::expectNear3;
-
-namespace {
-
-const double kRoot3 = std::sqrt(3.0);
-
-}  // namespace
+using test::kRoot3;
 
 TEST(Camera, ViewsPutTheEyeOnAnAxisAtTheSameDistance) {
     CCamera c;

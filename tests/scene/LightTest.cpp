@@ -4,10 +4,9 @@
 
 using namespace vyr;
 using test::expectNear3;
+using test::kRoot3;
 
 namespace {
-
-const double kRoot3 = std::sqrt(3.0);
 
 Float3 xyz(const Float4& p) {
     return {p.x, p.y, p.z};

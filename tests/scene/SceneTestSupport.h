@@ -12,6 +12,8 @@
 
 namespace vyr::test {
 
+inline const double kRoot3 = std::sqrt(3.0);
+
 inline void expectNear3(const Float3& p, double x, double y, double z, double tolerance = 1e-5) {
     EXPECT_NEAR(p.x, x, tolerance);
     EXPECT_NEAR(p.y, y, tolerance);

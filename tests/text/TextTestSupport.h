@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <map>
 #include <string>
 #include <vector>
 
