@@ -7,6 +7,7 @@
 
 #include "export/OutputFormats.h"
 #include "text/Filters.h"
+#include "text/TextParameters.h"
 
 namespace vyr {
 
@@ -198,13 +199,14 @@ struct Parser {
                 if (auto v = value(a))
                     o.font = *v;
             } else if (a == "--precision") {
-                number(a, 1, 100, o.precision);
+                number(a, TextParameters::kMinPrecision, TextParameters::kMaxPrecision,
+                       o.precision);
             } else if (a == "--extrusion") {
-                number(a, 0, 10000, o.extrusion);
+                number(a, 0, TextParameters::kMaxExtrusion, o.extrusion);
             } else if (a == "--bevel-depth") {
-                number(a, 0, 10000, o.bevelDepth);
+                number(a, 0, TextParameters::kMaxBevelDepth, o.bevelDepth);
             } else if (a == "--bevel-width") {
-                number(a, 0, 100, o.bevelWidth);
+                number(a, 0, TextParameters::kMaxBevelWidth, o.bevelWidth);
             } else if (a == "--bevel") {
                 onOff(a, o.bevel);
             } else if (a == "--rounded") {
