@@ -215,7 +215,7 @@ void MainView::redraw() {
 
 void MainView::runCommand(int commandId) {
     using namespace command;
-    CCamera& camera = scene_->camera();
+    Camera& camera = scene_->camera();
     switch (commandId) {
         case kLoad:
             return loadSceneFile();
@@ -244,25 +244,25 @@ void MainView::runCommand(int commandId) {
             return redraw();
 
         case kViewFront:
-            camera.ViewFront();
+            camera.viewFront();
             return redraw();
         case kViewBack:
-            camera.ViewBack();
+            camera.viewBack();
             return redraw();
         case kViewUp:
-            camera.ViewUp();
+            camera.viewUp();
             return redraw();
         case kViewDown:
-            camera.ViewDown();
+            camera.viewDown();
             return redraw();
         case kViewRight:
-            camera.ViewRight();
+            camera.viewRight();
             return redraw();
         case kViewLeft:
-            camera.ViewLeft();
+            camera.viewLeft();
             return redraw();
         case kResetCamera:
-            camera.Reset();
+            camera.reset();
             return redraw();
 
         // Each dialog applies its values only on OK; the view is redrawn either way.
@@ -283,7 +283,7 @@ void MainView::runCommand(int commandId) {
             return redraw();
         case kTextMaterials:
             // The rebuilt text shows at once.
-            EditMaterials(this, scene_->text());
+            editMaterials(this, scene_->text());
             return redraw();
 
         case kBackgroundColour:

@@ -84,7 +84,7 @@ void Viewport::paintGL() {
 }
 
 void Viewport::drawFrame() {
-    renderer_->DrawScene(scene_, settings_);
+    renderer_->drawScene(scene_, settings_);
     frameCurrent_ = true;
     ++framesDrawn_;
 }
@@ -110,7 +110,7 @@ QString Viewport::renderFinalFrame(const QString& jpegPath, int quality) {
     settings_.renderMode = 0;
     if (!jpegPath.isEmpty()) {
         std::string error;
-        if (!SaveRenderJpeg(jpegPath.toStdString(), quality, *renderer_, &error))
+        if (!saveRenderJpeg(jpegPath.toStdString(), quality, *renderer_, &error))
             failure = tr("The rendered image \"%1\" could not be written: %2")
                           .arg(jpegPath, QString::fromStdString(error));
     }
@@ -170,7 +170,7 @@ void Viewport::wheelEvent(QWheelEvent* event) {
     wheelRemainder_ %= 120;
     if (notches == 0)
         return;
-    scene_.camera().ZoomTowardTarget(notches * kWheelNotchPixels);
+    scene_.camera().zoomTowardTarget(notches * kWheelNotchPixels);
     redraw();
 }
 

@@ -49,10 +49,10 @@ void frames(benchmark::State& state, vyr::ViewSettings settings,
         state.SetLabel("without flare: no textures");
     renderer.resize(kWidth, kHeight);
     renderer.accumulator().setEmulation(emulation);
-    renderer.DrawScene(scene, settings);  // compiles the display lists
+    renderer.drawScene(scene, settings);  // compiles the display lists
     glFinish();
     for (auto _ : state) {
-        renderer.DrawScene(scene, settings);
+        renderer.drawScene(scene, settings);
         glFinish();
     }
     state.counters["chars"] = static_cast<double>(scene.text().parameters.text.size());

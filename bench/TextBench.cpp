@@ -10,7 +10,7 @@
 #include "core/WorkerPool.h"
 #include "export/MeshFormats.h"
 #include "export/SolidMesh.h"
-#include "text/CText.h"
+#include "text/Text.h"
 
 namespace {
 
@@ -32,8 +32,8 @@ struct ThreadLimit {
     ~ThreadLimit() { vyr::WorkerPool::shared().setThreads(std::thread::hardware_concurrency()); }
 };
 
-vyr::CText textOf(const std::string& chars) {
-    vyr::CText t("/unused");
+vyr::Text textOf(const std::string& chars) {
+    vyr::Text t("/unused");
     t.parameters.chooseFontPath(kFont);
     t.parameters.text = chars;
     return t;
@@ -42,7 +42,7 @@ vyr::CText textOf(const std::string& chars) {
 // The builds run on at most state.range(0) threads.
 void warmBuild(benchmark::State& state, const std::string& chars) {
     const ThreadLimit threads(state);
-    vyr::CText t = textOf(chars);
+    vyr::Text t = textOf(chars);
     if (!t.buildMesh().ok)
         state.SkipWithError("font missing");
     for (auto _ : state) {
@@ -67,7 +67,7 @@ void BM_BuildLong(benchmark::State& state) {
 void BM_FirstBuildLine(benchmark::State& state) {
     const ThreadLimit threads(state);
     for (auto _ : state) {
-        vyr::CText t = textOf(kLine);
+        vyr::Text t = textOf(kLine);
         t.buildMesh();
         benchmark::DoNotOptimize(t.mesh().width);
     }
@@ -77,7 +77,7 @@ void BM_FirstBuildLine(benchmark::State& state) {
 // and the text itself in turn, so that every build differs from the one before.
 void rebuildAlternating(benchmark::State& state, const std::string& text, size_t at, char by) {
     const ThreadLimit threads(state);
-    vyr::CText t = textOf(text);
+    vyr::Text t = textOf(text);
     t.buildMesh();
     std::string changed = text;
     changed[at] = by;
@@ -102,7 +102,7 @@ void BM_RebuildLongAllMoved(benchmark::State& state) {
 }
 
 void BM_SolidMeshLong(benchmark::State& state) {
-    vyr::CText t = textOf(longText());
+    vyr::Text t = textOf(longText());
     t.buildMesh();
     for (auto _ : state) {
         const vyr::SolidMesh solid = vyr::buildSolidMesh(t);
@@ -112,7 +112,7 @@ void BM_SolidMeshLong(benchmark::State& state) {
 
 // Writing the binary STL of a welded solid, into a stream that discards the bytes.
 void BM_WriteStlLong(benchmark::State& state) {
-    vyr::CText t = textOf(longText());
+    vyr::Text t = textOf(longText());
     t.buildMesh();
     const vyr::SolidMesh solid = vyr::buildSolidMesh(t);
     struct Discard : std::streambuf {

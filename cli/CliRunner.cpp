@@ -143,7 +143,7 @@ std::string jsonNumber(double v) {
     return buf;
 }
 
-void printStats(std::ostream& out, const CText& text, const std::vector<double>& times,
+void printStats(std::ostream& out, const Text& text, const std::vector<double>& times,
                 const SolidMesh* solid) {
     const TextMesh& m = text.mesh();
     long contours = 0, points = 0, front = 0, back = 0;
@@ -243,7 +243,7 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
         if (!loaded.ok)
             throw Failure{loaded.message};
     }
-    CText& text = scene.text();
+    Text& text = scene.text();
     applyOptions(o, text.parameters, latin1);
     applyImageCamera(o.image, scene);
 

@@ -145,26 +145,26 @@ bool isImageExtension(const std::string& ext) {
 }
 
 void applyImageCamera(const ImageOptions& o, Scene& scene) {
-    CCamera& camera = scene.camera();
+    Camera& camera = scene.camera();
     if (o.view) {
         const std::string& v = *o.view;
         if (v == "front")
-            camera.ViewFront();
+            camera.viewFront();
         else if (v == "back")
-            camera.ViewBack();
+            camera.viewBack();
         else if (v == "up")
-            camera.ViewUp();
+            camera.viewUp();
         else if (v == "down")
-            camera.ViewDown();
+            camera.viewDown();
         else if (v == "right")
-            camera.ViewRight();
+            camera.viewRight();
         else
-            camera.ViewLeft();
+            camera.viewLeft();
     }
     if (o.cameraEye)
-        camera.SetEye((*o.cameraEye)[0], (*o.cameraEye)[1], (*o.cameraEye)[2]);
+        camera.setEye((*o.cameraEye)[0], (*o.cameraEye)[1], (*o.cameraEye)[2]);
     if (o.cameraTarget)
-        camera.SetTarget((*o.cameraTarget)[0], (*o.cameraTarget)[1], (*o.cameraTarget)[2]);
+        camera.setTarget((*o.cameraTarget)[0], (*o.cameraTarget)[1], (*o.cameraTarget)[2]);
 }
 
 bool ImageOutput::render(const Scene& scene, std::string& error,
@@ -195,7 +195,7 @@ bool ImageOutput::render(const Scene& scene, std::string& error,
         settings.backgroundColour = *o.background;
     if (o.flarePosition)
         settings.flarePosition = {(*o.flarePosition)[0], (*o.flarePosition)[1], 0.0f, 1.0f};
-    renderer.DrawScene(scene, settings);
+    renderer.drawScene(scene, settings);
     rgb_ = renderer.readFrameRgb();
     rendered_ = true;
     return true;
@@ -208,7 +208,7 @@ bool ImageOutput::encode(const Scene& scene, const std::string& ext,
         return false;
     const ImageOptions& o = options_;
     bytes = ext == "png" ? encodePng(rgb_.data(), o.width, o.height, &error)
-                         : EncodeJpegToMemory(rgb_.data(), o.width, o.height, 3, o.quality, &error);
+                         : encodeJpegToMemory(rgb_.data(), o.width, o.height, 3, o.quality, &error);
     return !bytes.empty();
 }
 

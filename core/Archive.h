@@ -39,7 +39,7 @@ class Archive {
     double readDouble();
     std::string readString();
 
-    /// Either direction, so Serialize can be written once per field.
+    /// Either direction, so serialize() can be written once per field.
     void io(int32_t& v) { storing_ ? writeInt(v) : void(v = readInt()); }
     void io(uint32_t& v) { storing_ ? writeUInt(v) : void(v = readUInt()); }
     void io(float& v) { storing_ ? writeFloat(v) : void(v = readFloat()); }

@@ -4,8 +4,8 @@
 #include <ostream>
 
 #include "export/CrlfStream.h"
-#include "text/CText.h"
 #include "text/MeshGeometry.h"
+#include "text/Text.h"
 
 namespace vyr {
 
@@ -186,7 +186,7 @@ ExportResult writeCSource(const TextExportView& text, const std::string& headerN
     return s.result("C source");
 }
 
-ExportResult writeCSource(const CText& text, const std::string& headerName, std::ostream& out) {
+ExportResult writeCSource(const Text& text, const std::string& headerName, std::ostream& out) {
     return writeCSource(exportViewOf(text), headerName, out);
 }
 

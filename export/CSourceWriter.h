@@ -17,7 +17,7 @@ ExportResult writeCHeader(std::ostream& out);
 /// under the text's scale. `headerName` is the name the include line names, normally the bare
 /// file name of the header written beside it; a name that a C include line cannot hold (a
 /// double quote or a line break) is refused before anything is written.
-ExportResult writeCSource(const CText& text, const std::string& headerName, std::ostream& out);
+ExportResult writeCSource(const Text& text, const std::string& headerName, std::ostream& out);
 ExportResult writeCSource(const TextExportView& text, const std::string& headerName,
                           std::ostream& out);
 

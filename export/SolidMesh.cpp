@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "text/CText.h"
+#include "text/Text.h"
 
 namespace vyr {
 
@@ -582,7 +582,7 @@ SolidMesh buildSolidMesh(const TextExportView& text) {
     return m;
 }
 
-SolidMesh buildSolidMesh(const CText& text) {
+SolidMesh buildSolidMesh(const Text& text) {
     return buildSolidMesh(exportViewOf(text));
 }
 

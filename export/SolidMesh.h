@@ -10,7 +10,7 @@
 
 namespace vyr {
 
-class CText;
+class Text;
 
 /// The three material parts of the solid.
 enum class SolidPart : uint8_t { kFaces = 0, kSides = 1, kBevel = 2 };
@@ -63,6 +63,6 @@ struct SolidMesh {
 };
 
 SolidMesh buildSolidMesh(const TextExportView& text);
-SolidMesh buildSolidMesh(const CText& text);
+SolidMesh buildSolidMesh(const Text& text);
 
 }  // namespace vyr

@@ -1,10 +1,10 @@
 #include "export/TextExportView.h"
 
-#include "text/CText.h"
+#include "text/Text.h"
 
 namespace vyr {
 
-TextExportView exportViewOf(const CText& text) {
+TextExportView exportViewOf(const Text& text) {
     return {&text.mesh(), text.parameters};
 }
 

@@ -5,7 +5,7 @@
 
 namespace vyr {
 
-class CText;
+class Text;
 
 /// What the exporters read of a text object: the mesh of its last build and the parameters
 /// (shape flags, scale, materials) it was built with. The mesh is borrowed.
@@ -15,7 +15,7 @@ struct TextExportView {
 };
 
 /// The view of a text object as it stands; valid while the object and its mesh live.
-TextExportView exportViewOf(const CText& text);
+TextExportView exportViewOf(const Text& text);
 
 /// Whether the contour takes part in the exported geometry: walls need an edge, so a contour
 /// of fewer than two points (which a build never keeps) is left out everywhere alike.

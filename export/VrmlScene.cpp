@@ -8,7 +8,7 @@ namespace vyr {
 
 namespace {
 
-VrmlSpotLight spotLightOf(const CLight& light) {
+VrmlSpotLight spotLightOf(const Light& light) {
     VrmlSpotLight l;
     l.referencePoint = light.referencePoint;
     l.targetPoint = light.targetPoint;
@@ -29,7 +29,7 @@ ExportResult writeVrml(const Scene& scene, std::ostream& out, VrmlParts parts) {
         if (result.ok && !r.ok)
             result = std::move(r);
     };
-    const CCamera& camera = scene.camera();
+    const Camera& camera = scene.camera();
     if (parts.camera)
         keep(writeVrmlViewpoint(camera.eye, camera.target, camera.up, out));
     if (parts.lights) {

@@ -62,7 +62,7 @@ std::vector<unsigned char> encodeJpeg(const unsigned char* pixels, int width, in
     return bytes;
 }
 
-std::vector<unsigned char> EncodeJpegToMemory(const unsigned char* pixels, int width, int height,
+std::vector<unsigned char> encodeJpegToMemory(const unsigned char* pixels, int width, int height,
                                               int channels, int quality, std::string* error) {
     return encodeJpeg(pixels, width, height, 0,
                       channels == 3 ? PixelLayout::Rgb : PixelLayout::Grey, quality, error);
@@ -109,11 +109,11 @@ bool writeImageFile(const std::string& path, const std::vector<unsigned char>& b
     return true;
 }
 
-bool SaveRenderJpeg(const std::string& name, int quality, const Renderer& renderer,
+bool saveRenderJpeg(const std::string& name, int quality, const Renderer& renderer,
                     std::string* error) {
     const std::vector<unsigned char> rgb = renderer.readFrameRgb();
     const std::vector<unsigned char> jpeg =
-        EncodeJpegToMemory(rgb.data(), renderer.width(), renderer.height(), 3, quality, error);
+        encodeJpegToMemory(rgb.data(), renderer.width(), renderer.height(), 3, quality, error);
     if (jpeg.empty())
         return false;
     return writeImageFile(name, jpeg, error);

@@ -25,7 +25,7 @@ std::vector<unsigned char> encodeJpeg(const unsigned char* pixels, int width, in
                                       std::string* error = nullptr);
 
 /// Packed pixels of 3 (RGB) or 1 (grey) channels, top row first, as a JPEG in memory.
-std::vector<unsigned char> EncodeJpegToMemory(const unsigned char* pixels, int width, int height,
+std::vector<unsigned char> encodeJpegToMemory(const unsigned char* pixels, int width, int height,
                                               int channels, int quality,
                                               std::string* error = nullptr);
 
@@ -40,7 +40,7 @@ bool writeImageFile(const std::string& path, const std::vector<unsigned char>& b
 
 /// Reads back the frame the renderer just drew, encodes it at `quality` and writes it to
 /// `name`. False with `error` set when encoding or writing failed; no file is left then.
-bool SaveRenderJpeg(const std::string& name, int quality, const Renderer& renderer,
+bool saveRenderJpeg(const std::string& name, int quality, const Renderer& renderer,
                     std::string* error = nullptr);
 
 }  // namespace vyr

@@ -46,14 +46,14 @@ constexpr int kFlareCount = 6;
 
 // Binds `name`, sets its filters and builds its mipmaps from the grey-level SGI image `file`.
 // False with "<file>: <reason>" when the file cannot be read; the texture stays empty then.
-bool LoadTexture(const std::string& file, GLuint name, GLint minFilter, GLint magFilter,
+bool loadTexture(const std::string& file, GLuint name, GLint minFilter, GLint magFilter,
                  std::string& error) {
     glBindTexture(GL_TEXTURE_2D, name);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
     SgiTexture texture;
-    if (!ReadTexture(file, texture, &error))
+    if (!readTexture(file, texture, &error))
         return false;
     const GLint status = gluBuild2DMipmaps(GL_TEXTURE_2D, 1, texture.width, texture.height,
                                            GL_LUMINANCE, GL_UNSIGNED_BYTE, texture.pixels.data());
@@ -66,7 +66,7 @@ bool LoadTexture(const std::string& file, GLuint name, GLint minFilter, GLint ma
 
 }  // namespace
 
-std::array<FlareElement, 12> InitFlareTable() {
+std::array<FlareElement, 12> initFlareTable() {
     const float red[3] = {1, 0, 0}, green[3] = {0, 1, 0}, blue[3] = {0, 0, 1};
     std::array<FlareElement, 12> table;
     auto set = [&table](int i, int type, float location, float scale, const float colour[3],
@@ -94,7 +94,7 @@ std::array<FlareElement, 12> InitFlareTable() {
 }
 
 struct LensFlare::State {
-    std::array<FlareElement, 12> table = InitFlareTable();
+    std::array<FlareElement, 12> table = initFlareTable();
     // Texture object names by role: the logo (loaded, never drawn), the shines, the flares.
     GLuint logoTexture = 0;
     GLuint shineTextures[kShineCount] = {};
@@ -113,7 +113,7 @@ struct LensFlare::State {
     }
 
     // Stops at the first texture that does not load, so a missing folder gives one message.
-    std::vector<std::string> LoadFlareTextures(const std::string& folder) {
+    std::vector<std::string> loadFlareTextures(const std::string& folder) {
         release();
         available = false;
         glGenTextures(1, &logoTexture);
@@ -125,12 +125,12 @@ struct LensFlare::State {
         const GLint minFilter = GL_LINEAR_MIPMAP_LINEAR, magFilter = GL_LINEAR;
         const std::string prefix = folder.empty() ? std::string() : folder + "/";
         std::string error;
-        bool ok = LoadTexture(prefix + "OpenGL.bw", logoTexture, minFilter, magFilter, error);
+        bool ok = loadTexture(prefix + "OpenGL.bw", logoTexture, minFilter, magFilter, error);
         for (int i = 0; ok && i < kShineCount; ++i)
-            ok = LoadTexture(prefix + "Shine" + std::to_string(i) + ".bw", shineTextures[i],
+            ok = loadTexture(prefix + "Shine" + std::to_string(i) + ".bw", shineTextures[i],
                              minFilter, magFilter, error);
         for (int i = 1; ok && i <= kFlareCount; ++i)
-            ok = LoadTexture(prefix + "Flare" + std::to_string(i) + ".bw", flareTextures[i - 1],
+            ok = loadTexture(prefix + "Flare" + std::to_string(i) + ".bw", flareTextures[i - 1],
                              minFilter, magFilter, error);
         glBindTexture(GL_TEXTURE_2D, 0);
         if (!ok) {
@@ -169,15 +169,15 @@ std::vector<std::string> LensFlare::load() {
 }
 
 std::vector<std::string> LensFlare::load(const std::string& folder) {
-    state_->table = InitFlareTable();
-    return state_->LoadFlareTextures(folder);
+    state_->table = initFlareTable();
+    return state_->loadFlareTextures(folder);
 }
 
 bool LensFlare::available() const {
     return state_->available;
 }
 
-void LensFlare::DrawFlares(const float from[3], const float at[3], float light[3],
+void LensFlare::drawFlares(const float from[3], const float at[3], float light[3],
                            float nearDistance) {
     if (!state_->available)
         return;

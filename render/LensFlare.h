@@ -17,7 +17,7 @@ struct FlareElement {
 
 /// The twelve sprites in drawing order: three shines at the light point, then rings and glows
 /// down the axis through the view centre and beyond it.
-std::array<FlareElement, 12> InitFlareTable();
+std::array<FlareElement, 12> initFlareTable();
 
 /// The lens flare of the final frame: a row of additively blended, textured sprites along
 /// the line from the centre of the view through the flare point. Needs a current OpenGL
@@ -45,7 +45,7 @@ class LensFlare {
     /// Draws the flare for an eye at `from` looking toward `at`, the flare point at `light`
     /// (overwritten with the point placed at unit distance from the eye), the centre of the
     /// view `nearDistance` in front of the eye. Does nothing when unavailable.
-    void DrawFlares(const float from[3], const float at[3], float light[3], float nearDistance);
+    void drawFlares(const float from[3], const float at[3], float light[3], float nearDistance);
 
     /// Index of the next shine texture (0..9); advances by 3 with every flare drawn.
     int shineCounter() const;

@@ -46,7 +46,7 @@ void viewportProjection(int width, int height) {
 
 // A frustum shifted by a fraction of a pixel (pixdx, pixdy) and, for depth of field, an eye
 // offset (eyedx, eyedy) focused at `focus`.
-void AccFrustum(double left, double right, double bottom, double top, double nearPlane,
+void accFrustum(double left, double right, double bottom, double top, double nearPlane,
                 double farPlane, double pixdx, double pixdy, double eyedx, double eyedy,
                 double focus) {
     GLint viewport[4];
@@ -62,14 +62,14 @@ void AccFrustum(double left, double right, double bottom, double top, double nea
     glTranslated(-eyedx, -eyedy, 0.0);
 }
 
-// A perspective projection (fovy in degrees) through AccFrustum; the near plane is halved.
-void AccPerspective(double fovy, double aspect, double nearPlane, double farPlane, double pixdx,
+// A perspective projection (fovy in degrees) through accFrustum; the near plane is halved.
+void accPerspective(double fovy, double aspect, double nearPlane, double farPlane, double pixdx,
                     double pixdy, double eyedx, double eyedy, double focus) {
     const double half = fovy * 3.1415926535897931 * 0.0055555555555555558 * 0.5;
     const double nearHalf = nearPlane * 0.5;
     const double top = nearHalf / (std::cos(half) / std::sin(half));
     const double right = top * aspect;
-    AccFrustum(-right, right, -top, top, nearHalf, farPlane, pixdx, pixdy, eyedx, eyedy, focus);
+    accFrustum(-right, right, -top, top, nearHalf, farPlane, pixdx, pixdy, eyedx, eyedy, focus);
 }
 
 // A look-at transform as gluLookAt takes it.
@@ -137,16 +137,16 @@ struct Renderer::State {
     // The last look-at that gave a regular matrix; a camera that does not is drawn with it.
     LookAt lookAt;
     // The text object of the frame being drawn, for the glow pass.
-    const CText* text = nullptr;
+    const Text* text = nullptr;
 
-    void drawCamera(const CCamera& camera) {
+    void drawCamera(const Camera& camera) {
         const LookAt wanted{camera.eye, camera.target, camera.up};
         if (wanted.sound())
             lookAt = wanted;
         lookAt.load();
     }
 
-    void drawLight(const CLight& light, const ViewState& view) {
+    void drawLight(const Light& light, const ViewState& view) {
         float colour[4];
         setColourFromRgb(light.colour, colour, 1.0f);
         const Vec3 d = light.direction();
@@ -226,7 +226,7 @@ struct Renderer::State {
         glLightfv(glLight, GL_SPECULAR, colour);
     }
 
-    void drawText(const CText& textObject, const ViewState& view) {
+    void drawText(const Text& textObject, const ViewState& view) {
         text = &textObject;
         if (textLists.update(textObject))
             textLists.draw(textObject, view.interactiveDrag());
@@ -244,7 +244,7 @@ struct Renderer::State {
     // to the narrowest (in the glow colour). Ring m is the set of pixels that copies of the
     // text drawn through shifted viewports (offsets up to m) cover and the text itself does
     // not; the rings are painted from m = N down to 0, each over the last.
-    void GlowPass(const ViewSettings& settings, const ViewState& view) {
+    void glowPass(const ViewSettings& settings, const ViewState& view) {
         const int n = settings.glowThickness;
         if (n < 0)
             return;
@@ -326,11 +326,11 @@ struct Renderer::State {
         accumulator.clear(framebuffer, w, h);
         for (const auto& jitter : kJitter) {
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            AccPerspective(50.0, static_cast<double>(w) / std::max(h, 1), 1.0, 15.0, jitter[0],
+            accPerspective(50.0, static_cast<double>(w) / std::max(h, 1), 1.0, 15.0, jitter[0],
                            jitter[1], 0.0, 0.0, 1.0);
             drawObjects(scene, view);
             if (settings.glowOn)
-                GlowPass(settings, view);
+                glowPass(settings, view);
             accumulator.add(0.125f);
         }
         accumulator.returnSum(1.0f);
@@ -350,7 +350,7 @@ struct Renderer::State {
         glDisable(GL_LIGHTING);
         glMatrixMode(GL_MODELVIEW);
         glPushMatrix();
-        flare.DrawFlares(eye, at, light, 1.0f);
+        flare.drawFlares(eye, at, light, 1.0f);
         glPopMatrix();
         glEnable(GL_LIGHTING);
         glDisable(GL_TEXTURE_2D);
@@ -372,7 +372,7 @@ void Renderer::resize(int width, int height) {
     viewportProjection(width, height);
 }
 
-void Renderer::DrawScene(const Scene& scene, const ViewSettings& settings) {
+void Renderer::drawScene(const Scene& scene, const ViewSettings& settings) {
     const FramebufferBindings bindings;
     state_->frameFramebuffer = bindings.draw();
     state_->text = &scene.text();
@@ -413,7 +413,7 @@ void Renderer::DrawScene(const Scene& scene, const ViewSettings& settings) {
         if (antialias)
             state_->antialias(scene, settings, view, bindings.draw());
         else if (settings.glowOn)
-            state_->GlowPass(settings, view);
+            state_->glowPass(settings, view);
         if (settings.lensFlareOn)
             state_->drawFlare(settings);
     }

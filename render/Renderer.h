@@ -33,7 +33,7 @@ class Renderer {
     /// One frame: the viewport frame (light markers, the flare point), or, with
     /// settings.renderMode set, the final frame with the effects the settings switch on.
     /// Flushes; the caller swaps or reads back.
-    void DrawScene(const Scene& scene, const ViewSettings& settings);
+    void drawScene(const Scene& scene, const ViewSettings& settings);
 
     /// The frame just drawn, as RGB bytes, top row first (width x height x 3).
     std::vector<unsigned char> readFrameRgb() const;

@@ -124,7 +124,7 @@ bool parse(SgiImage& image, std::string* error) {
 
 }  // namespace
 
-std::unique_ptr<SgiImage> ImageOpen(std::span<const unsigned char> bytes, std::string* error) {
+std::unique_ptr<SgiImage> imageOpen(std::span<const unsigned char> bytes, std::string* error) {
     auto image = std::make_unique<SgiImage>();
     image->file.assign(bytes.begin(), bytes.end());
     if (!parse(*image, error))
@@ -132,7 +132,7 @@ std::unique_ptr<SgiImage> ImageOpen(std::span<const unsigned char> bytes, std::s
     return image;
 }
 
-std::unique_ptr<SgiImage> ImageOpen(const std::string& path, std::string* error) {
+std::unique_ptr<SgiImage> imageOpen(const std::string& path, std::string* error) {
     auto image = std::make_unique<SgiImage>();
     if (!readFile(path, image->file, error))
         return nullptr;
@@ -144,7 +144,7 @@ std::unique_ptr<SgiImage> ImageOpen(const std::string& path, std::string* error)
     return image;
 }
 
-bool ImageGetRow(const SgiImage& image, unsigned char* destination, int y, int z,
+bool imageGetRow(const SgiImage& image, unsigned char* destination, int y, int z,
                  std::string* error) {
     if (y < 0 || y >= image.ysize || z < 0 || z >= image.zsize)
         return fail(error, rowName(y, z) + " is outside the image");
@@ -155,7 +155,7 @@ bool ImageGetRow(const SgiImage& image, unsigned char* destination, int y, int z
         return true;
     }
 
-    // ImageOpen checked that the stored row lies inside the file.
+    // imageOpen checked that the stored row lies inside the file.
     const unsigned char* in = image.file.data() + image.rowStart[index];
     const unsigned char* const inEnd = in + image.rowLength[index];
     size_t written = 0;
@@ -187,7 +187,7 @@ bool ImageGetRow(const SgiImage& image, unsigned char* destination, int y, int z
     return true;
 }
 
-void ImageClose(std::unique_ptr<SgiImage>& image) {
+void imageClose(std::unique_ptr<SgiImage>& image) {
     image.reset();
 }
 
@@ -203,25 +203,25 @@ bool readWhole(std::unique_ptr<SgiImage> image, SgiTexture& texture, std::string
     out.channels = image->zsize;
     out.pixels.resize(static_cast<size_t>(out.width) * out.height);
     for (int y = 0; y < out.height; ++y)
-        if (!ImageGetRow(*image, out.pixels.data() + static_cast<size_t>(y) * out.width, y, 0,
+        if (!imageGetRow(*image, out.pixels.data() + static_cast<size_t>(y) * out.width, y, 0,
                          error))
             return false;
-    ImageClose(image);
+    imageClose(image);
     texture = std::move(out);
     return true;
 }
 
 }  // namespace
 
-bool ReadTexture(std::span<const unsigned char> bytes, SgiTexture& texture, std::string* error) {
+bool readTexture(std::span<const unsigned char> bytes, SgiTexture& texture, std::string* error) {
     texture = {};
-    std::unique_ptr<SgiImage> image = ImageOpen(bytes, error);
+    std::unique_ptr<SgiImage> image = imageOpen(bytes, error);
     return image && readWhole(std::move(image), texture, error);
 }
 
-bool ReadTexture(const std::string& path, SgiTexture& texture, std::string* error) {
+bool readTexture(const std::string& path, SgiTexture& texture, std::string* error) {
     texture = {};
-    std::unique_ptr<SgiImage> image = ImageOpen(path, error);
+    std::unique_ptr<SgiImage> image = imageOpen(path, error);
     if (!image)
         return false;
     std::string why;

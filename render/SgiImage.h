@@ -10,7 +10,7 @@ namespace vyr {
 
 /// An open SGI image (".bw", ".rgb"): the header fields and, for run-length files, the row
 /// tables. The whole file is held in memory; every offset and length in it has been checked
-/// against the file's size when ImageOpen returned it, so reading rows never leaves the file.
+/// against the file's size when imageOpen returned it, so reading rows never leaves the file.
 ///
 /// Layout (big-endian): a 512-byte header with magic, type (high byte 1: run-length), dimension,
 /// xsize, ysize and zsize at bytes 0..11. Verbatim files follow with zsize planes of ysize rows
@@ -39,22 +39,22 @@ inline constexpr int kSgiMaxSide = 8192;
 /// Opens the SGI image at `path`. Returns nothing with `error` set to "<path>: <reason>" when
 /// the file cannot be read (the reason is the system's text) or its header, row tables or
 /// pixel data do not fit in the file.
-std::unique_ptr<SgiImage> ImageOpen(const std::string& path, std::string* error = nullptr);
+std::unique_ptr<SgiImage> imageOpen(const std::string& path, std::string* error = nullptr);
 /// The same for a file already in memory; `error` gets the reason alone.
-std::unique_ptr<SgiImage> ImageOpen(std::span<const unsigned char> bytes,
+std::unique_ptr<SgiImage> imageOpen(std::span<const unsigned char> bytes,
                                     std::string* error = nullptr);
 
 /// Decodes row `y` (0 = bottom) of channel `z` into `destination`, xsize bytes. False with
 /// `error` set, and `destination` possibly half-written, when the row is out of range, a
 /// run-length packet would write past the row, the packets end before the row is full or
 /// before their end marker.
-bool ImageGetRow(const SgiImage& image, unsigned char* destination, int y, int z,
+bool imageGetRow(const SgiImage& image, unsigned char* destination, int y, int z,
                  std::string* error = nullptr);
 
 /// Releases the image.
-void ImageClose(std::unique_ptr<SgiImage>& image);
+void imageClose(std::unique_ptr<SgiImage>& image);
 
-/// A one-channel picture read by ReadTexture: width x height bytes, row 0 the file's first
+/// A one-channel picture read by readTexture: width x height bytes, row 0 the file's first
 /// (bottom) row.
 struct SgiTexture {
     std::vector<unsigned char> pixels;
@@ -66,9 +66,9 @@ struct SgiTexture {
 /// Reads a one-channel SGI image whole. Returns false with `error` set ("<path>: <reason>")
 /// when the file cannot be opened, is damaged, or has other than one channel; `texture` is
 /// then left empty, never half-filled.
-bool ReadTexture(const std::string& path, SgiTexture& texture, std::string* error = nullptr);
+bool readTexture(const std::string& path, SgiTexture& texture, std::string* error = nullptr);
 /// The same for a file already in memory; `error` gets the reason alone.
-bool ReadTexture(std::span<const unsigned char> bytes, SgiTexture& texture,
+bool readTexture(std::span<const unsigned char> bytes, SgiTexture& texture,
                  std::string* error = nullptr);
 
 /// Writes a one-channel SGI image of width x height bytes (row 0 at the bottom), run-length

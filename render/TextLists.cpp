@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 
 #include "render/GlReplaySink.h"
-#include "text/CText.h"
+#include "text/Text.h"
 
 namespace vyr {
 
@@ -67,7 +67,7 @@ TextLists::~TextLists() {
         glDeleteLists(outline_, 1);
 }
 
-bool TextLists::update(const CText& text) {
+bool TextLists::update(const Text& text) {
     if (compiled_ && generation_ == text.buildGeneration())
         return true;
     // Fresh names for every rebuild, as a consecutive pair: wire list first, solid second.
@@ -100,7 +100,7 @@ bool TextLists::update(const CText& text) {
     return true;
 }
 
-void TextLists::draw(const CText& text, bool wire) const {
+void TextLists::draw(const Text& text, bool wire) const {
     if (!compiled_)
         return;
     glMatrixMode(GL_MODELVIEW);
@@ -110,7 +110,7 @@ void TextLists::draw(const CText& text, bool wire) const {
     glPopMatrix();
 }
 
-void TextLists::drawOutline(const CText& text, bool wire) const {
+void TextLists::drawOutline(const Text& text, bool wire) const {
     if (!compiled_)
         return;
     if (wire || outline_ == 0) {

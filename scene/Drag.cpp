@@ -6,7 +6,7 @@ namespace vyr {
 
 namespace {
 
-CLight* selectedLight(Scene& scene, const ViewSettings& s) {
+Light* selectedLight(Scene& scene, const ViewSettings& s) {
     if (s.yellowSelected)
         return &scene.yellowLight();
     if (s.blueSelected)
@@ -33,8 +33,8 @@ bool endDrag(ViewSettings& s, int x, int y) {
     return true;
 }
 
-Vec3 screenPlaneOffset(const CCamera& camera, int dx, int dy) {
-    const double d = camera.Distance();
+Vec3 screenPlaneOffset(const Camera& camera, int dx, int dy) {
+    const double d = camera.distance();
     const Vec3 eye{camera.eye.x, camera.eye.y, camera.eye.z};
     const Vec3 target{camera.target.x, camera.target.y, camera.target.z};
     const Vec3 up{camera.up.x, camera.up.y, camera.up.z};
@@ -50,12 +50,12 @@ bool dragStep(Scene& scene, ViewSettings& s, int x, int y) {
     s.lastX = s.currentX = x;
     s.lastY = s.currentY = y;
 
-    CCamera& camera = scene.camera();
-    CLight* light = selectedLight(scene, s);
+    Camera& camera = scene.camera();
+    Light* light = selectedLight(scene, s);
     if (light || s.flareSelected) {
         // The flare point is only ever moved, whatever the light action says.
         if (light && !s.flareSelected && s.rotateLightMode)
-            light->Turn(dx, dy);
+            light->turn(dx, dy);
         if (s.translateLightMode || s.flareSelected) {
             const Vec3 offset = screenPlaneOffset(camera, dx, dy);
             if (s.flareSelected) {
@@ -67,13 +67,13 @@ bool dragStep(Scene& scene, ViewSettings& s, int x, int y) {
                 }
                 s.flarePosition.z = 0.0f;
             } else {
-                light->Move(offset);
+                light->move(offset);
             }
         }
     }
     if (s.rotateCameraMode) {
-        camera.OrbitHorizontal(dx);
-        camera.OrbitVertical(dy);
+        camera.orbitHorizontal(dx);
+        camera.orbitVertical(dy);
     }
     if (s.scaleTextMode) {
         std::array<float, 3>& scale = scene.text().parameters.scale;
@@ -81,7 +81,7 @@ bool dragStep(Scene& scene, ViewSettings& s, int x, int y) {
         scale[1] = static_cast<float>(scale[1] - 0.0005 * dy);
     }
     if (s.zoomMode)
-        camera.ZoomTowardTarget(dx);
+        camera.zoomTowardTarget(dx);
     return true;
 }
 

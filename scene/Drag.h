@@ -23,6 +23,6 @@ bool dragStep(Scene& scene, ViewSettings& settings, int x, int y);
 /// The world offset of a move by (dx, dy) pixels in the camera's screen plane:
 /// 0.001 (dx (f x up) - dy D up), with f = target - eye and D = |f|. For a unit up vector
 /// perpendicular to f both parts scale with D, so the object keeps its pace on screen.
-Vec3 screenPlaneOffset(const CCamera& camera, int dx, int dy);
+Vec3 screenPlaneOffset(const Camera& camera, int dx, int dy);
 
 }  // namespace vyr

@@ -7,11 +7,11 @@ namespace vyr {
 
 Scene::Scene(std::string fontsFolder) : text_(std::move(fontsFolder)) {}
 
-CLight& Scene::light(int slot) {
-    return const_cast<CLight&>(std::as_const(*this).light(slot));
+Light& Scene::light(int slot) {
+    return const_cast<Light&>(std::as_const(*this).light(slot));
 }
 
-const CLight& Scene::light(int slot) const {
+const Light& Scene::light(int slot) const {
     switch (slot) {
         case 1:
             return yellow_;

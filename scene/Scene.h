@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "scene/CCamera.h"
-#include "scene/CLight.h"
-#include "text/CText.h"
+#include "scene/Camera.h"
+#include "scene/Light.h"
+#include "text/Text.h"
 
 namespace vyr {
 
@@ -20,26 +20,26 @@ class Scene {
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
 
-    CCamera& camera() { return camera_; }
-    const CCamera& camera() const { return camera_; }
+    Camera& camera() { return camera_; }
+    const Camera& camera() const { return camera_; }
     /// The light of slot 1, 2 or 3 (yellow, blue, green).
-    CLight& light(int slot);
-    const CLight& light(int slot) const;
-    CLight& yellowLight() { return yellow_; }
-    CLight& blueLight() { return blue_; }
-    CLight& greenLight() { return green_; }
-    const CLight& yellowLight() const { return yellow_; }
-    const CLight& blueLight() const { return blue_; }
-    const CLight& greenLight() const { return green_; }
-    CText& text() { return text_; }
-    const CText& text() const { return text_; }
+    Light& light(int slot);
+    const Light& light(int slot) const;
+    Light& yellowLight() { return yellow_; }
+    Light& blueLight() { return blue_; }
+    Light& greenLight() { return green_; }
+    const Light& yellowLight() const { return yellow_; }
+    const Light& blueLight() const { return blue_; }
+    const Light& greenLight() const { return green_; }
+    Text& text() { return text_; }
+    const Text& text() const { return text_; }
 
   private:
-    CCamera camera_;
-    CLight yellow_{1};
-    CLight blue_{2};
-    CLight green_{3};
-    CText text_;
+    Camera camera_;
+    Light yellow_{1};
+    Light blue_{2};
+    Light green_{3};
+    Text text_;
 };
 
 }  // namespace vyr

@@ -26,12 +26,12 @@ constexpr std::array<const char*, 5> kPartNames = {"camera", "yellow light", "bl
                                                    "green light", "text"};
 
 // Stores or loads the scene's parts in file order; `part` counts the one in progress.
-void serializeParts(Archive& archive, CCamera& camera, const std::array<CLight*, 3>& lights,
+void serializeParts(Archive& archive, Camera& camera, const std::array<Light*, 3>& lights,
                     TextParameters& text, size_t& part) {
     part = 0;
-    camera.Serialize(archive);
+    camera.serialize(archive);
     for (part = 1; part <= lights.size(); ++part)
-        lights[part - 1]->Serialize(archive);
+        lights[part - 1]->serialize(archive);
     text.serialize(archive);
 }
 
@@ -65,13 +65,13 @@ bool finite(const Material& m) {
     return std::isfinite(m.shininess);
 }
 
-bool finite(const CCamera& c) {
+bool finite(const Camera& c) {
     return finite(c.eye) && finite(c.target) && finite(c.up) &&
            allFinite({c.elevation, c.elevationCos, c.elevationSin, c.rotationStep,
                       c.rotationStepCos, c.rotationStepSin, c.zoom});
 }
 
-bool finite(const CLight& l) {
+bool finite(const Light& l) {
     return finite(l.referencePoint) && finite(l.targetPoint) && finite(l.beamEnd) &&
            finite(l.position) &&
            allFinite({l.elevation, l.elevationCos, l.elevationSin, l.azimuthStep, l.azimuthStepCos,
@@ -147,8 +147,8 @@ SceneFileResult loadSceneBytes(Scene& scene, const uint8_t* data, size_t size,
 
     // Everything is read into fresh objects first, so a damaged file cannot leave the
     // running scene half loaded.
-    CCamera camera;
-    std::array<CLight, 3> lights{CLight(1), CLight(2), CLight(3)};
+    Camera camera;
+    std::array<Light, 3> lights{Light(1), Light(2), Light(3)};
     TextParameters text;
     text.fontsFolder = scene.text().parameters.fontsFolder;
     Archive archive(data, size);

@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "core/WorkerPool.h"
-#include "text/CText.h"
 #include "text/Filters.h"
 #include "text/FontCache.h"
 #include "text/FontLocator.h"
 #include "text/GlyphMeshCache.h"
 #include "text/MeshGeometry.h"
 #include "text/SoundInset.h"
+#include "text/Text.h"
 
 namespace vyr {
 
@@ -148,7 +148,7 @@ void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& 
 
 }  // namespace
 
-BuildResult CText::buildMesh() {
+BuildResult Text::buildMesh() {
     const TextParameters& p = parameters;
     const std::string chars = p.text;
     const size_t n = chars.size();

@@ -1,8 +1,8 @@
 // The two display lists of the text as sequences of OpenGL calls: the solid list with
 // materials and normals, and the wire list drawn while the user drags.
-#include "text/CText.h"
 #include "text/GlSink.h"
 #include "text/MeshGeometry.h"
+#include "text/Text.h"
 
 namespace vyr {
 
@@ -38,7 +38,7 @@ void beginList(GlSink& sink, float width) {
 
 }  // namespace
 
-void CText::emitSolidList(GlSink& sink) const {
+void Text::emitSolidList(GlSink& sink) const {
     const TextMesh& m = mesh_;
     const TextParameters& tp = parameters;
     const double length = tp.extrusionLength;
@@ -131,7 +131,7 @@ void CText::emitSolidList(GlSink& sink) const {
     sink.popMatrix();
 }
 
-void CText::emitWireList(GlSink& sink) const {
+void Text::emitWireList(GlSink& sink) const {
     const TextMesh& m = mesh_;
     const double length = parameters.extrusionLength;
     beginList(sink, m.width);

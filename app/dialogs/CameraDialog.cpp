@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "scene/CCamera.h"
+#include "scene/Camera.h"
 
 namespace vyr {
 
@@ -14,7 +14,7 @@ namespace {
 constexpr float kCoordinateLimit = 10000.0f;
 }
 
-CameraDialog::CameraDialog(QWidget* parent, const CCamera& camera)
+CameraDialog::CameraDialog(QWidget* parent, const Camera& camera)
     : CheckedDialog(parent, QStringLiteral("Camera")) {
     zoom_ = floatField(QStringLiteral("zoom"), camera.zoom, 0.0f, 10000.0f);
     step_ = floatField(QStringLiteral("rotationStep"), camera.rotationStep, 0.0f, 360.0f);
@@ -49,11 +49,11 @@ CameraDialog::CameraDialog(QWidget* parent, const CCamera& camera)
     layout->addWidget(okCancelButtons());
 }
 
-void CameraDialog::apply(CCamera& camera) const {
-    camera.SetZoom(floatValue(zoom_));
-    camera.SetRotationStep(floatValue(step_));
-    camera.SetEye(floatValue(eye_[0]), floatValue(eye_[1]), floatValue(eye_[2]));
-    camera.SetTarget(floatValue(target_[0]), floatValue(target_[1]), floatValue(target_[2]));
+void CameraDialog::apply(Camera& camera) const {
+    camera.setZoom(floatValue(zoom_));
+    camera.setRotationStep(floatValue(step_));
+    camera.setEye(floatValue(eye_[0]), floatValue(eye_[1]), floatValue(eye_[2]));
+    camera.setTarget(floatValue(target_[0]), floatValue(target_[1]), floatValue(target_[2]));
 }
 
 }  // namespace vyr

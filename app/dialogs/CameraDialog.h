@@ -6,16 +6,16 @@ class QLineEdit;
 
 namespace vyr {
 
-class CCamera;
+class Camera;
 
 /// "Camera": zoom, rotation step, eye position and target.
 class CameraDialog : public CheckedDialog {
     Q_OBJECT
   public:
-    CameraDialog(QWidget* parent, const CCamera& camera);
+    CameraDialog(QWidget* parent, const Camera& camera);
 
     /// Applies zoom, rotation step, eye and target, in that order.
-    void apply(CCamera& camera) const;
+    void apply(Camera& camera) const;
 
   private:
     QLineEdit* zoom_;

@@ -13,7 +13,7 @@
 #include "export/OutputFormats.h"
 #include "scene/Scene.h"
 #include "scene/ViewSettings.h"
-#include "text/CText.h"
+#include "text/Text.h"
 
 namespace vyr {
 
@@ -26,7 +26,7 @@ QString cannotWrite(const std::string& path, const std::string& why) {
 
 // Rebuilds the text after `previous` was replaced by the text's new values. A font that
 // cannot be opened leaves the previous mesh and values in place and says so once.
-void rebuildOrRestore(QWidget* parent, CText& text, const TextParameters& previous) {
+void rebuildOrRestore(QWidget* parent, Text& text, const TextParameters& previous) {
     BuildResult built;
     {
         WaitCursor wait;
@@ -63,15 +63,15 @@ bool applyOnOk(QWidget* parent, Target& target) {
 
 }  // namespace
 
-bool DialogEditor::editCamera(CCamera& camera) {
+bool DialogEditor::editCamera(Camera& camera) {
     return applyOnOk<CameraDialog>(parent_, camera);
 }
 
-bool DialogEditor::editLight(CLight& light) {
+bool DialogEditor::editLight(Light& light) {
     return applyOnOk<LightDialog>(parent_, light);
 }
 
-bool DialogEditor::editText(CText& text) {
+bool DialogEditor::editText(Text& text) {
     TextPropertiesDialog dialog(parent_, text.parameters);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -84,7 +84,7 @@ bool DialogEditor::editText(CText& text) {
     return true;
 }
 
-bool runPreferences(QWidget* parent, ViewSettings& settings, CText& text) {
+bool runPreferences(QWidget* parent, ViewSettings& settings, Text& text) {
     PreferencesDialog dialog(parent, settings.wireframeMove, settings.fontsFolder);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -95,7 +95,7 @@ bool runPreferences(QWidget* parent, ViewSettings& settings, CText& text) {
     return true;
 }
 
-bool EditMaterials(QWidget* parent, CText& text) {
+bool editMaterials(QWidget* parent, Text& text) {
     TextMaterialsDialog dialog(parent, text.parameters);
     if (dialog.exec() != QDialog::Accepted)
         return false;

@@ -4,9 +4,9 @@ class QWidget;
 
 namespace vyr {
 
-class CCamera;
-class CLight;
-class CText;
+class Camera;
+class Light;
+class Text;
 class Scene;
 struct ViewSettings;
 
@@ -16,9 +16,9 @@ struct ViewSettings;
 class DialogEditor {
   public:
     explicit DialogEditor(QWidget* parent) : parent_(parent) {}
-    bool editCamera(CCamera& camera);
-    bool editLight(CLight& light);
-    bool editText(CText& text);
+    bool editCamera(Camera& camera);
+    bool editLight(Light& light);
+    bool editText(Text& text);
 
   private:
     QWidget* parent_;
@@ -26,11 +26,11 @@ class DialogEditor {
 
 /// "Preferences": wireframeMove, and the fonts path handed to the text's SetFontsFolder when
 /// it differs from settings.fontsFolder (which keeps its start-up value). True on OK.
-bool runPreferences(QWidget* parent, ViewSettings& settings, CText& text);
+bool runPreferences(QWidget* parent, ViewSettings& settings, Text& text);
 
 /// "Text Materials" for the text object; on OK the materials are stored and the text rebuilt.
 /// True on OK.
-bool EditMaterials(QWidget* parent, CText& text);
+bool editMaterials(QWidget* parent, Text& text);
 
 /// The "Render" options dialog; on OK its eight values are stored in `settings`. True on OK
 /// (the caller then draws the final frame).

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs/Platform.h"
-#include "scene/CLight.h"
+#include "scene/Light.h"
 
 namespace vyr {
 
@@ -28,7 +28,7 @@ QLineEdit* shownOnly(QWidget* parent, const QString& name, float value) {
 }
 }  // namespace
 
-LightDialog::LightDialog(QWidget* parent, const CLight& light)
+LightDialog::LightDialog(QWidget* parent, const Light& light)
     : CheckedDialog(parent, QStringLiteral("Light")), colour_(light.colour) {
     cutOff_ = floatField(QStringLiteral("cutOff"), light.cutOff, 0.0f, 90.0f);
     enabled_ = new QCheckBox(QStringLiteral("Enable Light"), this);
@@ -83,7 +83,7 @@ void LightDialog::changeColour() {
     }
 }
 
-void LightDialog::apply(CLight& light) const {
+void LightDialog::apply(Light& light) const {
     light.enabled = enabled_->isChecked() ? 1 : 0;
     light.cutOff = floatValue(cutOff_);
     light.colour = colour_;

@@ -9,17 +9,17 @@ class QLineEdit;
 
 namespace vyr {
 
-class CLight;
+class Light;
 
 /// "Light": the same dialog for the three lights. Cut-off, switch and colour are editable;
 /// position and direction are shown only.
 class LightDialog : public CheckedDialog {
     Q_OBJECT
   public:
-    LightDialog(QWidget* parent, const CLight& light);
+    LightDialog(QWidget* parent, const Light& light);
 
     /// Stores exactly the switch, the cut-off and the colour.
-    void apply(CLight& light) const;
+    void apply(Light& light) const;
     uint32_t colour() const { return colour_; }
 
   protected:

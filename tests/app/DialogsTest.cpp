@@ -55,7 +55,7 @@ class DialogsTest : public QObject {
     // A field that holds no number keeps the dialog open with the focus on it; OK then applies
     // every field, Cancel none.
     void cameraRefusesANonNumberAndAppliesOnOkOnly() {
-        CCamera camera;
+        Camera camera;
         DialogEditor editor(nullptr);
         QString notNumber;
         whenModal([&](QWidget* d) {
@@ -80,7 +80,7 @@ class DialogsTest : public QObject {
     }
 
     void lightStoresSwitchCutOffAndColourOnly() {
-        CLight light(2);
+        Light light(2);
         light.position.x = 20000.0f;  // dragged beyond the fields' range: OK still closes
         const Float4 position = light.position, reference = light.referencePoint;
         DialogEditor editor(nullptr);
@@ -107,7 +107,7 @@ class DialogsTest : public QObject {
     void textPropertiesRebuildsOnlyWhenChanged() {
         QTemporaryDir dir;
         QVERIFY(QFile::copy(QStringLiteral(VYR_TEST_FONT_LIBERATION), dir.filePath("ARIAL.TTF")));
-        CText text(dir.path().toStdString());
+        Text text(dir.path().toStdString());
         text.parameters.filter2 = 6;
         QVERIFY(text.buildMesh().ok);
         DialogEditor editor(nullptr);
@@ -178,7 +178,7 @@ class DialogsTest : public QObject {
     void materialsStorePickedColoursAndRebuildOnOkOnly() {
         QTemporaryDir dir;
         QVERIFY(QFile::copy(QStringLiteral(VYR_TEST_FONT_LIBERATION), dir.filePath("ARIAL.TTF")));
-        CText text(dir.path().toStdString());
+        Text text(dir.path().toStdString());
         QVERIFY(text.buildMesh().ok);
         const Material front = text.parameters.frontMaterial, side = text.parameters.sideMaterial;
         for (const auto button : {Ok::Cancel, Ok::Ok}) {
@@ -188,7 +188,7 @@ class DialogsTest : public QObject {
                 retype(d, "bevelShininess", "7");
                 clickButton(d, button);
             });
-            QCOMPARE(EditMaterials(nullptr, text), button == Ok::Ok);
+            QCOMPARE(editMaterials(nullptr, text), button == Ok::Ok);
             QCOMPARE(text.buildGeneration(), button == Ok::Ok ? 2u : 1u);
         }
         const std::array<float, 4> specular{10 / 255.0f, 20 / 255.0f, 1.0f, side.specular[3]};
@@ -202,7 +202,7 @@ class DialogsTest : public QObject {
     void preferencesKeepTheStartUpFolder() {
         ViewSettings settings;
         settings.fontsFolder = "/start";
-        CText text("/start");
+        Text text("/start");
         QString shown;
         for (const auto button : {Ok::Ok, Ok::Cancel}) {
             whenModal([&, button](QWidget* d) {

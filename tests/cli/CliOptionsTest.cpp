@@ -17,7 +17,7 @@ TEST(CliOptions, TextAndCameraOptionsLandInTheSavedScene) {
     ASSERT_EQ(r.status, 0) << r.err;
     Scene scene("/nonexistent");
     ASSERT_TRUE(loadScene(scene, dir / "t.vyr").ok);
-    const CText& t = scene.text();
+    const Text& t = scene.text();
     EXPECT_EQ(std::tuple(t.parameters.text, t.parameters.fontPath(), t.parameters.fontFile,
                          t.parameters.filter1, t.parameters.filter2),
               std::tuple("\xA0\xE9", VYR_TEST_FONT_LIBERATION, "LiberationSans-Regular.ttf",

@@ -85,8 +85,8 @@ TEST(MeshFormats, EmptySolidGivesValidEmptyFilesAndFailedStreamsAreReported) {
     EXPECT_FALSE(writeGlb(solid, out).ok);
 }
 
-CText builtText(const char* font, const std::string& chars, bool bevel) {
-    CText text = test::textOn(font, chars, bevel);
+Text builtText(const char* font, const std::string& chars, bool bevel) {
+    Text text = test::textOn(font, chars, bevel);
     EXPECT_TRUE(text.buildMesh().ok);
     return text;
 }
@@ -107,7 +107,7 @@ void expectSoundFiles(const SolidMesh& solid) {
 // inset crosses itself the exporter names the characters, and the rest of the line is sound.
 void expectPangramSolid(const char* font, bool bevel) {
     SCOPED_TRACE(std::string(font) + (bevel ? " bevel on" : " bevel off"));
-    const CText text = builtText(font, test::kPangram, bevel);
+    const Text text = builtText(font, test::kPangram, bevel);
     const SolidMesh solid = buildSolidMesh(text);
     if (!bevel) {
         EXPECT_TRUE(solid.sound()) << solid.faultReport();
@@ -120,7 +120,7 @@ void expectPangramSolid(const char* font, bool bevel) {
         EXPECT_TRUE(f.folded || f.open) << solid.faultReport();
         rest[size_t(f.character)] = ' ';
     }
-    const CText sound = builtText(font, rest, bevel);
+    const Text sound = builtText(font, rest, bevel);
     const SolidMesh soundSolid = buildSolidMesh(sound);
     EXPECT_TRUE(soundSolid.sound()) << soundSolid.faultReport();
     expectSoundFiles(soundSolid);

@@ -146,7 +146,7 @@ TEST(SolidMesh, FaultsAreReportedPerCharacter) {
 TEST(SolidMesh, ATextWithoutDepthIsAsSoundAsWithDepthAndNoTriangleRepeatsACorner) {
     // Front, wall ends and back face weld into one another; only real folds remain faults.
     for (const char* font : {VYR_TEST_FONT_DEJAVU, VYR_TEST_FONT_LIBERATION}) {
-        CText t = test::textOn(font, "The quick brown fox 0123456789 @%&");
+        Text t = test::textOn(font, "The quick brown fox 0123456789 @%&");
         ASSERT_TRUE(t.buildMesh().ok);
         const size_t faults = buildSolidMesh(t).faults.size();
         t.parameters.extrusionLength = t.parameters.bevelDepth = 0.0;

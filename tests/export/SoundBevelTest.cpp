@@ -135,7 +135,7 @@ TEST_P(SoundBevel, EveryCharacterIsClosedWithItsBevelFacingBackAndItsInsetSound)
     std::string printable;
     for (int code = 33; code < 256; ++code)
         printable += code < 127 || code > 160 ? std::string(1, char(code)) : "";
-    CText t = test::textOn(GetParam().font, printable, GetParam().bevel);
+    Text t = test::textOn(GetParam().font, printable, GetParam().bevel);
     t.parameters.bevelWidth = GetParam().width;
     t.parameters.filter1 = GetParam().filter;
     ASSERT_TRUE(t.buildMesh().ok);

@@ -106,7 +106,7 @@ TEST(VrmlViewpoint, OrientationTurnsTheDefaultViewOntoTheCamera) {
 
 TEST(VrmlSpotLight, ValuesAreWrittenAsWorkedOutByHandAlsoForASwitchedOffLight) {
     Scene scene("/fonts");
-    CLight& l = scene.light(2);
+    Light& l = scene.light(2);
     l.enabled = 0, l.cutOff = 90.0f, l.colour = 0x3DC7FA;
     l.referencePoint = {1, 2, 3, 1}, l.targetPoint = {2, 0, 7, 1}, l.position = {-3, 0, 1, 1};
     // Direction from the reference point to the target; 0x00BBGGRR in steps of 1 / 255; 90

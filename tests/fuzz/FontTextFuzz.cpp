@@ -14,7 +14,7 @@ int vyr::fuzz::fontText(const uint8_t* data, size_t size) {
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     Scene scene("/nonexistent-fonts-folder");
-    CText& text = scene.text();
+    Text& text = scene.text();
     text.parameters.chooseFontPath(path);
     text.parameters.text = test::kPangram;
     text.parameters.bevelOn = 1;

@@ -37,7 +37,7 @@ void check(const ExportResult& r, const std::ostringstream& out, bool text) {
 }  // namespace
 
 void writeEverything(const Scene& scene) {
-    const CText& text = scene.text();
+    const Text& text = scene.text();
     std::ostringstream vrml, header, source, stl, obj, mtl, glb;
     check(writeVrml(scene, vrml), vrml, true);
     check(writeCHeader(header), header, true);

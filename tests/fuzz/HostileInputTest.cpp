@@ -15,8 +15,8 @@ using namespace vyr;
 
 namespace {
 
-CText& pangram(Scene& scene, const char* font = VYR_TEST_FONT_LIBERATION) {
-    CText& t = scene.text();
+Text& pangram(Scene& scene, const char* font = VYR_TEST_FONT_LIBERATION) {
+    Text& t = scene.text();
     t.parameters.chooseFontPath(font);
     t.parameters.text = test::kPangram;
     return t;
@@ -37,7 +37,7 @@ TEST(HostileInput, FinestPrecisionAndWidestDeepestBevelWriteFiniteFiles) {
 
 TEST(HostileInput, TheLongestTextIsTakenAndALongerOneRefusedBeforeAnyFontIsRead) {
     Scene scene("/nonexistent");
-    CText& t = pangram(scene, "/nonexistent/font.ttf");
+    Text& t = pangram(scene, "/nonexistent/font.ttf");
     t.parameters.text.assign(TextParameters::kMaxTextLength, 'x');
     EXPECT_NE(t.buildMesh().message.find("/nonexistent/font.ttf"), std::string::npos);
     t.parameters.text += "x";

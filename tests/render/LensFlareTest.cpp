@@ -46,7 +46,7 @@ class LensFlareTest : public ::testing::Test {
         glOrtho(-1, 1, -1, 1, -10, 10);
         gluLookAt(1, 2, 3, -1, 3, 1, -1, 2, 2);
         glEnable(GL_TEXTURE_2D);
-        flare.DrawFlares(eye, at, light, 1.0f);
+        flare.drawFlares(eye, at, light, 1.0f);
         return gl.readRgb();
     }
 
@@ -66,7 +66,7 @@ TEST(LensFlareTable, TwelveElementsOfTypeLocationScaleAndColour) {
         {2, 1.3f, 0.04f, 0.6f},  {3, 1, 0.1f, 0.4f},      {1, 0.5f, 0.2f, 0.3f},
         {3, 0.2f, 0.05f, 0.3f},  {0, 0, 0.04f, 0.3f},     {5, -0.25f, 0.07f, 0.5f},
         {5, -0.4f, 0.02f, 0.6f}, {5, -0.6f, 0.04f, 0.4f}, {5, -1, 0.03f, 0.4f}};
-    const auto table = InitFlareTable();
+    const auto table = initFlareTable();
     for (int i = 0; i < 12; ++i) {
         const float *e = expected[i],
                     colour[3] = {i < 2 ? 0 : e[3], i == 1 ? e[3] : 0, i ? 0 : e[3]};

@@ -41,7 +41,7 @@ class RenderImage : public ::testing::Test {
         return {p.x, p.y, p.z};
     }
     // Where gluLookAt(camera) and a perspective of `fovy` degrees put world point p.
-    static std::array<double, 2> pixelOf(const CCamera& c, Vec3 p, double fovy) {
+    static std::array<double, 2> pixelOf(const Camera& c, Vec3 p, double fovy) {
         const Vec3 f = normalize(v3(c.target) - v3(c.eye)), s = normalize(cross(f, v3(c.up)));
         const Vec3 d = p - v3(c.eye);
         const double k = kH / 2.0 / std::tan(fovy * M_PI / 360) / dot(d, f);
@@ -62,7 +62,7 @@ class RenderImage : public ::testing::Test {
     // The light markers and the flare point beyond the far plane of every view, without beams.
     void parkMarkers() {
         for (int slot = 1; slot <= 3; ++slot) {
-            CLight& light = scene.light(slot);
+            Light& light = scene.light(slot);
             light.position = light.beamEnd = {0, 0, 1000, 1};
             light.referencePoint = light.targetPoint;
         }
@@ -70,7 +70,7 @@ class RenderImage : public ::testing::Test {
     }
     // A flat "." (rectangle) in green 204: world centre, box in a frame of `fovy` along -z.
     Spot flatDot(float sx, float sy, double fovy) {
-        CText& t = scene.text();
+        Text& t = scene.text();
         t.parameters.text = ".", t.parameters.bevelOn = 0, t.parameters.extrusionLength = 0,
         t.parameters.scale = {sx, sy, sx};
         t.parameters.frontMaterial = t.parameters.sideMaterial = {{0, 0.8f, 0, 1}};
@@ -90,7 +90,7 @@ class RenderImage : public ::testing::Test {
     }
     Image draw(int renderMode, int antialiasing) {
         settings.renderMode = renderMode, settings.antialiasingOn = antialiasing;
-        renderer.DrawScene(scene, settings);
+        renderer.drawScene(scene, settings);
         return renderer.readFrameRgb();
     }
 
@@ -117,7 +117,7 @@ TEST_F(RenderImage, MarkersLandWhereTheLookAtAndThePerspectiveProjectThem) {
         {-2.3f, 0.1f, 1.8f, 0.1f, 0.1f, 0, 0, 1, 0, -0.3f, 0.5f, 0.2f, 0.4f, -0.3f, 0.3f},
         {2.4f, -0.3f, 1.9f, 0.1f, 0.1f, 0.1f, 0, 0, 1, 0.3f, 0.6f, -0.2f, -0.2f, 0.5f, 0.3f},
         {0.1f, 0.9f, 0.6f, 0.15f, 0.15f, 0.2f, 0, 0, -1, -0.15f, 0.2f, 0.2f, 0.35f, 0.1f, 0.1f}};
-    CCamera seen;
+    Camera seen;
     for (const float* r : rows) {
         SCOPED_TRACE(r[0]);
         look({r[0], r[1], r[2]}, {r[3], r[4], r[5]}, {r[6], r[7], r[8]});
@@ -144,7 +144,7 @@ TEST_F(RenderImage, MarkersLandWhereTheLookAtAndThePerspectiveProjectThem) {
 TEST_F(RenderImage, SpotConesOpenFromTheLightAlongItsDirection) {
     parkMarkers();
     look({0, 0, 3}, {0, 0, 0});
-    CLight& light = scene.yellowLight();
+    Light& light = scene.yellowLight();
     light.colour = 0x00FF0000, light.cutOff = 40;  // a blue cone of half-angle 36 degrees
     const std::pair<Float4, Vec3> rows[] = {{{0.3f, 0.2f, 0.5f}, {0, 0, -0.9}},
                                             {{-0.2f, 0, 0}, {0, 0, 0.9}},

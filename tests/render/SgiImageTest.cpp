@@ -54,13 +54,13 @@ TEST(SgiImage, FilesAreWrittenByteExactAndReadBackWhole) {
             picture[i] = static_cast<unsigned char>(i < 200 ? 9 : i % 3 == 0 ? i : 200 + i / 100);
         for (const bool runLength : {false, true}) {
             SgiTexture t;
-            ASSERT_TRUE(ReadTexture(encodeSgi(picture.data(), w, h, runLength), t));
+            ASSERT_TRUE(readTexture(encodeSgi(picture.data(), w, h, runLength), t));
             EXPECT_TRUE(t.pixels == picture && t.width == w && t.height == h) << w << runLength;
         }
     }
     // A stored row may fill the row buffer (256 bytes a sample) exactly.
     SgiTexture t;
-    EXPECT_TRUE(ReadTexture(with(handRunLength(), 516, 1280, 1800), t));
+    EXPECT_TRUE(readTexture(with(handRunLength(), 516, 1280, 1800), t));
     EXPECT_EQ(t.pixels, (Bytes{7, 7, 7, 1, 2}));
 }
 
@@ -68,12 +68,12 @@ TEST(SgiImage, RowsOfEveryChannelAreReadAndNoneOutsideTheImage) {
     Bytes file = header(1, 2, 2, 2);  // two planes of two rows of two samples, verbatim
     for (unsigned char v = 0; v < 8; ++v)
         file.push_back(v);
-    const auto image = ImageOpen(file);
+    const auto image = imageOpen(file);
     unsigned char row[2];
-    ASSERT_TRUE(image && ImageGetRow(*image, row, 1, 1));
+    ASSERT_TRUE(image && imageGetRow(*image, row, 1, 1));
     EXPECT_TRUE(row[0] == 6 && row[1] == 7) << "plane 1, row 1";
     for (const auto& [y, z] : {std::pair{2, 0}, {0, 2}, {-1, 0}, {0, -1}})
-        EXPECT_FALSE(ImageGetRow(*image, row, y, z)) << y << z;
+        EXPECT_FALSE(imageGetRow(*image, row, y, z)) << y << z;
 }
 
 TEST(SgiImage, TruncatedOrLyingFilesAreRefusedWithTheirReason) {
@@ -100,7 +100,7 @@ TEST(SgiImage, TruncatedOrLyingFilesAreRefusedWithTheirReason) {
         SCOPED_TRACE(reason);
         SgiTexture texture;
         std::string error;
-        EXPECT_FALSE(ReadTexture(file, texture, &error));
+        EXPECT_FALSE(readTexture(file, texture, &error));
         EXPECT_NE(error.find(reason), std::string::npos) << error;
         EXPECT_TRUE(texture.pixels.empty());
     }

@@ -26,7 +26,7 @@ struct DragTest : ::testing::Test {
 TEST_F(DragTest, CameraDragsOrbitOneDegreePerPixelAndZoomAQuarterPer10Pixels) {
     drag(DragTarget::RotateCamera, 90, 30);  // to the left side, then 30 degrees up
     test::expectNear3(scene.camera().eye, -2 * std::sqrt(3.0), 2, 0);
-    scene.camera() = CCamera();
+    scene.camera() = Camera();
     settings.selectDragTarget(DragTarget::YellowLight);  // then zoom: no light stays selected
     drag(DragTarget::Zoom, 10, 0);
     EXPECT_NEAR(scene.camera().eye.z, 3.0, 1e-6);
@@ -45,10 +45,10 @@ TEST_F(DragTest, TheFlareMovesInTheScreenPlaneWithZZeroAndWKept) {
 TEST_F(DragTest, TranslateModeMovesTheSelectedLightOnly) {
     // Seen from the right: f = (4, 0, 0), f x up = (0, 0, 4); (10, -10) pixels move by
     // (0, 4 * 10, 4 * 10) / 1000, position and beam end alike.
-    scene.camera().ViewRight();
+    scene.camera().viewRight();
     settings.selectLightAction(LightAction::Translate);
     drag(DragTarget::BlueLight, 10, -10);
-    const CLight& blue = scene.blueLight();
+    const Light& blue = scene.blueLight();
     EXPECT_EQ(blue.position, (Float4{3, 0.04f, 1.04f, 1}));
     EXPECT_EQ(blue.beamEnd, (Float4{0, 0.04f, 0.04f, 1}));
     EXPECT_EQ(blue.referencePoint, (Float4{3, 0, 1, 1}));

@@ -24,13 +24,13 @@ constexpr size_t kTextOffset = 64 + 3 * 104;
 
 // Moves every object away from its defaults so that a lost or swapped field shows.
 void changeEverything(Scene& s) {
-    CCamera& c = s.camera();
-    c.SetTarget(0.5f, -0.25f, 0.125f);
-    c.OrbitVertical(-71);
-    s.yellowLight().Turn(17, 4);
-    s.blueLight().Move({0.1, 0.2, 0.3});
+    Camera& c = s.camera();
+    c.setTarget(0.5f, -0.25f, 0.125f);
+    c.orbitVertical(-71);
+    s.yellowLight().turn(17, 4);
+    s.blueLight().move({0.1, 0.2, 0.3});
     s.greenLight().colour = 0x00123456;
-    CText& t = s.text();
+    Text& t = s.text();
     t.parameters.text = "VYR scene";
     t.parameters.precision = 7.25;
     t.parameters.extrusionLength = 12.5;
@@ -52,7 +52,7 @@ struct SceneFileTest : ::testing::Test {
 
 TEST_F(SceneFileTest, DefaultSceneIs636BytesPlusItsFourShortStrings) {
     const Scene scene(kWindowsFonts);
-    const CText& t = scene.text();
+    const Text& t = scene.text();
     const std::vector<uint8_t> bytes = sceneBytes(scene);
     EXPECT_EQ(bytes.size(), 636 + 4 + t.parameters.fontsFolder.size() +
                                 t.parameters.fontFile.size() + t.parameters.text.size() +

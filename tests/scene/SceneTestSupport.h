@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "core/Archive.h"
-#include "scene/CCamera.h"
-#include "scene/CLight.h"
+#include "scene/Camera.h"
+#include "scene/Light.h"
 
 namespace vyr::test {
 
@@ -24,7 +24,7 @@ inline void expectNear3(const Float3& p, double x, double y, double z, double to
 template <typename Part>
 bool allFinite(Part& object) {
     Archive out;
-    object.Serialize(out);
+    object.serialize(out);
     Archive in(out.bytes().data(), out.bytes().size());
     for (size_t i = 0; i < out.bytes().size(); i += 4) {
         if (!std::isfinite(in.readFloat()))

@@ -7,7 +7,7 @@ using namespace vyr;
 
 namespace {
 
-std::vector<GlRecorder::Call> streams(const CText& t) {
+std::vector<GlRecorder::Call> streams(const Text& t) {
     std::vector<GlRecorder::Call> calls = test::solidOf(t).calls;
     const std::vector<GlRecorder::Call> wire = test::wireOf(t).calls;
     calls.insert(calls.end(), wire.begin(), wire.end());
@@ -17,10 +17,10 @@ std::vector<GlRecorder::Call> streams(const CText& t) {
 }  // namespace
 
 TEST(BuildCache, WarmBuildsEqualColdBuildsForEveryFilterBevelRoundingAndPrecision) {
-    CText warm = test::textOn(VYR_TEST_FONT_DEJAVU, "dlroW olleH @8 0,");
+    Text warm = test::textOn(VYR_TEST_FONT_DEJAVU, "dlroW olleH @8 0,");
     ASSERT_TRUE(warm.buildMesh().ok);
     auto expectSameAsCold = [&] {
-        CText cold("/nonexistent-folder");
+        Text cold("/nonexistent-folder");
         cold.parameters = warm.parameters;
         ASSERT_TRUE(cold.buildMesh().ok && warm.buildMesh().ok);
         EXPECT_TRUE(streams(cold) == streams(warm));
@@ -51,7 +51,7 @@ TEST(BuildCache, WarmBuildsEqualColdBuildsForEveryFilterBevelRoundingAndPrecisio
 TEST(BuildCache, EveryThreadCountBuildsTheSameTrianglesInTheSameOrder) {
     // Over the 128 characters from which a build runs on several threads.
     const std::string line = std::string(test::kPangram) + " @%&8";
-    CText single = test::textOn(VYR_TEST_FONT_DEJAVU, line + line);
+    Text single = test::textOn(VYR_TEST_FONT_DEJAVU, line + line);
     single.parameters.filter1 = kFilterTwirl;
     WorkerPool& pool = WorkerPool::shared();
     const unsigned cores = pool.threads();
@@ -59,7 +59,7 @@ TEST(BuildCache, EveryThreadCountBuildsTheSameTrianglesInTheSameOrder) {
     ASSERT_TRUE(single.buildMesh().ok);
     for (unsigned threads : {2u, 3u, 8u}) {
         pool.setThreads(threads);
-        CText many("/nonexistent-folder");
+        Text many("/nonexistent-folder");
         many.parameters = single.parameters;
         for (int round = 0; round < 2; ++round) {
             ASSERT_TRUE(many.buildMesh().ok);

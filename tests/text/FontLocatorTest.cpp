@@ -30,7 +30,7 @@ TEST(FontLocator, NamesAreResolvedFromThePathTheFolderOrTheFamily) {
 TEST(FontLocator, ABuildLooksUpAgainWhenTheFolderChangesOrTheFileIsGone) {
     const test::TempFolder dir;
     fs::copy_file(VYR_TEST_FONT_DEJAVU, dir / "Mine.ttf");
-    CText t("/nowhere");
+    Text t("/nowhere");
     t.parameters.chooseFont("/nowhere", "MINE.TTF");
     EXPECT_FALSE(t.buildMesh().ok);
     t.parameters.moveToFolder(

@@ -25,7 +25,7 @@ size_t find(const GlRecorder& r, Op op, unsigned mode = ~0u) {
 TEST(MeshBuild, BackFaceLiesAtLengthOrAtLengthPlusDepthOnTheInset) {
     for (int bevel : {0, 1}) {
         SCOPED_TRACE(bevel);
-        CText t = textOn(VYR_TEST_FONT_DEJAVU, "o", bevel);
+        Text t = textOn(VYR_TEST_FONT_DEJAVU, "o", bevel);
         ASSERT_TRUE(t.buildMesh().ok);
         const TextMeshEntry& e = t.mesh().entries[0];
         const GlRecorder solid = solidOf(t);
@@ -57,7 +57,7 @@ TEST(MeshBuild, BackFaceLiesAtLengthOrAtLengthPlusDepthOnTheInset) {
 }
 
 TEST(MeshBuild, SideWallsAndBevelRunOnceRoundEachContourAndBack) {
-    CText t = textOn(VYR_TEST_FONT_DEJAVU, "I", 1);
+    Text t = textOn(VYR_TEST_FONT_DEJAVU, "I", 1);
     ASSERT_TRUE(t.buildMesh().ok);
     const TextMeshEntry& e = t.mesh().entries[0];
     ASSERT_EQ(e.contourCount(), 1);
@@ -87,7 +87,7 @@ TEST(MeshBuild, SideWallsAndBevelRunOnceRoundEachContourAndBack) {
 }
 
 TEST(MeshBuild, PlacementShiftsByTheExtentAndOffsetsByTheAdvances) {
-    CText t = textOn(VYR_TEST_FONT_DEJAVU, "HgH");
+    Text t = textOn(VYR_TEST_FONT_DEJAVU, "HgH");
     ASSERT_TRUE(t.buildMesh().ok);
     const TextMesh& m = t.mesh();
     double lowest = 1e20, highest = -1e20;
@@ -109,7 +109,7 @@ TEST(MeshBuild, PlacementShiftsByTheExtentAndOffsetsByTheAdvances) {
 }
 
 TEST(MeshBuild, AFontThatCannotBeOpenedFailsNamingThePathAndKeepsTheMesh) {
-    CText t = textOn(VYR_TEST_FONT_DEJAVU, "Ab");
+    Text t = textOn(VYR_TEST_FONT_DEJAVU, "Ab");
     ASSERT_TRUE(t.buildMesh().ok);
     const GlRecorder before = solidOf(t);
     const double advance = t.mesh().entries[1].outline->advance();
@@ -123,18 +123,18 @@ TEST(MeshBuild, AFontThatCannotBeOpenedFailsNamingThePathAndKeepsTheMesh) {
         // The kept mesh still reaches its glyphs (the sanitizer build catches a dangling one).
         EXPECT_EQ(t.mesh().entries[1].outline->advance(), advance);
     }
-    CText fresh = textOn("/nowhere/NOSUCHFONT.TTF", "A");
+    Text fresh = textOn("/nowhere/NOSUCHFONT.TTF", "A");
     EXPECT_FALSE(fresh.buildMesh().ok);
     EXPECT_EQ(fresh.mesh().entryCount, 0);
 }
 
 TEST(MeshBuild, BothFiltersApplyAndNeverLeaveNaN) {
-    CText plain = textOn(VYR_TEST_FONT_DEJAVU, "a.");
+    Text plain = textOn(VYR_TEST_FONT_DEJAVU, "a.");
     ASSERT_TRUE(plain.buildMesh().ok);
     for (int f = 0; f < kFilterCount; ++f) {
         SCOPED_TRACE(filterName(f));
-        CText first = textOn(VYR_TEST_FONT_DEJAVU, "a."),
-              second = textOn(VYR_TEST_FONT_DEJAVU, "a.");
+        Text first = textOn(VYR_TEST_FONT_DEJAVU, "a."),
+             second = textOn(VYR_TEST_FONT_DEJAVU, "a.");
         first.parameters.filter1 = f;
         second.parameters.filter2 = f;
         ASSERT_TRUE(first.buildMesh().ok && second.buildMesh().ok);

@@ -12,51 +12,51 @@ class Archive;
 ///
 /// Every field is single precision; every computation runs in double precision and its
 /// result is stored as single precision. Angles are in degrees.
-class CCamera {
+class Camera {
   public:
-    CCamera();
+    Camera();
 
     /// 16 floats: eye, target, rotation step with cosine and sine, elevation with cosine and
     /// sine, zoom, up. Loading replaces every field as stored, without re-deriving anything.
-    void Serialize(Archive& archive);
+    void serialize(Archive& archive);
 
     /// Length of eye - target.
-    double Distance() const;
+    double distance() const;
 
-    void SetZoom(float z);
+    void setZoom(float z);
     /// Stores the step and its cosine and sine.
-    void SetRotationStep(float degrees);
+    void setRotationStep(float degrees);
     /// Stores the elevation with its cosine and sine and sets `up` for the horizontal
     /// direction (hx, hz). Beyond 45 degrees from the horizontal the up vector is negated so
     /// that it stays on the side of the true up direction while the eye passes over the top.
-    void SetElevation(float degrees, float hx, float hz);
+    void setElevation(float degrees, float hx, float hz);
     /// Store the point, then re-derive the elevation and up vector from eye and target.
     /// With the eye straight above or below the target (or on it) the horizontal direction
     /// is undefined; the last known one is kept.
-    void SetEye(float x, float y, float z);
-    void SetTarget(float x, float y, float z);
+    void setEye(float x, float y, float z);
+    void setTarget(float x, float y, float z);
 
     /// Turns the eye about the vertical axis through the target by -n degrees (the mouse
     /// passes pixels: moving right circles toward the text's left side).
-    void OrbitHorizontal(int n);
+    void orbitHorizontal(int n);
     /// Raises the eye by n degrees on its circle about the target. Not clamped: the eye goes
     /// over the top and down the far side.
-    void OrbitVertical(int n);
+    void orbitVertical(int n);
     /// Moves the eye toward the target by n / (20 zoom) of the distance (negative n backs
     /// away). A step never reaches or passes the target, and a zoom of 0 does not move.
-    void ZoomTowardTarget(int n);
+    void zoomTowardTarget(int n);
 
     /// Eye (0, 0, 4), target at the origin, level; zoom and rotation step stay.
-    void Reset();
+    void reset();
     /// The standard views keep the distance and the target and put the eye on a world axis.
-    void ViewFront();
-    void ViewBack();
+    void viewFront();
+    void viewBack();
     /// Looking down the y axis: +z toward the top of the screen.
-    void ViewUp();
+    void viewUp();
     /// Looking up the y axis: -z toward the top of the screen.
-    void ViewDown();
-    void ViewRight();
-    void ViewLeft();
+    void viewDown();
+    void viewRight();
+    void viewLeft();
 
     Float3 eye{0.0f, 0.0f, 4.0f};
     Float3 target{0.0f, 0.0f, 0.0f};

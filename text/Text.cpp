@@ -1,19 +1,19 @@
-#include "text/CText.h"
+#include "text/Text.h"
 
 #include "text/FontCache.h"
 #include "text/GlyphMeshCache.h"
 
 namespace vyr {
 
-CText::CText(std::string folder) {
+Text::Text(std::string folder) {
     parameters.fontsFolder = std::move(folder);
 }
 
-CText::~CText() = default;
-CText::CText(CText&&) noexcept = default;
-CText& CText::operator=(CText&&) noexcept = default;
+Text::~Text() = default;
+Text::Text(Text&&) noexcept = default;
+Text& Text::operator=(Text&&) noexcept = default;
 
-void CText::clearMesh() {
+void Text::clearMesh() {
     mesh_ = TextMesh();
     openedFontFile_.clear();
     ++buildGeneration_;

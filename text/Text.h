@@ -22,18 +22,18 @@ struct BuildResult {
 };
 
 /// The extruded text: its parameters and the mesh of their last build.
-class CText {
+class Text {
   public:
     /// Every parameter at its default, fonts looked up in `fontsFolder`. Does not build: call
     /// buildMesh() once the object is in place.
-    explicit CText(std::string fontsFolder);
-    ~CText();
-    CText(const CText&) = delete;
-    CText& operator=(const CText&) = delete;
-    CText(CText&&) noexcept;
-    CText& operator=(CText&&) noexcept;
+    explicit Text(std::string fontsFolder);
+    ~Text();
+    Text(const Text&) = delete;
+    Text& operator=(const Text&) = delete;
+    Text(Text&&) noexcept;
+    Text& operator=(Text&&) noexcept;
 
-    void Serialize(Archive& archive) { parameters.serialize(archive); }
+    void serialize(Archive& archive) { parameters.serialize(archive); }
 
     /// Rebuilds the mesh from the current parameters. On failure (the font cannot be opened,
     /// the text is longer than kMaxTextLength) the previous mesh stays and the message says

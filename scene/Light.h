@@ -15,38 +15,38 @@ class Archive;
 ///
 /// Number 1, 2 or 3 selects the renderer light (number - 1) and the marker colour; any other
 /// number (possible from a scene file) has no renderer light and a white marker.
-class CLight {
+class Light {
   public:
     /// A light with the given number and that number's defaults.
-    explicit CLight(int number);
+    explicit Light(int number);
 
     /// 26 four-byte values: number, enabled, cutOff, referencePoint, targetPoint, azimuth
     /// step with cosine and sine, elevation with cosine and sine, colour, beamEnd, position.
-    void Serialize(Archive& archive);
+    void serialize(Archive& archive);
 
     /// Turns referencePoint about the vertical axis through targetPoint by -dx degrees
     /// (the mouse passes pixels: moving right turns clockwise seen from above). The azimuth
     /// step and its cosine and sine are restored from the step's angle afterwards.
-    void RotateAzimuth(int dx);
+    void rotateAzimuth(int dx);
     /// Changes the elevation of referencePoint about targetPoint by dy degrees, keeping its
     /// distance (moving the pointer down raises it, so the light points further down).
-    void RotateElevation(int dy);
+    void rotateElevation(int dy);
     /// Store x, y, z; w stays.
-    void SetPosition(float x, float y, float z);
-    void SetBeamEnd(float x, float y, float z);
+    void setPosition(float x, float y, float z);
+    void setBeamEnd(float x, float y, float z);
     /// Store the angle with its cosine and sine.
-    void SetElevation(float degrees);
-    void SetAzimuthStep(float degrees);
+    void setElevation(float degrees);
+    void setAzimuthStep(float degrees);
     /// |referencePoint - targetPoint| over x, y, z.
-    double DirectionLength() const;
+    double directionLength() const;
     /// targetPoint - referencePoint over x, y, z.
     Vec3 direction() const;
 
     /// The mouse's turn: azimuth by dx, elevation by dy, then the beam end follows the new
     /// direction from the unchanged position.
-    void Turn(int dx, int dy);
+    void turn(int dx, int dy);
     /// The mouse's move: position and beam end shift by `offset`; the direction stays.
-    void Move(const Vec3& offset);
+    void move(const Vec3& offset);
 
     /// Marker colour (r, g, b) of this light's number; white for a number outside 1..3.
     Float3 markerColour() const;

@@ -1,4 +1,4 @@
-#include "scene/CCamera.h"
+#include "scene/Camera.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,11 +43,11 @@ Float3 upVector(double c, double s, double hx, double hz) {
 
 }  // namespace
 
-CCamera::CCamera() {
-    SetRotationStep(rotationStep);
+Camera::Camera() {
+    setRotationStep(rotationStep);
 }
 
-void CCamera::Serialize(Archive& ar) {
+void Camera::serialize(Archive& ar) {
     ar.io(eye.x);
     ar.io(eye.y);
     ar.io(eye.z);
@@ -75,24 +75,24 @@ void CCamera::Serialize(Archive& ar) {
     }
 }
 
-double CCamera::Distance() const {
+double Camera::distance() const {
     const double dx = double(eye.x) - target.x;
     const double dy = double(eye.y) - target.y;
     const double dz = double(eye.z) - target.z;
     return std::sqrt(dx * dx + dy * dy + dz * dz);
 }
 
-void CCamera::SetZoom(float z) {
+void Camera::setZoom(float z) {
     zoom = z;
 }
 
-void CCamera::SetRotationStep(float degrees) {
+void Camera::setRotationStep(float degrees) {
     rotationStep = degrees;
     rotationStepCos = static_cast<float>(std::cos(degrees * kDegToRad));
     rotationStepSin = static_cast<float>(std::sin(degrees * kDegToRad));
 }
 
-void CCamera::SetElevation(float degrees, float hx, float hz) {
+void Camera::setElevation(float degrees, float hx, float hz) {
     elevation = degrees;
     const double c = std::cos(degrees * kDegToRad);
     const double s = std::sin(degrees * kDegToRad);
@@ -101,17 +101,17 @@ void CCamera::SetElevation(float degrees, float hx, float hz) {
     up = upVector(c, s, hx, hz);
 }
 
-void CCamera::SetEye(float x, float y, float z) {
+void Camera::setEye(float x, float y, float z) {
     eye = {x, y, z};
     deriveOrbit();
 }
 
-void CCamera::SetTarget(float x, float y, float z) {
+void Camera::setTarget(float x, float y, float z) {
     target = {x, y, z};
     deriveOrbit();
 }
 
-void CCamera::rememberHeading(double hx, double hz) {
+void Camera::rememberHeading(double hx, double hz) {
     const double length = std::hypot(hx, hz);
     if (length > 0.0 && std::isfinite(length)) {
         headingX_ = hx / length;
@@ -119,8 +119,8 @@ void CCamera::rememberHeading(double hx, double hz) {
     }
 }
 
-void CCamera::deriveOrbit() {
-    const double d = Distance();
+void Camera::deriveOrbit() {
+    const double d = distance();
     const double dx = double(eye.x) - target.x;
     const double dy = double(eye.y) - target.y;
     const double dz = double(eye.z) - target.z;
@@ -139,12 +139,12 @@ void CCamera::deriveOrbit() {
             hx = headingX_, hz = headingZ_;
     }
     const double a = kRadToDegF * std::atan2(dy, h);
-    SetElevation(static_cast<float>(a), static_cast<float>(hx), static_cast<float>(hz));
+    setElevation(static_cast<float>(a), static_cast<float>(hx), static_cast<float>(hz));
 }
 
-void CCamera::OrbitHorizontal(int n) {
+void Camera::orbitHorizontal(int n) {
     const float kept = rotationStep;
-    SetRotationStep(static_cast<float>(-n));
+    setRotationStep(static_cast<float>(-n));
     const double c = rotationStepCos;
     const double s = rotationStepSin;
     const double dx = double(eye.x) - target.x;
@@ -156,11 +156,11 @@ void CCamera::OrbitHorizontal(int n) {
         eye.z = static_cast<float>(z);
         rememberHeading(headingX_ * c + headingZ_ * s, -headingX_ * s + headingZ_ * c);
     }
-    SetRotationStep(kept);
+    setRotationStep(kept);
 }
 
-void CCamera::OrbitVertical(int n) {
-    const double d = Distance();
+void Camera::orbitVertical(int n) {
+    const double d = distance();
     const double dc = d * elevationCos;
     // Dividing by the stored cosine (negative once the eye has passed over the top) keeps
     // the horizontal direction continuous across the top.
@@ -187,7 +187,7 @@ void CCamera::OrbitVertical(int n) {
     up = upVector(c, s, hx, hz);
 }
 
-void CCamera::ZoomTowardTarget(int n) {
+void Camera::zoomTowardTarget(int n) {
     const double step = n / (20.0 * zoom);
     if (!std::isfinite(step))
         return;
@@ -201,46 +201,46 @@ void CCamera::ZoomTowardTarget(int n) {
     eye = next;
 }
 
-void CCamera::Reset() {
-    SetEye(0.0f, 0.0f, 4.0f);
-    SetTarget(0.0f, 0.0f, 0.0f);
-    SetElevation(0.0f, 1.0f, 0.0f);
+void Camera::reset() {
+    setEye(0.0f, 0.0f, 4.0f);
+    setTarget(0.0f, 0.0f, 0.0f);
+    setElevation(0.0f, 1.0f, 0.0f);
 }
 
-void CCamera::ViewFront() {
-    const float d = static_cast<float>(Distance());
-    SetEye(0.0f, 0.0f, d);
-    SetElevation(0.0f, 1.0f, 0.0f);
+void Camera::viewFront() {
+    const float d = static_cast<float>(distance());
+    setEye(0.0f, 0.0f, d);
+    setElevation(0.0f, 1.0f, 0.0f);
 }
 
-void CCamera::ViewBack() {
-    const float d = static_cast<float>(Distance());
-    SetEye(0.0f, 0.0f, -d);
-    SetElevation(0.0f, -1.0f, 0.0f);
+void Camera::viewBack() {
+    const float d = static_cast<float>(distance());
+    setEye(0.0f, 0.0f, -d);
+    setElevation(0.0f, -1.0f, 0.0f);
 }
 
-void CCamera::ViewUp() {
-    const float d = static_cast<float>(Distance());
-    SetEye(0.0f, d, 0.0f);
-    SetElevation(180.0f, 0.0f, 1.0f);
+void Camera::viewUp() {
+    const float d = static_cast<float>(distance());
+    setEye(0.0f, d, 0.0f);
+    setElevation(180.0f, 0.0f, 1.0f);
 }
 
-void CCamera::ViewDown() {
-    const float d = static_cast<float>(Distance());
-    SetEye(0.0f, -d, 0.0f);
-    SetElevation(-180.0f, 0.0f, 1.0f);
+void Camera::viewDown() {
+    const float d = static_cast<float>(distance());
+    setEye(0.0f, -d, 0.0f);
+    setElevation(-180.0f, 0.0f, 1.0f);
 }
 
-void CCamera::ViewRight() {
-    const float d = static_cast<float>(Distance());
-    SetEye(-d, 0.0f, 0.0f);
-    SetElevation(0.0f, 1.0f, 0.0f);
+void Camera::viewRight() {
+    const float d = static_cast<float>(distance());
+    setEye(-d, 0.0f, 0.0f);
+    setElevation(0.0f, 1.0f, 0.0f);
 }
 
-void CCamera::ViewLeft() {
-    const float d = static_cast<float>(Distance());
-    SetEye(d, 0.0f, 0.0f);
-    SetElevation(0.0f, 1.0f, 0.0f);
+void Camera::viewLeft() {
+    const float d = static_cast<float>(distance());
+    setEye(d, 0.0f, 0.0f);
+    setElevation(0.0f, 1.0f, 0.0f);
 }
 
 }  // namespace vyr

@@ -1,4 +1,4 @@
-#include "scene/CLight.h"
+#include "scene/Light.h"
 
 #include <cmath>
 
@@ -27,11 +27,11 @@ void serializePoint(Archive& ar, Float4& p) {
 
 }  // namespace
 
-CLight::CLight(int n) : number(n) {
+Light::Light(int n) : number(n) {
     setDefaults();
 }
 
-void CLight::setDefaults() {
+void Light::setDefaults() {
     // Lights 2 and 3 start with a stored azimuth cosine and sine that do not belong to the
     // 5-degree step; the first turn replaces them. They are kept because scene files saved
     // before any turn hold exactly these values.
@@ -55,7 +55,7 @@ void CLight::setDefaults() {
         default:
             // Light 1; a light with any other number takes its place and a white colour.
             referencePoint = {0.0f, -2.0f, 2.0f, 1.0f};
-            SetAzimuthStep(5.0f);
+            setAzimuthStep(5.0f);
             colour = number == 1 ? 0x00050181u : 0x00FFFFFFu;
             break;
     }
@@ -69,7 +69,7 @@ void CLight::setDefaults() {
     cutOff = 25.0f;
 }
 
-void CLight::Serialize(Archive& ar) {
+void Light::serialize(Archive& ar) {
     ar.io(number);
     ar.io(enabled);
     ar.io(cutOff);
@@ -86,43 +86,43 @@ void CLight::Serialize(Archive& ar) {
     serializePoint(ar, position);
 }
 
-void CLight::SetPosition(float x, float y, float z) {
+void Light::setPosition(float x, float y, float z) {
     position.x = x;
     position.y = y;
     position.z = z;
 }
 
-void CLight::SetBeamEnd(float x, float y, float z) {
+void Light::setBeamEnd(float x, float y, float z) {
     beamEnd.x = x;
     beamEnd.y = y;
     beamEnd.z = z;
 }
 
-void CLight::SetElevation(float degrees) {
+void Light::setElevation(float degrees) {
     elevation = degrees;
     elevationCos = static_cast<float>(std::cos(degrees * kDegToRad));
     elevationSin = static_cast<float>(std::sin(degrees * kDegToRad));
 }
 
-void CLight::SetAzimuthStep(float degrees) {
+void Light::setAzimuthStep(float degrees) {
     azimuthStep = degrees;
     azimuthStepCos = static_cast<float>(std::cos(degrees * kDegToRad));
     azimuthStepSin = static_cast<float>(std::sin(degrees * kDegToRad));
 }
 
-Vec3 CLight::direction() const {
+Vec3 Light::direction() const {
     return {double(targetPoint.x) - referencePoint.x, double(targetPoint.y) - referencePoint.y,
             double(targetPoint.z) - referencePoint.z};
 }
 
-double CLight::DirectionLength() const {
+double Light::directionLength() const {
     const Vec3 d = direction();
     return std::sqrt(dot(d, d));
 }
 
-void CLight::RotateAzimuth(int dx) {
+void Light::rotateAzimuth(int dx) {
     const float kept = azimuthStep;
-    SetAzimuthStep(static_cast<float>(-dx));
+    setAzimuthStep(static_cast<float>(-dx));
     const double c = azimuthStepCos;
     const double s = azimuthStepSin;
     const double x = double(referencePoint.x) - targetPoint.x;
@@ -133,11 +133,11 @@ void CLight::RotateAzimuth(int dx) {
         referencePoint.x = nx;
         referencePoint.z = nz;
     }
-    SetAzimuthStep(kept);
+    setAzimuthStep(kept);
 }
 
-void CLight::RotateElevation(int dy) {
-    const double r = DirectionLength();
+void Light::rotateElevation(int dy) {
+    const double r = directionLength();
     // A light without a direction has nothing to turn.
     if (!(r > 0.0) || !std::isfinite(r))
         return;
@@ -171,17 +171,17 @@ void CLight::RotateElevation(int dy) {
     referencePoint = next;
 }
 
-void CLight::Turn(int dx, int dy) {
-    RotateAzimuth(dx);
-    RotateElevation(dy);
+void Light::turn(int dx, int dy) {
+    rotateAzimuth(dx);
+    rotateElevation(dy);
     // The beam end is the position plus the direction; with the target point at the origin
     // (as it always is unless a scene file says otherwise) that is position - referencePoint.
     const Vec3 d = direction();
-    SetBeamEnd(static_cast<float>(position.x + d.x), static_cast<float>(position.y + d.y),
+    setBeamEnd(static_cast<float>(position.x + d.x), static_cast<float>(position.y + d.y),
                static_cast<float>(position.z + d.z));
 }
 
-void CLight::Move(const Vec3& offset) {
+void Light::move(const Vec3& offset) {
     const Float4 p{static_cast<float>(position.x + offset.x),
                    static_cast<float>(position.y + offset.y),
                    static_cast<float>(position.z + offset.z), position.w};
@@ -190,11 +190,11 @@ void CLight::Move(const Vec3& offset) {
                    static_cast<float>(beamEnd.z + offset.z), beamEnd.w};
     if (!finite4(p) || !finite4(b))
         return;
-    SetPosition(p.x, p.y, p.z);
-    SetBeamEnd(b.x, b.y, b.z);
+    setPosition(p.x, p.y, p.z);
+    setBeamEnd(b.x, b.y, b.z);
 }
 
-Float3 CLight::markerColour() const {
+Float3 Light::markerColour() const {
     switch (number) {
         case 1:
             return {1.0f, 1.0f, 0.0f};
@@ -207,7 +207,7 @@ Float3 CLight::markerColour() const {
     }
 }
 
-int CLight::rendererLight() const {
+int Light::rendererLight() const {
     return number >= 1 && number <= 3 ? number - 1 : -1;
 }
 
