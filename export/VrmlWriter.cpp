@@ -5,6 +5,7 @@
 #include <cmath>
 #include <ostream>
 
+#include "core/Angles.h"
 #include "export/CrlfStream.h"
 #include "text/TextMesh.h"
 
@@ -129,7 +130,7 @@ ExportResult writeVrmlSpotLight(const VrmlSpotLight& light, std::ostream& out) {
     const Float4& t = light.targetPoint;
     const Float4& p = light.position;
     s.format("\n\t\tcutOffAngle %f\n\t\tdirection %.2f %.2f %.2f\n\t\tlocation %.2f %.2f %.2f\n}",
-             cut * 0.017444444444444446, double(t.x) - r.x, double(t.y) - r.y, double(t.z) - r.z,
+             cut * kRoughDegToRad, double(t.x) - r.x, double(t.y) - r.y, double(t.z) - r.z,
              double(p.x), double(p.y), double(p.z));
     return s.result("VRML spot light");
 }

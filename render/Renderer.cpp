@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
+#include "core/Angles.h"
 #include "render/Accumulator.h"
 #include "render/IdentityMatrices.h"
 #include "render/LensFlare.h"
@@ -65,7 +67,7 @@ void accFrustum(double left, double right, double bottom, double top, double nea
 // A perspective projection (fovy in degrees) through accFrustum; the near plane is halved.
 void accPerspective(double fovy, double aspect, double nearPlane, double farPlane, double pixdx,
                     double pixdy, double eyedx, double eyedy, double focus) {
-    const double half = fovy * 3.1415926535897931 * 0.0055555555555555558 * 0.5;
+    const double half = fovy * std::numbers::pi * (1.0 / 180.0) * 0.5;
     const double nearHalf = nearPlane * 0.5;
     const double top = nearHalf / (std::cos(half) / std::sin(half));
     const double right = top * aspect;
@@ -191,11 +193,12 @@ struct Renderer::State {
                     if (nz < 0.0)
                         glRotatef(180.0f, 1.0f, 0.0f, 0.0f);
                 } else {
-                    glRotatef(static_cast<float>(std::acos(std::clamp(nz, -1.0, 1.0)) * 57.3248405),
-                              axisX, axisY, 0.0f);
+                    glRotatef(
+                        static_cast<float>(std::acos(std::clamp(nz, -1.0, 1.0)) * kRoughRadToDeg),
+                        axisX, axisY, 0.0f);
                 }
             }
-            const float halfAngle = (light.cutOff - 0.1f * light.cutOff) * 0.0174444448f;
+            const float halfAngle = (light.cutOff - 0.1f * light.cutOff) * kRoughDegToRadF;
             gluCylinder(cone, 0.0, std::tan(halfAngle) * length, length, 10, 10);
             glPopMatrix();
             gluDeleteQuadric(cone);

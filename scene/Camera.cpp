@@ -3,18 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Angles.h"
 #include "core/Archive.h"
 
 namespace vyr {
 
 namespace {
-
-// Degrees to radians with pi taken as 3.1415926; the stored cosines and sines depend on it
-// (it gives the "Up" and "Down" views their orientation).
-constexpr double kDegToRad = 0.017453292222222222;
-// The orbit step converts with these single-precision factors.
-constexpr double kRadToDegF = static_cast<double>(57.295784f);
-constexpr double kDegToRadF = static_cast<double>(0.017453292f);
 
 // The largest fraction of the distance one zoom step may cover, so that a fast mouse move
 // cannot put the eye on the target (where the view direction is undefined) or past it.

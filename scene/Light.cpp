@@ -2,17 +2,12 @@
 
 #include <cmath>
 
+#include "core/Angles.h"
 #include "core/Archive.h"
 
 namespace vyr {
 
 namespace {
-
-// Degrees to radians with pi taken as 3.1415926.
-constexpr double kDegToRad = 0.017453292222222222;
-// The elevation step converts with these single-precision factors.
-constexpr double kRadToDegF = static_cast<double>(57.295784f);
-constexpr double kDegToRadF = static_cast<double>(0.0174532924f);
 
 bool finite4(const Float4& p) {
     return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z) && std::isfinite(p.w);

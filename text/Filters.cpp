@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/Angles.h"
 #include "font/Contour.h"
 #include "text/VertexRecord.h"
 
@@ -43,7 +44,7 @@ void applyFilter(int index, VertexRecord& record, const ContourPoint& point,
     // "circle" and "semi-circle": the text's length sweeps `sweep` radians round a circle of
     // radius 500 centred below the middle of the text, starting on its left.
     auto wrapAroundCircle = [&](double sweep) {
-        const double a = -3.14 - sweep * (x + o) / w;
+        const double a = -kRoughPi - sweep * (x + o) / w;
         const double r = y + 500.0;
         nx = r * std::cos(a) + 0.5 * w;
         ny = r * std::sin(a);
@@ -61,13 +62,14 @@ void applyFilter(int index, VertexRecord& record, const ContourPoint& point,
             wrapAroundCircle(6.28);
             break;
         case kFilterDrunk: {
-            const double s = 20.0 * std::sin((x - (kParamA + o)) / ((kParamB - kParamA) * 3.14));
+            const double s =
+                20.0 * std::sin((x - (kParamA + o)) / ((kParamB - kParamA) * kRoughPi));
             ny = ny - s;
             nx = nx + s;
             break;
         }
         case kFilterFloppy:
-            ny = ny - 30.0 * std::sin((x - (kParamA + o)) / ((kParamB - kParamA) * 3.14));
+            ny = ny - 30.0 * std::sin((x - (kParamA + o)) / ((kParamB - kParamA) * kRoughPi));
             break;
         case kFilterPerspective: {
             // A text less than one pixel high has no height to fade over: left as it is.
@@ -78,10 +80,10 @@ void applyFilter(int index, VertexRecord& record, const ContourPoint& point,
             break;
         }
         case kFilterRainbow:
-            ny = ny - 200.0 * std::sin(3.14 * (x + o) / w);
+            ny = ny - 200.0 * std::sin(kRoughPi * (x + o) / w);
             break;
         case kFilterSemiCircle:
-            wrapAroundCircle(3.14);
+            wrapAroundCircle(kRoughPi);
             break;
         case kFilterTwirl: {
             const double a = -6.28 * (x + o) / w;
