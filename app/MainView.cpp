@@ -409,8 +409,11 @@ void MainView::exportMesh() {
     if (!failure.isEmpty()) {
         showMessage(this, failure, true);
     } else if (!solid.sound()) {
-        showMessage(this, tr("%1 was written, but some characters' solids are not closed:\n%2")
-                              .arg(info.fileName(), fromStd(solid.faultReport())));
+        const QString what = solid.noDepth
+                                 ? tr("%1 was written as a flat shape:\n%2")
+                                 : tr("%1 was written, but some characters' solids are not "
+                                      "closed:\n%2");
+        showMessage(this, what.arg(info.fileName(), fromStd(solid.faultReport())));
     }
 }
 

@@ -332,6 +332,12 @@ class ClosureCheck {
     std::vector<uint8_t> directions_;
 };
 
+// Front face, wall ends and back face all in one plane: a flat shape, not a solid.
+bool hasNoDepth(const TextExportView& text) {
+    return text.parameters.extrusionLength == 0.0 &&
+           (!text.parameters.bevelOn || text.parameters.bevelDepth == 0.0);
+}
+
 // Turns one character after another into welded triangles appended to the mesh, in the order
 // front face, back face, then per contour edge its two wall and two bevel triangles; the
 // bevel's triangles run the opposite way round from the display list's vertex order, whose
@@ -349,6 +355,7 @@ class SolidBuilder {
                  text.parameters.scale[1], text.parameters.scale[2]},
           length_(text.parameters.extrusionLength),
           back_(text.parameters.extrusionLength + text.parameters.bevelDepth),
+          noDepth_(hasNoDepth(text)),
           // A mirroring scale turns the solid inside out unless the winding turns with it.
           mirrored_(place_.sx * place_.sy * place_.sz < 0.0),
           flatScale_(place_.sx == 0.0 || place_.sy == 0.0 || place_.sz == 0.0) {}
@@ -363,12 +370,14 @@ class SolidBuilder {
         welder_.beginCharacter(3 * e.records.size());
         const size_t first = m_.triangles.size();
         const bool faces = emitFaces(e);
-        const bool walls = emitWalls(e);
+        const bool walls = !noDepth_ && emitWalls(e);
         flipper_.run(m_.vertices, m_.triangles, first);
         const size_t count = m_.triangles.size() - first;
-        // A zero scale presses the solid flat even where walls keep an area.
-        fault_.flat = (faces || walls) && !fault_.nonFinite && (flatScale_ || count == 0);
-        fault_.open = !closure_.closed(m_.triangles.data() + first, count);
+        // A zero scale presses the solid flat even where walls keep an area. A text without
+        // depth is its front face, which has no closure to check.
+        fault_.flat =
+            (faces || walls) && !fault_.nonFinite && ((flatScale_ && !noDepth_) || count == 0);
+        fault_.open = !noDepth_ && !closure_.closed(m_.triangles.data() + first, count);
         if (fault_.open || fault_.folded || fault_.backUnfilled || fault_.flat || fault_.nonFinite)
             m_.faults.push_back(fault_);
     }
@@ -425,19 +434,20 @@ class SolidBuilder {
     }
 
     // Front face (and, without a bevel, the back face at the wall's end); with a bevel, the
-    // back face on the inset outline. Returns whether there was any triangle.
+    // back face on the inset outline; without depth, the front face alone. Returns whether
+    // there was any triangle.
     bool emitFaces(const TextMeshEntry& e) {
         Corner spare[3];
         for (int t = 0; t < e.frontCount(); ++t) {
             const Triangle& tri = (*e.front)[t];
             emit(corner(*tri.c, kFrontCorner, spare[0]), corner(*tri.b, kFrontCorner, spare[1]),
                  corner(*tri.a, kFrontCorner, spare[2]), SolidPart::kFaces);
-            if (!text_.parameters.bevelOn) {
+            if (!text_.parameters.bevelOn && !noDepth_) {
                 emit(corner(*tri.a, kWallCorner, spare[0]), corner(*tri.b, kWallCorner, spare[1]),
                      corner(*tri.c, kWallCorner, spare[2]), SolidPart::kFaces);
             }
         }
-        if (!text_.parameters.bevelOn)
+        if (!text_.parameters.bevelOn || noDepth_)
             return e.frontCount() > 0;
         fault_.backUnfilled = e.frontCount() > 0 && e.backCount() == 0;
         for (int t = 0; t < e.backCount(); ++t) {
@@ -498,6 +508,7 @@ class SolidBuilder {
     const Placement place_;
     const double length_;
     const double back_;
+    const bool noDepth_;
     const bool mirrored_;
     const bool flatScale_;
 
@@ -542,7 +553,9 @@ std::string SolidFault::reason() const {
 }
 
 std::string SolidMesh::faultReport() const {
-    std::string out;
+    std::string out = noDepth ? "the text has no depth (extrusion 0 and no bevel depth): the "
+                                "mesh is its flat front face, not a closed solid\n"
+                              : "";
     for (const SolidFault& f : faults) {
         char head[64];
         if (f.code >= 33 && f.code < 127) {
@@ -561,6 +574,7 @@ SolidMesh buildSolidMesh(const TextExportView& text) {
                    text.parameters.bevelMaterial};
     if (text.mesh == nullptr)
         return m;
+    m.noDepth = hasNoDepth(text);
     const TextMesh& mesh = *text.mesh;
     // At most three welded corners per outline point, and the triangles the faces, walls and
     // bevel give before any is dropped.

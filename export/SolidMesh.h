@@ -55,10 +55,15 @@ struct SolidMesh {
     std::array<Material, kSolidPartCount> materials;
     /// Characters whose solid is not closed and consistent; empty when the whole is sound.
     std::vector<SolidFault> faults;
+    /// The text has no depth (no extrusion, and the bevel off or no deeper): it is a flat
+    /// shape, not a solid, and the mesh holds its front face alone, wound as seen from the
+    /// front. Its characters are not checked for closure.
+    bool noDepth = false;
 
-    bool sound() const { return faults.empty(); }
+    bool sound() const { return faults.empty() && !noDepth; }
     bool hasPart(SolidPart part) const;
-    /// One line per fault, naming the character and the reason, for a user.
+    /// One line per fault, naming the character and the reason, for a user; first a line
+    /// saying so for a text without depth.
     std::string faultReport() const;
 };
 

@@ -12,6 +12,8 @@ packages=(
     # the Debian package, its manual pages and its checks (tests/package/check-package.sh)
     help2man dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
     libfile-mimeinfo-perl
+    # the STL check of tools/admesh-check.sh
+    admesh
     # clang with libFuzzer, for the fuzz preset (tools/fuzz.sh)
     clang-14 libclang-rt-14-dev
 )

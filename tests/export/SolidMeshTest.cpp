@@ -3,12 +3,12 @@
 
 #include <cmath>
 #include <sstream>
+#include <tuple>
 
 #include "ExportTestSupport.h"
 #include "SolidReader.h"
 #include "export/MeshFormats.h"
 #include "export/SolidMesh.h"
-#include "tests/text/TextTestSupport.h"
 
 namespace vyr {
 namespace {
@@ -143,18 +143,31 @@ TEST(SolidMesh, FaultsAreReportedPerCharacter) {
               "character 3 (code 127): the surface is not closed\n");
 }
 
-TEST(SolidMesh, ATextWithoutDepthIsAsSoundAsWithDepthAndNoTriangleRepeatsACorner) {
-    // Front, wall ends and back face weld into one another; only real folds remain faults.
-    for (const char* font : {VYR_TEST_FONT_DEJAVU, VYR_TEST_FONT_LIBERATION}) {
-        Text t = test::textOn(font, "The quick brown fox 0123456789 @%&");
-        ASSERT_TRUE(t.buildMesh().ok);
-        const size_t faults = buildSolidMesh(t).faults.size();
-        t.parameters.extrusionLength = t.parameters.bevelDepth = 0.0;
-        ASSERT_TRUE(t.buildMesh().ok);
-        const SolidMesh flat = buildSolidMesh(t);
-        EXPECT_EQ(flat.faults.size(), faults) << font << "\n" << flat.faultReport();
-        for (const auto& tri : flat.triangles)
-            ASSERT_TRUE(tri.v[0] != tri.v[1] && tri.v[1] != tri.v[2] && tri.v[2] != tri.v[0]);
+TEST(SolidMesh, ATextWithoutDepthIsItsFrontFaceAloneReportedOnce) {
+    // No extrusion and the bevel off or no deeper: the comb's 21 front triangles at z = 0, no
+    // character at fault, one line for the text. Any depth makes it a closed solid again.
+    const TextMesh comb = test::makeMesh({test::comb(10)}, 20.0f);
+    const std::string report =
+        "the text has no depth (extrusion 0 and no bevel depth): the mesh "
+        "is its flat front face, not a closed solid\n";
+    const std::tuple<double, double, bool, bool> cases[] = {{0, 0, false, true},
+                                                            {0, 5, false, true},
+                                                            {0, 0, true, true},
+                                                            {0, 5, true, false},
+                                                            {1, 0, false, false}};
+    for (const auto& [length, depth, bevel, flat] : cases) {
+        TextExportView view = test::viewOf(comb, bevel);
+        view.parameters.extrusionLength = length, view.parameters.bevelDepth = depth;
+        const SolidMesh solid = buildSolidMesh(view);
+        EXPECT_EQ(solid.noDepth, flat);
+        EXPECT_TRUE(solid.faults.empty());
+        EXPECT_EQ(solid.faultReport(), flat ? report : "");
+        EXPECT_EQ(readBack(solid).closedAndOriented(), !flat);
+        if (flat) {
+            EXPECT_EQ(partSizes(solid), (std::array<size_t, 3>{21, 0, 0}));
+            for (const auto& v : solid.vertices)
+                EXPECT_EQ(v[2], 0.0f);
+        }
     }
 }
 

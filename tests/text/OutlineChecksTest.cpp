@@ -1,8 +1,11 @@
 // The checks that judge an inset and a glyph outline: edges that meet, faces that fill their
-// outline, outlines clean enough to fill and extrude.
+// outline, outlines clean enough to fill and extrude; and the merge that makes them so.
+
+#include <set>
 
 #include "tests/font/FontTestSupport.h"
 #include "text/OutlineChecks.h"
+#include "text/OutlineMerge.h"
 
 using namespace vyr;
 using test::hole;
@@ -109,5 +112,38 @@ TEST(OutlineChecks, EdgesMeetFacesFillAndOutlinesAreCleanAsWorkedOutByHand) {
         OutlineVectorizer o;
         test::vectorize(o, makeOutline(k.first));
         EXPECT_EQ(outlineIsClean(o), k.second) << "outline " << &k - outlines;
+    }
+}
+
+// A hole across the square's lower edge: filled are the square above less the hole, a U, and
+// the hole below the edge, which meet at (10, 0) and (90, 0). Each copy of those points moves
+// 1/8 pixel into the angle between its own edges (8192 / sqrt 2 = 5792.6 steps of 1/65536 in
+// x and y), the U's up and outwards, the lower part's down and inwards; nothing else moves. A
+// hole touching the square at (50, 0) leaves a ring pinched there, opened the same way.
+TEST(OutlineMerge, ContoursMeetingAtAPointMoveApartIntoTheirOwnAngles) {
+    const double d = 5793.0 / 65536.0;
+    using Points = std::set<std::pair<double, double>>;
+    const std::vector<test::P> diamond = {{50, 0}, {80, 30}, {50, 60}, {20, 30}};
+    const std::pair<std::vector<std::vector<test::P>>, Points> cases[] = {
+        {{outer(0, 0, 100, 100), hole(10, -20, 90, 50)},
+         {{0, 0}, {0, 100}, {100, 100}, {100, 0}, {90 + d, d}, {90, 50}, {10, 50}, {10 - d, d},
+          {10, -20}, {90, -20}, {90 - d, -d}, {10 + d, -d}}},
+        {{outer(0, 0, 100, 100), diamond},
+         {{0, 0}, {0, 100}, {100, 100}, {100, 0}, {50, -0.125}, {50, 0.125}, {80, 30}, {50, 60},
+          {20, 30}}},
+    };
+    for (const auto& [contours, moved] : cases) {
+        OutlineVectorizer v;
+        test::vectorize(v, makeOutline(contours));
+        mergeOutline(v);
+        Points points;
+        std::vector<OutlineEdge> edges;
+        for (int k = 0; k < v.contourCount(); ++k) {
+            for (const auto& p : test::pointsOf(*v.contour(k)))
+                points.insert(p);
+            appendEdges(*v.contour(k), k, edges);
+        }
+        EXPECT_EQ(points, moved);
+        EXPECT_TRUE(CrossingFinder().find(edges, false).empty());
     }
 }
