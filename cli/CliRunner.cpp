@@ -214,6 +214,52 @@ void addImage(Outputs& outputs, ImageOutput& images, const Scene& scene, const s
                  }});
 }
 
+// Builds the text `repeat` times; the build times in milliseconds.
+std::vector<double> buildRepeatedly(Text& text, int repeat) {
+    std::vector<double> times;
+    for (int i = 0; i < repeat; ++i) {
+        const auto start = Clock::now();
+        const BuildResult built = text.buildMesh();
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        if (!built.ok)
+            throw Failure{built.message};
+    }
+    return times;
+}
+
+// The format an output path names: its extension, or --format for standard output.
+std::string formatOf(const CliOptions& o, const std::string& path) {
+    return path == "-" ? *o.format : outputExtension(path);
+}
+
+// The solid formats and the statistics check that every character's solid is closed.
+bool needsSolid(const CliOptions& o) {
+    bool need = o.stats;
+    for (const std::string& path : o.outputs) {
+        const OutputFormat* format = findOutputFormat(formatOf(o, path));
+        need |= format != nullptr && format->needsSolid;
+    }
+    return need;
+}
+
+void writeOutputs(const CliOptions& o, const Scene& scene, const SolidMesh& solid,
+                  std::ostream& out, std::ostream& err) {
+    Outputs outputs(out);
+    ImageOutput images(o.image);
+    const OutputSource source{scene, &solid, {o.vrmlCamera, o.vrmlLights, o.vrmlText}};
+    for (const std::string& path : o.outputs) {
+        const std::string ext = formatOf(o, path);
+        if (isImageExtension(ext)) {
+            addImage(outputs, images, scene, path, ext, err);
+            continue;
+        }
+        // Standard output takes the file alone, without an OBJ's material library.
+        for (const OutputFile& file : findOutputFormat(ext)->files(path, source, path != "-"))
+            outputs.add(file);
+    }
+    outputs.commit();
+}
+
 int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
     if (o.help) {
         out << usageText();
@@ -246,50 +292,17 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
     Text& text = scene.text();
     applyOptions(o, text.parameters, latin1);
     applyImageCamera(o.image, scene);
+    const std::vector<double> times = buildRepeatedly(text, o.repeat);
 
-    std::vector<double> times;
-    for (int i = 0; i < o.repeat; ++i) {
-        const auto start = Clock::now();
-        const BuildResult built = text.buildMesh();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-        if (!built.ok)
-            throw Failure{built.message};
-    }
-
-    // The solid formats and the statistics check that every character's solid is closed.
-    auto formatOf = [&](const std::string& path) {
-        return path == "-" ? *o.format : outputExtension(path);
-    };
-    bool needSolid = o.stats;
-    for (const std::string& path : o.outputs) {
-        const OutputFormat* format = findOutputFormat(formatOf(path));
-        needSolid |= format != nullptr && format->needsSolid;
-    }
+    const bool needSolid = needsSolid(o);
     SolidMesh solid;
     if (needSolid) {
         solid = buildSolidMesh(text);
-        if (!solid.sound()) {
-            std::istringstream report(solid.faultReport());
-            for (std::string line; std::getline(report, line);) {
-                err << "vyr-cli: warning: " << line << "\n";
-            }
-        }
+        std::istringstream report(solid.faultReport());
+        for (std::string line; std::getline(report, line);)
+            err << "vyr-cli: warning: " << line << "\n";
     }
-
-    Outputs outputs(out);
-    ImageOutput images(o.image);
-    const OutputSource source{scene, &solid, {o.vrmlCamera, o.vrmlLights, o.vrmlText}};
-    for (const std::string& path : o.outputs) {
-        const std::string ext = formatOf(path);
-        if (isImageExtension(ext)) {
-            addImage(outputs, images, scene, path, ext, err);
-            continue;
-        }
-        // Standard output takes the file alone, without an OBJ's material library.
-        for (const OutputFile& file : findOutputFormat(ext)->files(path, source, path != "-"))
-            outputs.add(file);
-    }
-    outputs.commit();
+    writeOutputs(o, scene, solid, out, err);
 
     if (o.stats)
         printStats(out, text, times, needSolid ? &solid : nullptr);

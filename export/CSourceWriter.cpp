@@ -48,6 +48,40 @@ Vec3 raised(Vec3 p, double dz) {
     return {p.x, p.y, p.z + dz};
 }
 
+// The bevel of one character: two triangles per edge.
+void writeBevel(CrlfStream& s, const TextExportView& v, const TextMeshEntry& e) {
+    const double length = v.parameters.extrusionLength;
+    const double back = v.parameters.bevelDepth + v.parameters.extrusionLength;
+    for (int k = 0; k < e.contourCount(); ++k) {
+        const Contour& contour = e.contour(k);
+        if (!exportsContour(contour))
+            continue;
+        const int n = contour.count;
+        s.text("\nglBegin(GL_TRIANGLES);\n");
+        // n + 1 passes: the closing edge comes first and last, as in the viewport's list.
+        for (int j = 0; j <= n; ++j) {
+            const int cur = j == n ? 0 : j;
+            const int prev = previousIndex(cur, n);
+            const VertexRecord& p = TextMesh::record(contour[prev]);
+            const VertexRecord& c = TextMesh::record(contour[cur]);
+            const BevelNormals bn = bevelNormals(contour, prev, cur, v.parameters.bevelDepth,
+                                                 v.parameters.roundedEdges);
+            const Corner corners[6] = {
+                {bn.t1[0], raised(p.position, length)}, {bn.t1[1], raised(c.position, length)},
+                {bn.t1[2], raised(p.inset, back)},      {bn.t2[0], raised(p.inset, back)},
+                {bn.t2[1], raised(c.position, length)}, {bn.t2[2], raised(c.inset, back)},
+            };
+            for (int q = 0; q < 6; ++q) {
+                const Corner& k6 = corners[q];
+                s.format("\nglNormal3f(%.2f,%.2f,%.2f);\n", k6.normal.x, k6.normal.y, k6.normal.z);
+                s.format(q == 2 ? "glVertex3f(%.2f,%.2f,%.2f);" : "\nglVertex3f(%.2f,%.2f,%.2f);",
+                         k6.vertex.x, k6.vertex.y, k6.vertex.z);
+            }
+        }
+        s.text("\nglEnd();\n");
+    }
+}
+
 void writeEntry(CrlfStream& s, const TextExportView& v, const TextMeshEntry& e) {
     const double length = v.parameters.extrusionLength;
     const double back = v.parameters.bevelDepth + v.parameters.extrusionLength;
@@ -98,36 +132,9 @@ void writeEntry(CrlfStream& s, const TextExportView& v, const TextMeshEntry& e) 
         s.text("\nglEnd();\n");
     }
 
-    if (!v.parameters.bevelOn)
-        return;
-    materialCalls(s, "bevel_");
-    for (int k = 0; k < e.contourCount(); ++k) {
-        const Contour& contour = e.contour(k);
-        if (!exportsContour(contour))
-            continue;
-        const int n = contour.count;
-        s.text("\nglBegin(GL_TRIANGLES);\n");
-        // n + 1 passes: the closing edge comes first and last, as in the viewport's list.
-        for (int j = 0; j <= n; ++j) {
-            const int cur = j == n ? 0 : j;
-            const int prev = previousIndex(cur, n);
-            const VertexRecord& p = TextMesh::record(contour[prev]);
-            const VertexRecord& c = TextMesh::record(contour[cur]);
-            const BevelNormals bn = bevelNormals(contour, prev, cur, v.parameters.bevelDepth,
-                                                 v.parameters.roundedEdges);
-            const Corner corners[6] = {
-                {bn.t1[0], raised(p.position, length)}, {bn.t1[1], raised(c.position, length)},
-                {bn.t1[2], raised(p.inset, back)},      {bn.t2[0], raised(p.inset, back)},
-                {bn.t2[1], raised(c.position, length)}, {bn.t2[2], raised(c.inset, back)},
-            };
-            for (int q = 0; q < 6; ++q) {
-                const Corner& k6 = corners[q];
-                s.format("\nglNormal3f(%.2f,%.2f,%.2f);\n", k6.normal.x, k6.normal.y, k6.normal.z);
-                s.format(q == 2 ? "glVertex3f(%.2f,%.2f,%.2f);" : "\nglVertex3f(%.2f,%.2f,%.2f);",
-                         k6.vertex.x, k6.vertex.y, k6.vertex.z);
-            }
-        }
-        s.text("\nglEnd();\n");
+    if (v.parameters.bevelOn) {
+        materialCalls(s, "bevel_");
+        writeBevel(s, v, e);
     }
 }
 

@@ -148,6 +148,31 @@ void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& 
 
 }  // namespace
 
+GlyphListFont* Text::openFont(BuildResult& failure) {
+    // The lookup (a folder scan, fontconfig) runs again only when the font's location or the
+    // folder changed, or the file it found is gone.
+    std::error_code ec;
+    const std::string fontPath = parameters.fontPath();
+    const std::string& fontsFolder = parameters.fontsFolder;
+    if (fontPath != lookedUpPath_ || fontsFolder != lookedUpFolder_ || resolvedFont_.empty() ||
+        !std::filesystem::is_regular_file(resolvedFont_, ec)) {
+        resolvedFont_ = resolveFontPath(fontPath, fontsFolder).value_or(std::string());
+        lookedUpPath_ = fontPath;
+        lookedUpFolder_ = fontsFolder;
+    }
+    if (resolvedFont_.empty()) {
+        failure = {false, "cannot find the font \"" + fontPath + "\" (fonts folder \"" +
+                              fontsFolder + "\")"};
+        return nullptr;
+    }
+    if (!fontCache_)
+        fontCache_ = std::make_unique<FontCache>();
+    GlyphListFont* font = fontCache_->fontFor(resolvedFont_, kPointSize);
+    if (font == nullptr)
+        failure = {false, "cannot open \"" + resolvedFont_ + "\" as a TrueType font"};
+    return font;
+}
+
 BuildResult Text::buildMesh() {
     const TextParameters& p = parameters;
     const std::string chars = p.text;
@@ -157,26 +182,10 @@ BuildResult Text::buildMesh() {
                            std::to_string(TextParameters::kMaxTextLength) + " can be built"};
     }
 
-    // The lookup (a folder scan, fontconfig) runs again only when the font's location or the
-    // folder changed, or the file it found is gone.
-    std::error_code ec;
-    const std::string fontPath = p.fontPath();
-    const std::string& fontsFolder = p.fontsFolder;
-    if (fontPath != lookedUpPath_ || fontsFolder != lookedUpFolder_ || resolvedFont_.empty() ||
-        !std::filesystem::is_regular_file(resolvedFont_, ec)) {
-        resolvedFont_ = resolveFontPath(fontPath, fontsFolder).value_or(std::string());
-        lookedUpPath_ = fontPath;
-        lookedUpFolder_ = fontsFolder;
-    }
-    if (resolvedFont_.empty()) {
-        return {false,
-                "cannot find the font \"" + fontPath + "\" (fonts folder \"" + fontsFolder + "\")"};
-    }
-    if (!fontCache_)
-        fontCache_ = std::make_unique<FontCache>();
-    GlyphListFont* font = fontCache_->fontFor(resolvedFont_, kPointSize);
+    BuildResult failure;
+    GlyphListFont* font = openFont(failure);
     if (font == nullptr)
-        return {false, "cannot open \"" + resolvedFont_ + "\" as a TrueType font"};
+        return failure;
 
     // From here on the build cannot fail: the new mesh is built in place of the old one,
     // whose arrays it reuses (a rebuild of the same text allocates almost nothing).

@@ -36,6 +36,39 @@ void beginList(GlSink& sink, float width) {
     sink.translate(-0.5 * width, 0.0, 0.0);
 }
 
+// The bevel: two triangles per edge, n + 1 passes so the closing edge comes twice.
+void emitBevel(GlSink& sink, const TextMeshEntry& e, const TextParameters& tp, double length,
+               double back) {
+    for (int k = 0; k < e.contourCount(); ++k) {
+        const Contour& contour = e.contour(k);
+        const int n = contour.count;
+        sink.begin(kGlTriangles);
+        for (int j = 0; j <= n; ++j) {
+            const int cur = j == n ? 0 : j;
+            const int prev = previousIndex(cur, n);
+            const VertexRecord& p = *contour[prev].user;
+            const VertexRecord& c = *contour[cur].user;
+            const BevelNormals bn =
+                bevelNormals(contour, prev, cur, tp.bevelDepth, tp.roundedEdges);
+            auto put = [&](Vec3 nrm, Vec3 v, double dz) {
+                if (tp.roundedEdges) {
+                    normal(sink, nrm);
+                } else {
+                    normalF(sink, nrm);
+                }
+                vertexF(sink, v, dz);
+            };
+            put(bn.t1[0], p.position, length);
+            put(bn.t1[1], c.position, length);
+            put(bn.t1[2], p.inset, back);
+            put(bn.t2[0], p.inset, back);
+            put(bn.t2[1], c.position, length);
+            put(bn.t2[2], c.inset, back);
+        }
+        sink.end();
+    }
+}
+
 }  // namespace
 
 void Text::emitSolidList(GlSink& sink) const {
@@ -95,37 +128,9 @@ void Text::emitSolidList(GlSink& sink) const {
             sink.end();
         }
 
-        // Bevel: two triangles per edge, n + 1 passes so the closing edge comes twice.
         if (tp.bevelOn) {
             applyMaterial(sink, tp.bevelMaterial);
-            for (int k = 0; k < e.contourCount(); ++k) {
-                const Contour& contour = e.contour(k);
-                const int n = contour.count;
-                sink.begin(kGlTriangles);
-                for (int j = 0; j <= n; ++j) {
-                    const int cur = j == n ? 0 : j;
-                    const int prev = previousIndex(cur, n);
-                    const VertexRecord& p = *contour[prev].user;
-                    const VertexRecord& c = *contour[cur].user;
-                    const BevelNormals bn =
-                        bevelNormals(contour, prev, cur, tp.bevelDepth, tp.roundedEdges);
-                    auto put = [&](Vec3 nrm, Vec3 v, double dz) {
-                        if (tp.roundedEdges) {
-                            normal(sink, nrm);
-                        } else {
-                            normalF(sink, nrm);
-                        }
-                        vertexF(sink, v, dz);
-                    };
-                    put(bn.t1[0], p.position, length);
-                    put(bn.t1[1], c.position, length);
-                    put(bn.t1[2], p.inset, back);
-                    put(bn.t2[0], p.inset, back);
-                    put(bn.t2[1], c.position, length);
-                    put(bn.t2[2], c.inset, back);
-                }
-                sink.end();
-            }
+            emitBevel(sink, e, tp, length, back);
         }
     }
     sink.popMatrix();

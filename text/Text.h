@@ -11,6 +11,7 @@ namespace vyr {
 
 class Archive;
 class GlSink;
+class GlyphListFont;
 class FontCache;
 class GlyphMeshCache;
 
@@ -58,6 +59,9 @@ class Text {
     TextParameters parameters;
 
   private:
+    /// The parameters' font, opened; nullptr with `failure` saying why.
+    GlyphListFont* openFont(BuildResult& failure);
+
     TextMesh mesh_;
     std::string openedFontFile_;
     // The last font lookup: the stored path and folder it was for, and the file it found.
