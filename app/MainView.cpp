@@ -237,10 +237,10 @@ void MainView::runCommand(int commandId) {
             return;
 
         case kFlat:
-            settings_.flatShading = 1;
+            settings_.flatShading = true;
             return redraw();
         case kGouraud:
-            settings_.flatShading = 0;
+            settings_.flatShading = false;
             return redraw();
 
         case kViewFront:
@@ -302,31 +302,31 @@ void MainView::runCommand(int commandId) {
 
         // The toolbar's modes change flags only; the next drag uses them.
         case kTranslateLight:
-            settings_.selectLightAction(LightAction::Translate);
+            settings_.lightAction = LightAction::Translate;
             return;
         case kRotateLight:
-            settings_.selectLightAction(LightAction::Rotate);
+            settings_.lightAction = LightAction::Rotate;
             return;
         case kSelectYellow:
-            settings_.selectDragTarget(DragTarget::YellowLight);
+            settings_.dragTarget = DragTarget::YellowLight;
             return;
         case kSelectBlue:
-            settings_.selectDragTarget(DragTarget::BlueLight);
+            settings_.dragTarget = DragTarget::BlueLight;
             return;
         case kSelectGreen:
-            settings_.selectDragTarget(DragTarget::GreenLight);
+            settings_.dragTarget = DragTarget::GreenLight;
             return;
         case kSelectFlare:
-            settings_.selectDragTarget(DragTarget::Flare);
+            settings_.dragTarget = DragTarget::Flare;
             return;
         case kScaleText:
-            settings_.selectDragTarget(DragTarget::ScaleText);
+            settings_.dragTarget = DragTarget::ScaleText;
             return;
         case kRotateCamera:
-            settings_.selectDragTarget(DragTarget::RotateCamera);
+            settings_.dragTarget = DragTarget::RotateCamera;
             return;
         case kZoom:
-            settings_.selectDragTarget(DragTarget::Zoom);
+            settings_.dragTarget = DragTarget::Zoom;
             return;
         default:
             return;

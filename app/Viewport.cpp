@@ -83,8 +83,20 @@ void Viewport::paintGL() {
     drawFrame();
 }
 
-void Viewport::drawFrame() {
-    renderer_->drawScene(scene_, settings_);
+void Viewport::drawFrame(bool finalFrame) {
+    const ViewSettings& s = settings_;
+    RenderOptions options;
+    options.finalFrame = finalFrame;
+    options.interactiveDrag = s.wireframeMove && s.dragging;
+    options.flat = s.flatShading;
+    options.antialias = s.antialiasingOn;
+    options.glow = s.glowOn;
+    options.flare = s.lensFlareOn;
+    options.background = s.backgroundColour;
+    options.glowColour = s.glowColour;
+    options.glowThickness = s.glowThickness;
+    options.flarePosition = s.flarePosition;
+    renderer_->drawScene(scene_, options);
     frameCurrent_ = true;
     ++framesDrawn_;
 }
@@ -105,9 +117,7 @@ QString Viewport::renderFinalFrame(const QString& jpegPath, int quality) {
         return tr("The final frame could not be drawn: the view has no OpenGL context.");
     QString failure;
     makeCurrent();
-    settings_.renderMode = 1;
-    drawFrame();
-    settings_.renderMode = 0;
+    drawFrame(true);
     if (!jpegPath.isEmpty()) {
         std::string error;
         if (!saveRenderJpeg(jpegPath.toStdString(), quality, *renderer_, &error))

@@ -56,7 +56,7 @@ class Viewport : public QOpenGLWidget {
 
   private:
     void releaseRenderer();
-    void drawFrame();
+    void drawFrame(bool finalFrame = false);
 
     Scene& scene_;
     ViewSettings& settings_;

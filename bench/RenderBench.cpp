@@ -10,7 +10,6 @@
 #include "render/OffscreenContext.h"
 #include "render/Renderer.h"
 #include "scene/Scene.h"
-#include "scene/ViewSettings.h"
 
 namespace {
 
@@ -29,7 +28,7 @@ std::string textOf(int which) {
     return s;
 }
 
-void frames(benchmark::State& state, vyr::ViewSettings settings,
+void frames(benchmark::State& state, vyr::RenderOptions settings,
             vyr::Accumulator::Method emulation = vyr::Accumulator::Method::ReadBack) {
     vyr::OffscreenContext context(kWidth, kHeight);
     if (!context.ok()) {
@@ -45,7 +44,7 @@ void frames(benchmark::State& state, vyr::ViewSettings settings,
     }
     vyr::Renderer renderer;
     renderer.initialise();
-    if (settings.lensFlareOn && !renderer.flareAvailable())
+    if (settings.flare && !renderer.flareAvailable())
         state.SetLabel("without flare: no textures");
     renderer.resize(kWidth, kHeight);
     renderer.accumulator().setEmulation(emulation);
@@ -58,23 +57,23 @@ void frames(benchmark::State& state, vyr::ViewSettings settings,
     state.counters["chars"] = static_cast<double>(scene.text().parameters.text.size());
 }
 
-vyr::ViewSettings finalRender(bool antialias, bool glow, bool flare) {
-    vyr::ViewSettings s;
-    s.renderMode = 1;
-    s.antialiasingOn = antialias;
-    s.glowOn = glow;
+vyr::RenderOptions finalRender(bool antialias, bool glow, bool flare) {
+    vyr::RenderOptions s;
+    s.finalFrame = true;
+    s.antialias = antialias;
+    s.glow = glow;
     s.glowThickness = 3;
-    s.lensFlareOn = flare;
+    s.flare = flare;
     return s;
 }
 
 void BM_ViewportFrame(benchmark::State& state) {
-    frames(state, vyr::ViewSettings{});
+    frames(state, vyr::RenderOptions{});
 }
 
 void BM_WireFrame(benchmark::State& state) {
-    vyr::ViewSettings s;
-    s.dragging = 1;
+    vyr::RenderOptions s;
+    s.interactiveDrag = true;
     frames(state, s);
 }
 

@@ -8,7 +8,6 @@
 #include "render/OffscreenContext.h"
 #include "render/Renderer.h"
 #include "scene/Scene.h"
-#include "scene/ViewSettings.h"
 
 namespace vyr {
 
@@ -181,21 +180,21 @@ bool ImageOutput::render(const Scene& scene, std::string& error,
         warnings.insert(warnings.end(), problems.begin(), problems.end());
     renderer.resize(o.width, o.height);
 
-    ViewSettings settings;
-    settings.renderMode = o.viewportFrame ? 0 : 1;
-    settings.antialiasingOn = o.antialias;
-    settings.glowOn = o.glow;
-    settings.lensFlareOn = o.flare;
-    settings.flatShading = o.flat ? 1 : 0;
+    RenderOptions options;
+    options.finalFrame = !o.viewportFrame;
+    options.antialias = o.antialias;
+    options.glow = o.glow;
+    options.flare = o.flare;
+    options.flat = o.flat;
     if (o.glowColour)
-        settings.glowColour = *o.glowColour;
+        options.glowColour = *o.glowColour;
     if (o.glowThickness)
-        settings.glowThickness = *o.glowThickness;
+        options.glowThickness = *o.glowThickness;
     if (o.background)
-        settings.backgroundColour = *o.background;
+        options.background = *o.background;
     if (o.flarePosition)
-        settings.flarePosition = {(*o.flarePosition)[0], (*o.flarePosition)[1], 0.0f, 1.0f};
-    renderer.drawScene(scene, settings);
+        options.flarePosition = {(*o.flarePosition)[0], (*o.flarePosition)[1], 0.0f, 1.0f};
+    renderer.drawScene(scene, options);
     rgb_ = renderer.readFrameRgb();
     rendered_ = true;
     return true;

@@ -13,12 +13,12 @@ class Scene;
 /// How vyr-cli renders `-o FILE.jpg` and `-o FILE.png`.
 struct ImageOptions {
     int width = 640, height = 480;
-    int antialias = 1;
-    int glow = 0;
+    bool antialias = true;
+    bool glow = false;
     /// 0x00BBGGRR, as the scene's colours.
     std::optional<uint32_t> glowColour;
     std::optional<int> glowThickness;
-    int flare = 0;
+    bool flare = false;
     std::optional<std::array<float, 2>> flarePosition;
     int quality = 75;
     std::optional<uint32_t> background;

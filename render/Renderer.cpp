@@ -15,7 +15,6 @@
 #include "render/LensFlare.h"
 #include "render/TextLists.h"
 #include "scene/Scene.h"
-#include "scene/ViewSettings.h"
 
 namespace vyr {
 
@@ -148,13 +147,13 @@ struct Renderer::State {
         lookAt.load();
     }
 
-    void drawLight(const Light& light, const ViewState& view) {
+    void drawLight(const Light& light, const RenderOptions& options) {
         float colour[4];
         setColourFromRgb(light.colour, colour, 1.0f);
         const Vec3 d = light.direction();
         const double length = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
 
-        if (!view.renderMode) {
+        if (!options.finalFrame) {
             glPointSize(6.8f);
             if (glIsEnabled(GL_LIGHTING))
                 glDisable(GL_LIGHTING);
@@ -214,7 +213,7 @@ struct Renderer::State {
             glDisable(glLight);
             return;
         }
-        if (view.interactiveDrag()) {
+        if (options.interactiveDrag) {
             glDisable(GL_LIGHTING);
             return;
         }
@@ -229,26 +228,26 @@ struct Renderer::State {
         glLightfv(glLight, GL_SPECULAR, colour);
     }
 
-    void drawText(const Text& textObject, const ViewState& view) {
+    void drawText(const Text& textObject, const RenderOptions& options) {
         text = &textObject;
         if (textLists.update(textObject))
-            textLists.draw(textObject, view.interactiveDrag());
+            textLists.draw(textObject, options.interactiveDrag);
     }
 
     // The camera's transform first, then the lights and the text in it.
-    void drawObjects(const Scene& scene, const ViewState& view) {
+    void drawObjects(const Scene& scene, const RenderOptions& options) {
         drawCamera(scene.camera());
         for (int light = 1; light <= 3; ++light)
-            drawLight(scene.light(light), view);
-        drawText(scene.text(), view);
+            drawLight(scene.light(light), options);
+        drawText(scene.text(), options);
     }
 
     // Outline rings around the text, from the widest (in the colour nearest the background)
     // to the narrowest (in the glow colour). Ring m is the set of pixels that copies of the
     // text drawn through shifted viewports (offsets up to m) cover and the text itself does
     // not; the rings are painted from m = N down to 0, each over the last.
-    void glowPass(const ViewSettings& settings, const ViewState& view) {
-        const int n = settings.glowThickness;
+    void glowPass(const RenderOptions& options) {
+        const int n = options.glowThickness;
         if (n < 0)
             return;
         GLint viewport[4], stencilBits = 0;
@@ -273,20 +272,20 @@ struct Renderer::State {
             for (int m = high; m >= std::max(low, 1); --m) {
                 glStencilFunc(GL_ALWAYS, value(m), 0xFF);
                 for (int i : {-m, m}) {
-                    drawGlowCopy(view, i, 0, w + i, h);
-                    drawGlowCopy(view, 0, i, w, h + i);
+                    drawGlowCopy(options, i, 0, w + i, h);
+                    drawGlowCopy(options, 0, i, w, h + i);
                 }
             }
             if (low == 0) {
                 glStencilFunc(GL_ALWAYS, value(0), 0xFF);
-                drawGlowCopy(view, 1, 1, w + 1, h + 1);
+                drawGlowCopy(options, 1, 1, w + 1, h + 1);
             }
             glStencilFunc(GL_ALWAYS, 0, 0xFF);
-            drawGlowCopy(view, 0, 0, w, h);
+            drawGlowCopy(options, 0, 0, w, h);
             glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
             for (int m = high; m >= low; --m) {
                 glStencilFunc(GL_EQUAL, value(m), 0xFF);
-                paintRing(settings, n, m);
+                paintRing(options, n, m);
             }
         }
         glViewport(0, 0, w, h);
@@ -295,18 +294,18 @@ struct Renderer::State {
         glDisable(GL_STENCIL_TEST);
     }
 
-    void drawGlowCopy(const ViewState& view, int x, int y, int w, int h) {
+    void drawGlowCopy(const RenderOptions& options, int x, int y, int w, int h) {
         glViewport(x, y, w, h);
         if (text != nullptr && textLists.update(*text))
-            textLists.drawOutline(*text, view.interactiveDrag());
+            textLists.drawOutline(*text, options.interactiveDrag);
     }
 
     // Fills the ring m of N (where the stencil test passes) in its colour, from the
     // background's at the widest ring to the glow colour at m = 0.
-    static void paintRing(const ViewSettings& settings, int n, int m) {
+    static void paintRing(const RenderOptions& options, int n, int m) {
         float glow[4], background[4];
-        setColourFromRgb(settings.glowColour, glow, 1.0f);
-        setColourFromRgb(settings.backgroundColour, background, 1.0f);
+        setColourFromRgb(options.glowColour, glow, 1.0f);
+        setColourFromRgb(options.background, background, 1.0f);
         const float t = static_cast<float>(m) / static_cast<float>(n + 1);
         glColor3f(glow[0] - (glow[0] - background[0]) * t, glow[1] - (glow[1] - background[1]) * t,
                   glow[2] - (glow[2] - background[2]) * t);
@@ -319,8 +318,7 @@ struct Renderer::State {
 
     // Eight passes, each shifted by a fraction of a pixel under a 50 degree projection
     // (near 0.5, far 15), averaged; then the viewport projection again.
-    void antialias(const Scene& scene, const ViewSettings& settings, const ViewState& view,
-                   unsigned framebuffer) {
+    void antialias(const Scene& scene, const RenderOptions& options, unsigned framebuffer) {
         glMatrixMode(GL_MODELVIEW);
         glPushMatrix();
         GLint viewport[4];
@@ -331,9 +329,9 @@ struct Renderer::State {
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
             accPerspective(50.0, static_cast<double>(w) / std::max(h, 1), 1.0, 15.0, jitter[0],
                            jitter[1], 0.0, 0.0, 1.0);
-            drawObjects(scene, view);
-            if (settings.glowOn)
-                glowPass(settings, view);
+            drawObjects(scene, options);
+            if (options.glow)
+                glowPass(options);
             accumulator.add(0.125f);
         }
         accumulator.returnSum(1.0f);
@@ -344,9 +342,9 @@ struct Renderer::State {
 
     // The flare along the line from the view's centre through the flare point; drawn over
     // the finished picture, so it is not antialiased.
-    void drawFlare(const ViewSettings& settings) {
-        float light[3] = {settings.flarePosition.x, settings.flarePosition.y,
-                          settings.flarePosition.z};
+    void drawFlare(const RenderOptions& options) {
+        float light[3] = {options.flarePosition.x, options.flarePosition.y,
+                          options.flarePosition.z};
         const float eye[3] = {lookAt.eye.x, lookAt.eye.y, lookAt.eye.z};
         const float at[3] = {0.1f, 0.1f, 0.1f};
         glEnable(GL_TEXTURE_2D);
@@ -375,14 +373,13 @@ void Renderer::resize(int width, int height) {
     viewportProjection(width, height);
 }
 
-void Renderer::drawScene(const Scene& scene, const ViewSettings& settings) {
+void Renderer::drawScene(const Scene& scene, const RenderOptions& options) {
     const FramebufferBindings bindings;
     state_->frameFramebuffer = bindings.draw();
     state_->text = &scene.text();
-    const ViewState view = settings.makeViewState();
-    const bool antialias = view.renderMode && settings.antialiasingOn;
+    const bool antialias = options.finalFrame && options.antialias;
     float clear[4];
-    setColourFromRgb(settings.backgroundColour, clear, 0.0f);
+    setColourFromRgb(options.background, clear, 0.0f);
     glClearColor(clear[0], clear[1], clear[2], clear[3]);
     glClearAccum(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -391,7 +388,7 @@ void Renderer::drawScene(const Scene& scene, const ViewSettings& settings) {
     glEnable(GL_LIGHT1);
     glEnable(GL_LIGHT2);
     glEnable(GL_DEPTH_TEST);
-    glShadeModel(settings.flatShading ? GL_FLAT : GL_SMOOTH);
+    glShadeModel(options.flat ? GL_FLAT : GL_SMOOTH);
     const float ambient[4] = {0.2f, 0.2f, 0.2f, 1.0f};
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
 
@@ -399,26 +396,26 @@ void Renderer::drawScene(const Scene& scene, const ViewSettings& settings) {
     if (antialias)
         state_->drawCamera(scene.camera());
     else
-        state_->drawObjects(scene, view);
+        state_->drawObjects(scene, options);
 
-    if (!view.renderMode) {
+    if (!options.finalFrame) {
         glDisable(GL_LIGHTING);
         glDisable(GL_FOG);
         glPointSize(12.8f);
         glColor3f(1.0f, 1.0f, 1.0f);
         glBegin(GL_POINTS);
-        const Float4& f = settings.flarePosition;
+        const Float4& f = options.flarePosition;
         glVertex4f(f.x, f.y, f.z, f.w);
         glEnd();
         glPointSize(6.8f);
         glEnable(GL_LIGHTING);
     } else {
         if (antialias)
-            state_->antialias(scene, settings, view, bindings.draw());
-        else if (settings.glowOn)
-            state_->glowPass(settings, view);
-        if (settings.lensFlareOn)
-            state_->drawFlare(settings);
+            state_->antialias(scene, options, bindings.draw());
+        else if (options.glow)
+            state_->glowPass(options);
+        if (options.flare)
+            state_->drawFlare(options);
     }
     glFlush();
 }

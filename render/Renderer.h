@@ -1,14 +1,34 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "scene/FloatPoints.h"
 
 namespace vyr {
 
 class Accumulator;
 class Scene;
-struct ViewSettings;
+
+/// What a frame shows besides the scene, and how; the viewport and vyr-cli each fill it.
+struct RenderOptions {
+    /// The final render with the effects below, instead of the viewport frame (light
+    /// markers, the flare point).
+    bool finalFrame = false;
+    /// A drag is in progress and the text follows it as its wireframe, unlit.
+    bool interactiveDrag = false;
+    bool flat = false;
+    bool antialias = true;
+    bool glow = false;
+    bool flare = false;
+    /// 0x00BBGGRR.
+    uint32_t background = 0x00000000;
+    uint32_t glowColour = 0x000000FF;
+    int glowThickness = 3;
+    Float4 flarePosition{0.5f, 0.5f, 0.0f, 1.0f};
+};
 
 /// Draws the scene into the current OpenGL context (compatibility profile), into whatever
 /// framebuffer is bound when a call starts: a widget's, a window's or an offscreen one. The
@@ -30,10 +50,9 @@ class Renderer {
     /// aspect w / h, near plane 0.1f widened to double, far plane 100. A zero height counts as 1.
     void resize(int width, int height);
 
-    /// One frame: the viewport frame (light markers, the flare point), or, with
-    /// settings.renderMode set, the final frame with the effects the settings switch on.
-    /// Flushes; the caller swaps or reads back.
-    void drawScene(const Scene& scene, const ViewSettings& settings);
+    /// One frame: the viewport frame, or the final frame with the effects the options switch
+    /// on. Flushes; the caller swaps or reads back.
+    void drawScene(const Scene& scene, const RenderOptions& options);
 
     /// The frame just drawn, as RGB bytes, top row first (width x height x 3).
     std::vector<unsigned char> readFrameRgb() const;

@@ -6,14 +6,17 @@ namespace vyr {
 
 namespace {
 
-Light* selectedLight(Scene& scene, const ViewSettings& s) {
-    if (s.yellowSelected)
-        return &scene.yellowLight();
-    if (s.blueSelected)
-        return &scene.blueLight();
-    if (s.greenSelected)
-        return &scene.greenLight();
-    return nullptr;
+Light* selectedLight(Scene& scene, DragTarget target) {
+    switch (target) {
+        case DragTarget::YellowLight:
+            return &scene.yellowLight();
+        case DragTarget::BlueLight:
+            return &scene.blueLight();
+        case DragTarget::GreenLight:
+            return &scene.greenLight();
+        default:
+            return nullptr;
+    }
 }
 
 }  // namespace
@@ -21,7 +24,7 @@ Light* selectedLight(Scene& scene, const ViewSettings& s) {
 void beginDrag(ViewSettings& s, int x, int y) {
     s.lastX = s.currentX = x;
     s.lastY = s.currentY = y;
-    s.dragging = 1;
+    s.dragging = true;
 }
 
 bool endDrag(ViewSettings& s, int x, int y) {
@@ -29,7 +32,7 @@ bool endDrag(ViewSettings& s, int x, int y) {
         return false;
     s.lastX = s.currentX = x;
     s.lastY = s.currentY = y;
-    s.dragging = 0;
+    s.dragging = false;
     return true;
 }
 
@@ -51,37 +54,41 @@ bool dragStep(Scene& scene, ViewSettings& s, int x, int y) {
     s.lastY = s.currentY = y;
 
     Camera& camera = scene.camera();
-    Light* light = selectedLight(scene, s);
-    if (light || s.flareSelected) {
-        // The flare point is only ever moved, whatever the light action says.
-        if (light && !s.flareSelected && s.rotateLightMode)
+    // The flare point is only ever moved; a light turns or moves as the light action says.
+    if (Light* light = selectedLight(scene, s.dragTarget)) {
+        if (s.lightAction == LightAction::Rotate)
             light->turn(dx, dy);
-        if (s.translateLightMode || s.flareSelected) {
+        else
+            light->move(screenPlaneOffset(camera, dx, dy));
+    }
+    switch (s.dragTarget) {
+        case DragTarget::Flare: {
             const Vec3 offset = screenPlaneOffset(camera, dx, dy);
-            if (s.flareSelected) {
-                const float fx = static_cast<float>(s.flarePosition.x + offset.x);
-                const float fy = static_cast<float>(s.flarePosition.y + offset.y);
-                if (std::isfinite(fx) && std::isfinite(fy)) {
-                    s.flarePosition.x = fx;
-                    s.flarePosition.y = fy;
-                }
-                s.flarePosition.z = 0.0f;
-            } else {
-                light->move(offset);
+            const float fx = static_cast<float>(s.flarePosition.x + offset.x);
+            const float fy = static_cast<float>(s.flarePosition.y + offset.y);
+            if (std::isfinite(fx) && std::isfinite(fy)) {
+                s.flarePosition.x = fx;
+                s.flarePosition.y = fy;
             }
+            s.flarePosition.z = 0.0f;
+            break;
         }
+        case DragTarget::RotateCamera:
+            camera.orbitHorizontal(dx);
+            camera.orbitVertical(dy);
+            break;
+        case DragTarget::ScaleText: {
+            std::array<float, 3>& scale = scene.text().parameters.scale;
+            scale[0] = static_cast<float>(scale[0] + 0.0005 * dx);
+            scale[1] = static_cast<float>(scale[1] - 0.0005 * dy);
+            break;
+        }
+        case DragTarget::Zoom:
+            camera.zoomTowardTarget(dx);
+            break;
+        default:
+            break;
     }
-    if (s.rotateCameraMode) {
-        camera.orbitHorizontal(dx);
-        camera.orbitVertical(dy);
-    }
-    if (s.scaleTextMode) {
-        std::array<float, 3>& scale = scene.text().parameters.scale;
-        scale[0] = static_cast<float>(scale[0] + 0.0005 * dx);
-        scale[1] = static_cast<float>(scale[1] - 0.0005 * dy);
-    }
-    if (s.zoomMode)
-        camera.zoomTowardTarget(dx);
     return true;
 }
 

@@ -9,12 +9,12 @@
 
 namespace vyr {
 
-PreferencesDialog::PreferencesDialog(QWidget* parent, int wireframeMove,
+PreferencesDialog::PreferencesDialog(QWidget* parent, bool wireframeMove,
                                      const std::string& fontsFolder)
     : CheckedDialog(parent, QStringLiteral("Preferences")) {
     wireframe_ = new QCheckBox(QStringLiteral("Wireframe Move"), this);
     wireframe_->setObjectName(QStringLiteral("wireframeMove"));
-    wireframe_->setChecked(wireframeMove != 0);
+    wireframe_->setChecked(wireframeMove);
     auto* hint = new QLabel(
         QStringLiteral(
             "(You can monitor the change of light orientation in real time if disabled)"),
@@ -37,8 +37,8 @@ PreferencesDialog::PreferencesDialog(QWidget* parent, int wireframeMove,
     layout->addWidget(okCancelButtons());
 }
 
-int PreferencesDialog::wireframeMove() const {
-    return wireframe_->isChecked() ? 1 : 0;
+bool PreferencesDialog::wireframeMove() const {
+    return wireframe_->isChecked();
 }
 
 std::string PreferencesDialog::fontsFolder() const {

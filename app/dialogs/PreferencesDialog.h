@@ -13,9 +13,9 @@ namespace vyr {
 class PreferencesDialog : public CheckedDialog {
     Q_OBJECT
   public:
-    PreferencesDialog(QWidget* parent, int wireframeMove, const std::string& fontsFolder);
+    PreferencesDialog(QWidget* parent, bool wireframeMove, const std::string& fontsFolder);
 
-    int wireframeMove() const;
+    bool wireframeMove() const;
     std::string fontsFolder() const;
 
   private:

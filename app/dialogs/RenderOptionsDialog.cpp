@@ -21,10 +21,10 @@ constexpr int kSwatchSize = 18;
 constexpr double kSwatchX = 0.7;
 constexpr double kSwatchY = 0.57;
 
-QCheckBox* checkBox(QWidget* parent, const QString& text, const QString& name, int on) {
+QCheckBox* checkBox(QWidget* parent, const QString& text, const QString& name, bool on) {
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(name);
-    box->setChecked(on != 0);
+    box->setChecked(on);
     return box;
 }
 }  // namespace
@@ -120,12 +120,12 @@ void RenderOptionsDialog::chooseGlowColour() {
 }
 
 void RenderOptionsDialog::apply(ViewSettings& settings) const {
-    settings.renderToFile = toFile_->isChecked() ? 1 : 0;
+    settings.renderToFile = toFile_->isChecked();
     settings.jpegFileName = fileName_->text().toStdString();
     settings.jpegQuality = quality_->value();
-    settings.lensFlareOn = flare_->isChecked() ? 1 : 0;
-    settings.antialiasingOn = antialiasing_->isChecked() ? 1 : 0;
-    settings.glowOn = glow_->isChecked() ? 1 : 0;
+    settings.lensFlareOn = flare_->isChecked();
+    settings.antialiasingOn = antialiasing_->isChecked();
+    settings.glowOn = glow_->isChecked();
     settings.glowThickness = intValue(thickness_);
     settings.glowColour = glowColour_;
 }

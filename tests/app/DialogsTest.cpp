@@ -247,7 +247,7 @@ class DialogsTest : public QObject {
             clickButton(d, Ok::Cancel);
         });
         QVERIFY(!runRenderOptions(nullptr, settings));
-        QCOMPARE(settings.glowOn, 0);
+        QCOMPARE(settings.glowOn, false);
     }
 
     void exportsWriteWholeFilesOrNone() {

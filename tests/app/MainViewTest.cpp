@@ -29,11 +29,13 @@ QList<int> ids(const QList<QAction*>& actions) {
 
 // The seven drag targets, then the light action pair, as 0/1 digits.
 QString flags(const vyr::ViewSettings& s) {
+    using vyr::DragTarget;
     QString out;
-    for (int f : {s.scaleTextMode, s.rotateCameraMode, s.zoomMode, s.yellowSelected, s.blueSelected,
-                  s.greenSelected, s.flareSelected, -1, s.translateLightMode, s.rotateLightMode})
-        out += f < 0 ? QString(" ") : QString::number(f);
-    return out;
+    for (DragTarget t : {DragTarget::ScaleText, DragTarget::RotateCamera, DragTarget::Zoom,
+                         DragTarget::YellowLight, DragTarget::BlueLight, DragTarget::GreenLight,
+                         DragTarget::Flare})
+        out += s.dragTarget == t ? '1' : '0';
+    return out + (s.lightAction == vyr::LightAction::Translate ? " 10" : " 01");
 }
 
 }  // namespace
@@ -132,14 +134,13 @@ class MainViewTest : public QObject {
             QCOMPARE(shown, row.shows);
             QCOMPARE(view->viewport()->framesDrawn(), frames + row.redraws);
         }
-        QCOMPARE(view->settings().renderMode, 0);
         const int frames = view->viewport()->framesDrawn();
         view->action(40006)->trigger();
-        QCOMPARE(view->settings().flatShading, 1);
+        QCOMPARE(view->settings().flatShading, true);
         view->action(40029)->trigger();
         QCOMPARE(view->scene().camera().eye, (vyr::Float3{-4, 0, 0}));
         view->action(40005)->trigger();
-        QCOMPARE(view->settings().flatShading, 0);
+        QCOMPARE(view->settings().flatShading, false);
         QCOMPARE(view->viewport()->framesDrawn(), frames + 3);
     }
 

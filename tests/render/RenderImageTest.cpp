@@ -88,8 +88,8 @@ class RenderImage : public ::testing::Test {
     void look(Float3 eye, Float3 target, Float3 up = {0, 1, 0}) {
         scene.camera().eye = eye, scene.camera().target = target, scene.camera().up = up;
     }
-    Image draw(int renderMode, int antialiasing) {
-        settings.renderMode = renderMode, settings.antialiasingOn = antialiasing;
+    Image draw(bool finalFrame, bool antialias) {
+        settings.finalFrame = finalFrame, settings.antialias = antialias;
         renderer.drawScene(scene, settings);
         return renderer.readFrameRgb();
     }
@@ -97,7 +97,7 @@ class RenderImage : public ::testing::Test {
     OffscreenContext gl{kW, kH};
     Scene scene{"/unused"};
     Renderer renderer;
-    ViewSettings settings;
+    RenderOptions settings;
 };
 
 TEST_F(RenderImage, MarkersLandWhereTheLookAtAndThePerspectiveProjectThem) {
@@ -249,8 +249,8 @@ TEST_F(RenderImage, GlowRingsFollowTheShiftedCopiesOfTheText) {
         return px > x + box[0] * sx && px < x + box[1] * sx && py > y + (kH - box[3]) * sy &&
                py < y + (kH - box[2]) * sy;
     };
-    settings.glowOn = 1;
-    settings.glowColour = 0x00C08040, settings.backgroundColour = 0x00102030;
+    settings.glow = true;
+    settings.glowColour = 0x00C08040, settings.background = 0x00102030;
     const int glow[3] = {0x40, 0x80, 0xC0}, background[3] = {0x30, 0x20, 0x10};
     // 280 rings take two passes of the stencil's 255 values.
     for (const int n : {0, 3, 280}) {

@@ -13,7 +13,7 @@ struct DragTest : ::testing::Test {
     ViewSettings settings;
 
     void drag(DragTarget target, int dx, int dy) {
-        settings.selectDragTarget(target);
+        settings.dragTarget = target;
         beginDrag(settings, 100, 100);
         EXPECT_TRUE(dragStep(scene, settings, 100 + dx, 100 + dy));
         EXPECT_TRUE(endDrag(settings, 100 + dx, 100 + dy));
@@ -27,7 +27,7 @@ TEST_F(DragTest, CameraDragsOrbitOneDegreePerPixelAndZoomAQuarterPer10Pixels) {
     drag(DragTarget::RotateCamera, 90, 30);  // to the left side, then 30 degrees up
     test::expectNear3(scene.camera().eye, -2 * std::sqrt(3.0), 2, 0);
     scene.camera() = Camera();
-    settings.selectDragTarget(DragTarget::YellowLight);  // then zoom: no light stays selected
+    settings.dragTarget = DragTarget::YellowLight;  // then zoom: no light stays selected
     drag(DragTarget::Zoom, 10, 0);
     EXPECT_NEAR(scene.camera().eye.z, 3.0, 1e-6);
     EXPECT_EQ(scene.yellowLight().referencePoint, (Float4{0, -2, 2, 1}));
@@ -46,7 +46,7 @@ TEST_F(DragTest, TranslateModeMovesTheSelectedLightOnly) {
     // Seen from the right: f = (4, 0, 0), f x up = (0, 0, 4); (10, -10) pixels move by
     // (0, 4 * 10, 4 * 10) / 1000, position and beam end alike.
     scene.camera().viewRight();
-    settings.selectLightAction(LightAction::Translate);
+    settings.lightAction = LightAction::Translate;
     drag(DragTarget::BlueLight, 10, -10);
     const Light& blue = scene.blueLight();
     EXPECT_EQ(blue.position, (Float4{3, 0.04f, 1.04f, 1}));
