@@ -29,12 +29,9 @@ QList<int> ids(const QList<QAction*>& actions) {
 
 // The seven drag targets, then the light action pair, as 0/1 digits.
 QString flags(const vyr::ViewSettings& s) {
-    using vyr::DragTarget;
     QString out;
-    for (DragTarget t : {DragTarget::ScaleText, DragTarget::RotateCamera, DragTarget::Zoom,
-                         DragTarget::YellowLight, DragTarget::BlueLight, DragTarget::GreenLight,
-                         DragTarget::Flare})
-        out += s.dragTarget == t ? '1' : '0';
+    for (int t = 0; t < 7; ++t)  // scale, camera, zoom, yellow, blue, green, flare
+        out += int(s.dragTarget) == t ? '1' : '0';
     return out + (s.lightAction == vyr::LightAction::Translate ? " 10" : " 01");
 }
 

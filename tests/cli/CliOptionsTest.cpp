@@ -17,16 +17,14 @@ TEST(CliOptions, TextAndCameraOptionsLandInTheSavedScene) {
     ASSERT_EQ(r.status, 0) << r.err;
     Scene scene("/nonexistent");
     ASSERT_TRUE(loadScene(scene, dir / "t.vyr").ok);
-    const Text& t = scene.text();
-    EXPECT_EQ(std::tuple(t.parameters.text, t.parameters.fontPath(), t.parameters.fontFile,
-                         t.parameters.filter1, t.parameters.filter2),
+    const TextParameters& t = scene.text().parameters;
+    EXPECT_EQ(std::tuple(t.text, t.fontPath(), t.fontFile, t.filter1, t.filter2),
               std::tuple("\xA0\xE9", VYR_TEST_FONT_LIBERATION, "LiberationSans-Regular.ttf",
                          kFilterSemiCircle, kFilterChaos));
-    EXPECT_EQ(
-        std::tie(t.parameters.precision, t.parameters.extrusionLength, t.parameters.bevelDepth,
-                 t.parameters.bevelWidth, t.parameters.bevelOn, t.parameters.roundedEdges),
-        std::tuple(7.5, 0.0, 10000.0, 100.0f, 0, 1));
-    EXPECT_EQ(t.parameters.scale, (std::array<float, 3>{0.001f, -0.002f, 0.0005f}));
+    EXPECT_EQ(std::tie(t.precision, t.extrusionLength, t.bevelDepth, t.bevelWidth, t.bevelOn,
+                       t.roundedEdges),
+              std::tuple(7.5, 0.0, 10000.0, 100.0f, false, true));
+    EXPECT_EQ(t.scale, (std::array<float, 3>{0.001f, -0.002f, 0.0005f}));
     EXPECT_EQ(std::tie(scene.camera().eye, scene.camera().target),
               std::tuple(Float3{1, 2, 3}, Float3{-4, 5, -6}));
 }

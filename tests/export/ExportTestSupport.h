@@ -145,10 +145,9 @@ inline SyntheticChar space() {
 }
 
 inline TextExportView viewOf(const TextMesh& mesh, bool bevelOn, bool rounded = false) {
-    TextExportView view{&mesh, {}};
-    view.parameters.bevelOn = bevelOn;
-    view.parameters.roundedEdges = rounded;
-    return view;
+    TextParameters p;
+    p.bevelOn = bevelOn, p.roundedEdges = rounded;
+    return {&mesh, p};
 }
 
 /// Every line feed as carriage return and line feed: the form the text exports store.

@@ -102,26 +102,19 @@ TEST(SolidMesh, FaultsAreReportedPerCharacter) {
         double PlanePoint::*notANumber;
         std::string report;
     };
+    // clang-format off
     const Case cases[] = {
-        {folded,
-         true,
-         {1, 1, 1},
-         nullptr,
+        {folded, true, {1, 1, 1}, nullptr,
          head + "the bevel inset crosses itself (bevel too wide for the outline)\n"},
         {folded, false, {1, 1, 1}, nullptr, ""},
-        {unfilled,
-         true,
-         {1, 1, 1},
-         nullptr,
+        {unfilled, true, {1, 1, 1}, nullptr,
          head + "the bevelled back face could not be filled; the surface is not closed\n"},
         {tube, false, {1, 1, 1}, nullptr, head + "the surface is not closed\n"},
-        {v, false, {1, 1, 1}, &PlanePoint::x, open},
-        {v, false, {1, 1, 1}, &PlanePoint::y, open},
-        {v, false, {INFINITY, 1, 1}, nullptr, dropped},
-        {v, false, {1, 1, INFINITY}, nullptr, dropped},
-        {v, false, {0, 1, 1}, nullptr, both},
-        {v, false, {1, 0, 1}, nullptr, both},
+        {v, false, {1, 1, 1}, &PlanePoint::x, open}, {v, false, {1, 1, 1}, &PlanePoint::y, open},
+        {v, false, {INFINITY, 1, 1}, nullptr, dropped}, {v, false, {1, 1, INFINITY}, nullptr, dropped},
+        {v, false, {0, 1, 1}, nullptr, both}, {v, false, {1, 0, 1}, nullptr, both},
         {v, false, {1, 1, 0}, nullptr, both}};
+    // clang-format on
     for (const Case& c : cases) {
         TextMesh mesh =
             test::makeMesh({c.first, c.bevel ? test::space() : test::twoPointContour()}, 30.0f);
@@ -137,10 +130,9 @@ TEST(SolidMesh, FaultsAreReportedPerCharacter) {
     // Codes outside 33 .. 126 are given as numbers.
     SolidMesh m;
     m.faults = {{0, 32, true}, {1, 33, true}, {2, 127, true}};
-    EXPECT_EQ(m.faultReport(),
-              "character 1 (code 32): the surface is not closed\n"
-              "character 2 ('!'): the surface is not closed\n"
-              "character 3 (code 127): the surface is not closed\n");
+    EXPECT_EQ(m.faultReport(), "character 1 (code 32): the surface is not closed\n"
+                               "character 2 ('!'): the surface is not closed\n"
+                               "character 3 (code 127): the surface is not closed\n");
 }
 
 TEST(SolidMesh, ATextWithoutDepthIsItsFrontFaceAloneReportedOnce) {

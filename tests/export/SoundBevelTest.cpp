@@ -163,12 +163,12 @@ TEST_P(SoundBevel, EveryCharacterIsClosedWithItsBevelFacingBackAndItsInsetSound)
     EXPECT_TRUE(solid.sound()) << solid.faultReport();
     std::vector<double> backArea(t.mesh().entries.size());
     for (const SolidMesh::Triangle& tri : solid.triangles) {
-        const auto& v = solid.vertices;
-        const Vec3 a = {v[tri.v[0]][0], v[tri.v[0]][1], v[tri.v[0]][2]},
-                   b = {v[tri.v[1]][0], v[tri.v[1]][1], v[tri.v[1]][2]},
-                   c = {v[tri.v[2]][0], v[tri.v[2]][1], v[tri.v[2]][2]};
-        if (tri.part == SolidPart::kFaces && a.z > 0.0)
-            backArea[size_t(tri.character)] += cross(b - a, c - a).z;
+        auto at = [&](int k) {
+            const auto& p = solid.vertices[tri.v[k]];
+            return Vec3{p[0], p[1], p[2]};
+        };
+        if (tri.part == SolidPart::kFaces && at(0).z > 0.0)
+            backArea[size_t(tri.character)] += cross(at(1) - at(0), at(2) - at(0)).z;
     }
     for (const TextMeshEntry& e : t.mesh().entries)
         EXPECT_TRUE(e.frontCount() == 0 || backArea[size_t(&e - &t.mesh().entries[0])] > 0.0)

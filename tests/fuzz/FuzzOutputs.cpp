@@ -4,10 +4,9 @@
 #include <sstream>
 
 #include "FuzzTargets.h"
-#include "export/CSourceWriter.h"
-#include "export/MeshFormats.h"
-#include "export/VrmlWriter.h"
-#include "scene/SceneFile.h"
+#include "export/OutputFormats.h"
+#include "export/SolidMesh.h"
+#include "scene/Scene.h"
 
 namespace vyr::fuzz {
 
@@ -37,21 +36,20 @@ void check(const ExportResult& r, const std::ostringstream& out, bool text) {
 }  // namespace
 
 void writeEverything(const Scene& scene) {
-    const Text& text = scene.text();
-    std::ostringstream vrml, header, source, stl, obj, mtl, glb;
-    check(writeVrml(scene, vrml), vrml, true);
-    check(writeCHeader(header), header, true);
-    check(writeCSource(text, "VyrText.h", source), source, true);
-    const SolidMesh solid = buildSolidMesh(text);
+    const SolidMesh solid = buildSolidMesh(scene.text());
     for (const auto& v : solid.vertices) {
         if (!std::isfinite(v[0]) || !std::isfinite(v[1]) || !std::isfinite(v[2]))
             std::abort();
     }
-    check(writeStl(solid, stl), stl, false);
-    check(writeObj(solid, "VyrText.mtl", obj), obj, true);
-    check(writeMtl(solid, mtl), mtl, true);
-    check(writeGlb(solid, glb), glb, false);
-    sceneBytes(scene);
+    for (const char* extension : {"vyr", "wrl", "c", "stl", "obj", "glb"}) {
+        const std::string path = std::string("VyrText.") + extension;
+        for (const OutputFile& file :
+             findOutputFormat(extension)->files(path, {scene, &solid, {}}, true)) {
+            std::ostringstream out;
+            const std::string written = file.path.substr(file.path.rfind('.') + 1);
+            check(file.write(out), out, written != "vyr" && written != "stl" && written != "glb");
+        }
+    }
 }
 
 }  // namespace vyr::fuzz

@@ -123,27 +123,27 @@ TEST_F(SceneFileTest, ADamagedFileChangesNothing) {
     // Cut inside the fonts folder, the message says where its string began.
     const std::string cut = loadSceneBytes(target, bytes.data(), kTextOffset + 5, "cut").message;
     EXPECT_NE(cut.find("byte 376 claims 16 bytes"), std::string::npos) << cut;
-    const std::tuple<bool, const char*, void (*)(Scene&)> cases[] = {
-        {false, "the camera holds", [](Scene& s) { s.camera().eye.x = NAN; }},
-        {false, "the green light holds", [](Scene& s) { s.greenLight().cutOff = INFINITY; }},
-        {false, "the text holds", [](Scene& s) { s.text().parameters.precision = NAN; }},
+    using Spoil = void (*)(Scene&, TextParameters&);
+    const std::tuple<bool, const char*, Spoil> cases[] = {
+        {false, "the camera holds", [](Scene& s, TextParameters&) { s.camera().eye.x = NAN; }},
+        {false, "the green light holds",
+         [](Scene& s, TextParameters&) { s.greenLight().cutOff = INFINITY; }},
+        {false, "the text holds", [](Scene&, TextParameters& t) { t.precision = NAN; }},
         {false, "the text holds",
-         [](Scene& s) { s.text().parameters.bevelMaterial.specular[2] = NAN; }},
-        {false, "precision is 0.99", [](Scene& s) { s.text().parameters.precision = 0.99; }},
-        {false, "has 100001 characters",
-         [](Scene& s) { s.text().parameters.text.assign(100001, 'x'); }},
+         [](Scene&, TextParameters& t) { t.bevelMaterial.specular[2] = NAN; }},
+        {false, "precision is 0.99", [](Scene&, TextParameters& t) { t.precision = 0.99; }},
+        {false, "has 100001 characters", [](Scene&, TextParameters& t) { t.text.resize(100001); }},
         {false, "path is 4097 bytes",
-         [](Scene& s) { s.text().parameters.chooseFontPath('/' + std::string(4096, 'x')); }},
-        {true, "could not be built", [](Scene& s) { s.text().parameters.precision = 1; }},
+         [](Scene&, TextParameters& t) { t.chooseFontPath('/' + std::string(4096, 'x')); }},
+        {true, "could not be built", [](Scene&, TextParameters& t) { t.precision = 1; }},
+        {true, "could not be built", [](Scene&, TextParameters& t) { t.text.resize(100000); }},
         {true, "could not be built",
-         [](Scene& s) { s.text().parameters.text.assign(100000, 'x'); }},
-        {true, "could not be built",
-         [](Scene& s) { s.text().parameters.chooseFontPath('/' + std::string(4095, 'x')); }},
+         [](Scene&, TextParameters& t) { t.chooseFontPath('/' + std::string(4095, 'x')); }},
     };
     for (const auto& [ok, reason, spoil] : cases) {
         Scene spoilt(kWindowsFonts);
         spoilt.text().parameters.chooseFontPath("/nonexistent/font.ttf");
-        spoil(spoilt);
+        spoil(spoilt, spoilt.text().parameters);
         const std::vector<uint8_t> data = sceneBytes(spoilt);
         const SceneFileResult r = loadSceneBytes(target, data.data(), data.size(), "bad");
         EXPECT_EQ(r.ok, ok) << r.message;
