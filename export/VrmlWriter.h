@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <iosfwd>
 
+#include "core/Vec3.h"
 #include "export/ExportResult.h"
 #include "export/TextExportView.h"
 #include "scene/FloatPoints.h"
-#include "text/Vec3.h"
 
 namespace vyr {
 

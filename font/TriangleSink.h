@@ -1,8 +1,18 @@
 #pragma once
 
-#include "font/GlConstants.h"
-
 namespace vyr {
+
+/// OpenGL's primitive kinds, for the geometry libraries that describe drawing without calling
+/// OpenGL (the values of GL/gl.h): what the tessellator hands a sink, and what the text's
+/// display lists begin.
+enum GlPrimitive : unsigned {
+    kGlLines = 0x0001,
+    kGlLineStrip = 0x0003,
+    kGlTriangles = 0x0004,
+    kGlTriangleStrip = 0x0005,
+    kGlTriangleFan = 0x0006,
+    kGlQuadStrip = 0x0008,
+};
 
 struct ContourPoint;
 class ContourTriangulator;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/Vec3.h"
 #include "scene/Scene.h"
 #include "scene/ViewSettings.h"
-#include "text/Vec3.h"
 
 namespace vyr {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "core/Vec3.h"
 #include "scene/FloatPoints.h"
-#include "text/Vec3.h"
 
 namespace vyr {
 

@@ -2,9 +2,21 @@
 
 #include <vector>
 
-#include "font/GlConstants.h"
+#include "font/TriangleSink.h"
 
 namespace vyr {
+
+/// The OpenGL state names the display lists set (the values of GL/gl.h).
+enum GlState : unsigned {
+    kGlFront = 0x0404,
+    kGlNormalize = 0x0BA1,
+    kGlAmbient = 0x1200,
+    kGlDiffuse = 0x1201,
+    kGlSpecular = 0x1202,
+    kGlEmission = 0x1600,
+    kGlShininess = 0x1601,
+    kGlModelView = 0x1700,
+};
 
 /// Receiver of the legacy OpenGL calls that make up the text's display lists. The renderer
 /// replays them into OpenGL; tests record them.

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/Vec3.h"
 #include "font/Contour.h"
-#include "text/Vec3.h"
 
 namespace vyr {
 

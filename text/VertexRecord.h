@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/Vec3.h"
+#include "core/Vec3.h"
 
 namespace vyr {
 
