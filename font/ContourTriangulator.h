@@ -20,11 +20,12 @@ class ContourTriangulator {
     ContourTriangulator& operator=(const ContourTriangulator&) = delete;
 
     /// Remembers the glyph; an owned vectorizer is initialised for it (its result returned).
-    int setGlyph(const FontGlyph* glyph);
+    bool setGlyph(const FontGlyph* glyph);
     void setPrecision(double p);
     /// Runs the tessellator into the sink (a silent default receiver when null).
-    /// 1 when the tessellator ran, 0 when there was nothing to triangulate or no tessellator.
-    int triangulate(TriangleSink* sink);
+    /// True when the tessellator ran; false when there was nothing to triangulate or no
+    /// tessellator.
+    bool triangulate(TriangleSink* sink);
 
     OutlineVectorizer* vectorizer() const { return vectorizer_; }
 

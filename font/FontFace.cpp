@@ -14,20 +14,20 @@ FontFace::~FontFace() {
     engine_ = nullptr;
 }
 
-int FontFace::open(const std::string& path) {
+bool FontFace::open(const std::string& path) {
     if (face_ != nullptr || engine_ == nullptr || engine_->library() == nullptr)
-        return 0;
+        return false;
     FT_Face face = nullptr;
     if (FT_New_Face(engine_->library(), path.c_str(), 0, &face) != 0)
-        return 0;
+        return false;
     // Only scalable outline faces can be flattened; a bitmap font would give no contours.
     if (!FT_IS_SCALABLE(face)) {
         FT_Done_Face(face);
-        return 0;
+        return false;
     }
     face_ = face;
     buildCodeTable();
-    return 1;
+    return true;
 }
 
 void FontFace::close() {

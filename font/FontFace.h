@@ -19,9 +19,9 @@ class FontFace {
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
 
-    /// Opens the face and fills the code table. Returns 1 on success; 0 when the face is
+    /// Opens the face and fills the code table. True on success; false when the face is
     /// already open, there is no engine, or the file is missing, unreadable or not a font.
-    int open(const std::string& path);
+    bool open(const std::string& path);
     void close();
     bool isOpen() const { return face_ != nullptr; }
 

@@ -12,22 +12,22 @@ FontGlyph::FontGlyph(FontInstance* instance) : instance_(instance) {}
 
 FontGlyph::~FontGlyph() = default;
 
-int FontGlyph::load(int code) {
+bool FontGlyph::load(int code) {
     loaded_ = false;
     hasOutline_ = false;
     outline_ = GlyphOutline();
     metrics_.fill(0);
     code_ = code;
     if (instance_ == nullptr || instance_->face() == nullptr || !instance_->face()->isOpen()) {
-        return 0;
+        return false;
     }
     if (!instance_->activate())
-        return 0;
+        return false;
     FT_Face face = instance_->face()->handle();
     const uint32_t index = instance_->face()->glyphIndex(code);
     // Scaled and hinted; embedded bitmaps are skipped so that an outline is always loaded.
     if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0)
-        return 0;
+        return false;
 
     const FT_GlyphSlot slot = face->glyph;
     const FT_Glyph_Metrics& m = slot->metrics;
@@ -51,7 +51,7 @@ int FontGlyph::load(int code) {
         hasOutline_ = outline_.isConsistent();
     }
     loaded_ = true;
-    return 1;
+    return true;
 }
 
 double FontGlyph::advance() const {

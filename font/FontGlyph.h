@@ -20,8 +20,8 @@ class FontGlyph {
     FontGlyph& operator=(const FontGlyph&) = delete;
 
     /// Loads the glyph that the face's code table gives for `code` (outside 0..255: entry 0),
-    /// scaled and hinted at the instance's size. 1 on success; a failed load keeps nothing.
-    int load(int code);
+    /// scaled and hinted at the instance's size. True on success; a failed load keeps nothing.
+    bool load(int code);
 
     /// The advance in pixels (0.0 when no glyph is loaded).
     double advance() const;

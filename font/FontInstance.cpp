@@ -18,35 +18,34 @@ FontInstance::~FontInstance() {
         FT_Done_Size(size_);
 }
 
-int FontInstance::open() {
+bool FontInstance::open() {
     if (face_ == nullptr || !face_->isOpen())
-        return 0;
+        return false;
     if (size_ != nullptr)
-        return 1;
+        return true;
     FT_Size size = nullptr;
     if (FT_New_Size(face_->handle(), &size) != 0)
-        return 0;
+        return false;
     size_ = size;
-    return 1;
+    return true;
 }
 
-int FontInstance::setResolution(int horizontal, int vertical) {
+void FontInstance::setResolution(int horizontal, int vertical) {
     hres_ = horizontal;
     vres_ = vertical;
-    return 1;
 }
 
-int FontInstance::setPointSize(double points) {
+bool FontInstance::setPointSize(double points) {
     if (size_ == nullptr)
-        return 0;
+        return false;
     if (!(points >= 1.0))
         points = 1.0;
     if (points > 16000.0)
         points = 16000.0;
     if (!activate())
-        return 0;
+        return false;
     const auto size26_6 = static_cast<FT_F26Dot6>(std::lround(points * 64.0));
-    return FT_Set_Char_Size(face_->handle(), 0, size26_6, hres_, vres_) == 0 ? 1 : 0;
+    return FT_Set_Char_Size(face_->handle(), 0, size26_6, hres_, vres_) == 0;
 }
 
 int FontInstance::activate() const {

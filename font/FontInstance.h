@@ -15,11 +15,11 @@ class FontInstance {
     FontInstance& operator=(const FontInstance&) = delete;
 
     /// Creates the size object for the face; fails (0) when the face is not open.
-    int open();
+    bool open();
     /// Dots per inch, horizontal and vertical; applied by setPointSize.
-    int setResolution(int horizontal, int vertical);
-    /// Character size in points (values below 1 are taken as 1). 1 on success.
-    int setPointSize(double points);
+    void setResolution(int horizontal, int vertical);
+    /// Character size in points (values below 1 are taken as 1). True on success.
+    bool setPointSize(double points);
     /// Makes this size the face's current one before a glyph load.
     int activate() const;
 

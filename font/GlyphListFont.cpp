@@ -11,18 +11,17 @@ GlyphListFont::~GlyphListFont() {
     instance_.reset();
 }
 
-int GlyphListFont::create(double pointSize) {
+bool GlyphListFont::create(double pointSize) {
     glyphs_.reset();
     instance_.reset();
     instance_ = std::make_unique<FontInstance>(face_);
     if (!instance_->open())
-        return 0;
-    if (!instance_->setResolution(96, 96))
-        return 0;
+        return false;
+    instance_->setResolution(96, 96);
     if (!instance_->setPointSize(pointSize))
-        return 0;
+        return false;
     glyphs_ = std::make_unique<GlyphSet>(instance_.get());
-    return 1;
+    return true;
 }
 
 const FontGlyph* GlyphListFont::glyph(int code) {

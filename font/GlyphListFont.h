@@ -19,8 +19,8 @@ class GlyphListFont {
     GlyphListFont& operator=(const GlyphListFont&) = delete;
 
     /// Releases an earlier instance and glyph set, then creates the instance at `pointSize`
-    /// points (at least 1) and an empty glyph set. 1 on success.
-    int create(double pointSize);
+    /// points (at least 1) and an empty glyph set. True on success.
+    bool create(double pointSize);
     /// The glyph of character code c (0..255), loaded on first use; nullptr when it failed.
     const FontGlyph* glyph(int code);
     GlyphSet* glyphs() { return glyphs_.get(); }

@@ -6,12 +6,12 @@ GlyphSet::GlyphSet(FontInstance* instance) : instance_(instance) {}
 
 GlyphSet::~GlyphSet() = default;
 
-int GlyphSet::loadAll() {
+bool GlyphSet::loadAll() {
     if (instance_ == nullptr)
-        return 0;
+        return false;
     for (int code = 0; code < 256; ++code)
         glyph(code);
-    return 1;
+    return true;
 }
 
 const FontGlyph* GlyphSet::glyph(int code) {

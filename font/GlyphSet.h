@@ -20,7 +20,7 @@ class GlyphSet {
     GlyphSet& operator=(const GlyphSet&) = delete;
 
     /// Loads codes 0..255 in order; a code that fails keeps an empty slot. 0 without instance.
-    virtual int loadAll();
+    virtual bool loadAll();
     /// The glyph of a code, loading it now if needed; nullptr when loading failed.
     const FontGlyph* glyph(int code);
 

@@ -35,30 +35,30 @@ void OutlineVectorizer::setPrecision(double p) {
     precision_ = (p > 0.01) ? p : 0.01;
 }
 
-int OutlineVectorizer::init(const FontGlyph* glyph) {
+bool OutlineVectorizer::init(const FontGlyph* glyph) {
     contours_.clear();
     outline_ = GlyphOutline();
     hasOutline_ = false;
     glyph_ = glyph;
     if (glyph == nullptr || !glyph->isLoaded() || !glyph->hasOutline())
-        return 0;
+        return false;
     outline_ = glyph->outline();
     hasOutline_ = true;
     contours_.resize(outline_.contourEnds.size());
-    return 1;
+    return true;
 }
 
-int OutlineVectorizer::initOutline(const GlyphOutline& outline) {
+bool OutlineVectorizer::initOutline(const GlyphOutline& outline) {
     contours_.clear();
     glyph_ = nullptr;
     hasOutline_ = false;
     outline_ = GlyphOutline();
     if (!outline.isConsistent())
-        return 0;
+        return false;
     outline_ = outline;
     hasOutline_ = true;
     contours_.resize(outline_.contourEnds.size());
-    return 1;
+    return true;
 }
 
 void OutlineVectorizer::copyContoursFrom(const OutlineVectorizer& other) {
@@ -112,7 +112,7 @@ int OutlineVectorizer::pointCount() const {
     return total;
 }
 
-int OutlineVectorizer::vectorize() {
+void OutlineVectorizer::vectorize() {
     // One fresh contour per outline contour, so that a second call gives the same result.
     contours_.clear();
     if (hasOutline_)
@@ -139,7 +139,6 @@ int OutlineVectorizer::vectorize() {
     flattenAll();
     std::erase_if(contours_, [](const Contour& c) { return c.count < 2; });
     orderContours();
-    return 1;
 }
 
 void OutlineVectorizer::addCurve(Contour& contour, double x0, double y0, double x1, double y1,

@@ -27,11 +27,11 @@ class OutlineVectorizer {
     double precision() const { return precision_; }
 
     /// Releases the contours and takes a copy of the glyph's outline. The glyph is remembered
-    /// also when this fails (no glyph, or a glyph without an outline). 1 on success.
-    int init(const FontGlyph* glyph);
+    /// also when this fails (no glyph, or a glyph without an outline). True on success.
+    bool init(const FontGlyph* glyph);
     /// Same as init, from an outline given directly (no glyph, advance 0). 0 when the outline's
     /// contour ends are inconsistent.
-    int initOutline(const GlyphOutline& outline);
+    bool initOutline(const GlyphOutline& outline);
 
     /// Takes the glyph, precision and flattened contours of another vectorizer (points copied
     /// with empty user references). The raw outline is not taken: vectorize() on the copy
@@ -48,8 +48,7 @@ class OutlineVectorizer {
     void setContours(std::vector<Contour> contours);
 
     /// Flattens every contour, drops those with fewer than 2 points and orders the rest.
-    /// Returns 1.
-    int vectorize();
+    void vectorize();
 
     /// The glyph's advance in pixels (0.0 without a glyph).
     double advance() const;

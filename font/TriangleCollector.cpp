@@ -44,11 +44,11 @@ void TriangleCollector::vertex(ContourPoint* p) {
     }
 }
 
-int TriangleCollector::setGlyph(const FontGlyph* glyph) {
+bool TriangleCollector::setGlyph(const FontGlyph* glyph) {
     return triangulator_->setGlyph(glyph);
 }
 
-int TriangleCollector::triangulate() {
+bool TriangleCollector::triangulate() {
     vertexCount_ = 0;
     saved_[0] = saved_[1] = nullptr;
     return triangulator_->triangulate(this);

@@ -23,9 +23,9 @@ class TriangleCollector : public TriangleSink {
     void end() override;
     virtual void triangle(ContourPoint* a, ContourPoint* b, ContourPoint* c) = 0;
 
-    int setGlyph(const FontGlyph* glyph);
-    /// Runs the triangulator with this collector as the sink. 1 when the tessellator ran.
-    int triangulate();
+    bool setGlyph(const FontGlyph* glyph);
+    /// Runs the triangulator with this collector as the sink. True when the tessellator ran.
+    bool triangulate();
 
   protected:
     unsigned mode_ = 0;

@@ -31,10 +31,10 @@ void TriangleList::reserve() {
     }
 }
 
-int TriangleList::build() {
+bool TriangleList::build() {
     countOnly = 1;
     triangleCount = 0;
-    const int result = triangulate();
+    const bool result = triangulate();
     countOnly = 0;
     reserve();
     triangleCount = 0;
@@ -45,13 +45,13 @@ int TriangleList::build() {
     return result;
 }
 
-int TriangleList::buildInOnePass() {
+bool TriangleList::buildInOnePass() {
     // One scratch buffer per thread serves every list; it only grows.
     thread_local std::vector<Triangle> scratch;
     scratch.clear();
     scratch_ = &scratch;
     triangleCount = 0;
-    const int result = triangulate();
+    const bool result = triangulate();
     scratch_ = nullptr;
     assign(scratch.data(), static_cast<int>(scratch.size()));
     return result;

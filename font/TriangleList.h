@@ -27,10 +27,10 @@ class TriangleList : public TriangleCollector {
     void reserve();
     /// The two-pass protocol: count only, reserve, then store exactly the counted triangles.
     /// Returns the triangulation's result.
-    int build();
+    bool build();
     /// Same result as build() (triangles, order, count, capacity) from a single tessellator
     /// run, collecting into a scratch buffer first.
-    int buildInOnePass();
+    bool buildInOnePass();
     /// Takes triangles computed elsewhere (count + 1 capacity, as after a build).
     void assign(const Triangle* from, int count);
     /// Back to the state of a new list (no triangles, capacity 0, no glyph), keeping the

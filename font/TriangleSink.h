@@ -21,7 +21,7 @@ class ContourTriangulator;
 /// tessellator errors, and only when `report` is set.
 class TriangleSink {
   public:
-    explicit TriangleSink(int reportErrors = 0) : report(reportErrors) {}
+    explicit TriangleSink(bool reportErrors = false) : report(reportErrors) {}
     virtual ~TriangleSink();
 
     virtual void begin(unsigned type);
@@ -30,7 +30,7 @@ class TriangleSink {
     /// Prints "GLU error #<code> (<text>)" to standard error when `report` is set.
     virtual void error(unsigned code);
 
-    int report = 0;
+    bool report = false;
     /// The triangulator feeding this sink during a run, otherwise nullptr.
     ContourTriangulator* currentTriangulator = nullptr;
 };

@@ -58,8 +58,9 @@ void GlyphMeshCache::prepare(std::string_view chars, GlyphListFont& font) {
 
 void GlyphMeshCache::complete(GlyphShape& s, double precision) {
     s.outline.setPrecision(precision);
-    if (!s.outline.init(s.glyph) || !s.outline.vectorize())
+    if (!s.outline.init(s.glyph))
         return;
+    s.outline.vectorize();
     s.vectorised = true;
     // Contours that cross or holes that no outer contour claims leave the face unfilled and the
     // solid open; such a glyph is built from the outline of the area the font fills instead.
