@@ -7,6 +7,8 @@ packages=(
     libfreetype-dev libglu1-mesa-dev libgl-dev libegl-dev libegl-mesa0 libgl1-mesa-dri
     libturbojpeg0-dev libpng-dev libfontconfig-dev libpolyclipping-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    # the export tests read glTF's JSON chunk with it
+    nlohmann-json3-dev
     fonts-dejavu-core fonts-liberation2
     qt6-base-dev libqt6opengl6-dev xvfb xauth xdotool imagemagick
     # the Debian package, its manual pages and its checks (tests/package/check-package.sh)

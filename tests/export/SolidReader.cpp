@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <cstring>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <sstream>
+#include <stdexcept>
 
 namespace vyr::test {
 
@@ -28,61 +30,6 @@ Point cross(const std::array<Point, 3>& t) {
     const double ux = t[1][0] - t[0][0], uy = t[1][1] - t[0][1], uz = t[1][2] - t[0][2];
     const double wx = t[2][0] - t[0][0], wy = t[2][1] - t[0][1], wz = t[2][2] - t[0][2];
     return {float(uy * wz - uz * wy), float(uz * wx - ux * wz), float(ux * wy - uy * wx)};
-}
-
-// Just enough JSON for a glTF header: objects, arrays, strings without escapes, numbers.
-struct Json {
-    double number = -1.0;
-    std::string text;
-    std::vector<Json> items;
-    std::map<std::string, Json> members;
-
-    const Json& operator[](const std::string& key) const {
-        static const Json none;
-        const auto it = members.find(key);
-        return it == members.end() ? none : it->second;
-    }
-    const Json& operator[](double i) const {
-        static const Json none;
-        return i >= 0 && size_t(i) < items.size() ? items[size_t(i)] : none;
-    }
-    size_t index() const { return number < 0 ? 0 : size_t(number); }
-};
-
-// Parses the value at s[at]; false on anything it does not understand.
-bool parse(const std::string& s, size_t& at, Json& v) {
-    auto skip = [&] {
-        while (at < s.size() && std::strchr(" \t\r\n", s[at]))
-            ++at;
-    };
-    skip();
-    if (at >= s.size())
-        return false;
-    if (s[at] == '"') {
-        const size_t end = s.find('"', at + 1);
-        v.text = s.substr(at + 1, end - at - 1);
-        return at = end + 1, end != std::string::npos;
-    }
-    if (s[at] == '{' || s[at] == '[') {
-        const char close = s[at++] == '{' ? '}' : ']';
-        for (skip(); at < s.size() && s[at] != close; skip()) {
-            Json key, item;
-            if (close == '}' && (!parse(s, at, key) || (skip(), s[at++] != ':')))
-                return false;
-            if (!parse(s, at, close == '}' ? v.members[key.text] : item))
-                return false;
-            if (close == ']')
-                v.items.push_back(item);
-            skip();
-            if (s[at] == ',')
-                ++at;
-        }
-        return at++ < s.size();
-    }
-    char* end = nullptr;
-    v.number = std::strtod(s.c_str() + at, &end);
-    const size_t used = size_t(end - (s.c_str() + at));
-    return at += used, used > 0;
 }
 
 }  // namespace
@@ -147,49 +94,58 @@ FileTriangles readGlb(const std::string& b) {
     FileTriangles f;
     if (b.size() < 20 || b.compare(0, 4, "glTF") != 0 || u32(b, 4) != 2 || u32(b, 8) != b.size())
         return f.error = "no glTF 2 header of the file's length", f;
-    const size_t jsonLength = u32(b, 12);
-    Json gltf;
-    size_t at = 0;
-    if (b.compare(16, 4, "JSON") != 0 || 20 + jsonLength > b.size() ||
-        !parse(b.substr(20, jsonLength), at, gltf))
+    const size_t jsonLength = u32(b, 12), binAt = 20 + jsonLength;
+    if (b.compare(16, 4, "JSON") != 0 || binAt > b.size())
         return f.error = "no JSON chunk", f;
     std::string bin;
-    const size_t binAt = 20 + jsonLength;
     if (binAt + 8 <= b.size()) {
-        if (b.compare(binAt + 4, 4, std::string("BIN\0", 4)) != 0)
+        if (b.compare(binAt + 4, 4, std::string("BIN\0", 4)) != 0 ||
+            binAt + 8 + u32(b, binAt) != b.size())
             return f.error = "bad BIN chunk", f;
-        bin = b.substr(binAt + 8, u32(b, binAt));
+        bin = b.substr(binAt + 8);
     }
-    // Byte offset of an accessor's data; its count is cut to 0 when the data runs past the
-    // chunk or its view is not exactly as long.
-    auto data = [&](const Json& accessor, size_t size, size_t& count) {
-        const Json& view = gltf["bufferViews"][accessor["bufferView"].number];
-        const size_t offset = view["byteOffset"].index() + accessor["byteOffset"].index();
-        count = accessor["count"].index();
-        const size_t bytes = count * size;
-        count = offset + bytes > bin.size() || view["byteLength"].index() != bytes ? 0 : count;
-        return offset;
-    };
-    for (const Json& primitive : gltf["meshes"][0.0]["primitives"].items) {
-        const Json& position = gltf["accessors"][primitive["attributes"]["POSITION"].number];
-        const Json& index = gltf["accessors"][primitive["indices"].number];
-        if (primitive["mode"].number > 0 && primitive["mode"].number != 4)
-            return f.error = "not triangles", f;
-        if (position["componentType"].number != 5126 || index["componentType"].number != 5125)
-            return f.error = "unexpected component types", f;
-        size_t vertices = 0, indices = 0;
-        const size_t p = data(position, 12, vertices), q = data(index, 4, indices);
-        for (size_t t = 0; t + 2 < indices; t += 3) {
-            std::array<Point, 3> tri;
-            for (size_t k = 0; k < 9; ++k) {
-                const uint32_t i = u32(bin, q + (t + k / 3) * 4);
-                if (i >= vertices)
-                    return f.error = "index out of range", f;
-                tri[k / 3][k % 3] = f32(bin, p + i * 12 + k % 3 * 4);
+    // Members the writer always writes are read with at(), which throws when one is missing,
+    // has another type or indexes past its array; optional ones default as glTF says.
+    try {
+        const nlohmann::json gltf = nlohmann::json::parse(b.substr(20, jsonLength));
+        // The byte offset and count of an accessor of the given component type and size, whose
+        // data fills its buffer view exactly and lies inside the BIN chunk.
+        auto data = [&](const nlohmann::json& accessor, int componentType, size_t size) {
+            const auto& view = gltf.at("bufferViews").at(accessor.at("bufferView").get<size_t>());
+            const size_t at = view.value("byteOffset", 0u) + accessor.value("byteOffset", 0u);
+            const size_t count = accessor.at("count");
+            if (accessor.at("componentType") != componentType)
+                throw std::runtime_error("unexpected component type");
+            if (view.at("byteLength") != count * size || at + count * size > bin.size())
+                throw std::runtime_error("accessor data outside its view or the BIN chunk");
+            return std::pair(at, count);
+        };
+        if (!gltf.contains("meshes"))
+            return f;
+        for (const auto& primitive : gltf.at("meshes").at(0).at("primitives")) {
+            if (primitive.value("mode", 4) != 4)
+                return f.error = "not triangles", f;
+            const auto& accessors = gltf.at("accessors");
+            const auto [p, vertices] = data(
+                accessors.at(primitive.at("attributes").at("POSITION").get<size_t>()), 5126, 12);
+            const auto [q, indices] =
+                data(accessors.at(primitive.at("indices").get<size_t>()), 5125, 4);
+            const size_t material = primitive.at("material");
+            for (size_t t = 0; t + 2 < indices; t += 3) {
+                std::array<Point, 3> tri;
+                for (size_t k = 0; k < 9; ++k) {
+                    const uint32_t i = u32(bin, q + (t + k / 3) * 4);
+                    if (i >= vertices)
+                        return f.error = "index out of range", f;
+                    tri[k / 3][k % 3] = f32(bin, p + i * 12 + k % 3 * 4);
+                }
+                f.triangles.push_back(tri);
+                f.material.push_back(
+                    gltf.at("materials").at(material).at("name").get<std::string>());
             }
-            f.triangles.push_back(tri);
-            f.material.push_back(gltf["materials"][primitive["material"].number]["name"].text);
         }
+    } catch (const std::exception& e) {
+        f.error = std::string("bad glTF JSON: ") + e.what();
     }
     return f;
 }
