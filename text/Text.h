@@ -37,8 +37,8 @@ class Text {
     void serialize(Archive& archive) { parameters.serialize(archive); }
 
     /// Rebuilds the mesh from the current parameters. On failure (the font cannot be opened,
-    /// the text is longer than kMaxTextLength) the previous mesh stays and the message says
-    /// why.
+    /// the text is longer than TextParameters::kMaxTextLength) the previous mesh stays and the
+    /// message says why.
     BuildResult buildMesh();
 
     /// Empties the mesh (no geometry to show) as a build that produced nothing would.

@@ -24,8 +24,8 @@ class DialogEditor {
     QWidget* parent_;
 };
 
-/// "Preferences": wireframeMove, and the fonts path handed to the text's SetFontsFolder when
-/// it differs from settings.fontsFolder (which keeps its start-up value). True on OK.
+/// "Preferences": wireframeMove, and the fonts folder the text moves to (moveToFolder) when it
+/// differs from settings.fontsFolder (which keeps its start-up value). True on OK.
 bool runPreferences(QWidget* parent, ViewSettings& settings, Text& text);
 
 /// "Text Materials" for the text object; on OK the materials are stored and the text rebuilt.
