@@ -106,8 +106,8 @@ TEST_F(RenderImage, MarkersLandWhereTheLookAtAndThePerspectiveProjectThem) {
     scene.yellowLight().colour = 0;  // its marker alone shows
     // Eye, target, up, flare point, light. A camera gluLookAt cannot use (eye on the target,
     // up along the line of sight) leaves the last sound one, at first the start view. Two look
-    // across, their side vectors mostly along z and y. The last is closer than one unit, its
-    // markers nearer than the final frame's near plane.
+    // across, their side vectors mostly along z and y; one looks mostly along -x. The last is
+    // closer than one unit, its markers nearer than the final frame's near plane.
     const float rows[][15] = {
         {0.5f, -0.4f, 1.5f, 0.5f, -0.4f, 1.5f, 0.3f, 0.4f, 0.5f, -0.8f, 0.5f, 0.3f, 1.2f, 0.4f,
          -0.2f},
@@ -116,6 +116,7 @@ TEST_F(RenderImage, MarkersLandWhereTheLookAtAndThePerspectiveProjectThem) {
         {0.5f, -3, -2.5f, -0.6f, 0.8f, 0, 0, 0, -0.5f, -1.6f, 0.6f, 0.3f, 0.3f, 1.4f, -0.2f},
         {-2.3f, 0.1f, 1.8f, 0.1f, 0.1f, 0, 0, 1, 0, -0.3f, 0.5f, 0.2f, 0.4f, -0.3f, 0.3f},
         {2.4f, -0.3f, 1.9f, 0.1f, 0.1f, 0.1f, 0, 0, 1, 0.3f, 0.6f, -0.2f, -0.2f, 0.5f, 0.3f},
+        {3.5f, -0.9f, 1, 0.5f, 0.1f, 0.5f, 0, 1, 0, 0.8f, 0.3f, 0.4f, 1, -0.2f, 0.3f},
         {0.1f, 0.9f, 0.6f, 0.15f, 0.15f, 0.2f, 0, 0, -1, -0.15f, 0.2f, 0.2f, 0.35f, 0.1f, 0.1f}};
     Camera seen;
     for (const float* r : rows) {
