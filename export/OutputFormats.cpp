@@ -33,8 +33,9 @@ std::vector<OutputFile> sceneFile(const std::string& path, const OutputSource& s
 }
 
 std::vector<OutputFile> vrml(const std::string& path, const OutputSource& source, bool) {
-    return {{path,
-             [&source](std::ostream& s) { return writeVrml(source.scene, s, source.vrmlParts); }}};
+    return {{path, [&scene = source.scene, parts = source.vrmlParts](std::ostream& s) {
+                 return writeVrml(scene, s, parts);
+             }}};
 }
 
 std::vector<OutputFile> cSource(const std::string& path, const OutputSource& source, bool) {

@@ -25,7 +25,8 @@ struct OutputFile {
     FileWriter write;
 };
 
-/// What the formats are written from. The writers refer to it: it must outlive them.
+/// What the formats are written from. The writers refer to the scene and the solid, which
+/// must outlive them; the source itself may go.
 struct OutputSource {
     const Scene& scene;
     /// The welded solid of the scene's text, for the formats that need one.
