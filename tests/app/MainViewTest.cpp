@@ -259,6 +259,9 @@ class MainViewTest : public QObject {
                                        "-u", "QT_QPA_PLATFORM"};
         const std::tuple<QStringList, int, const char*> runs[] = {
             {noDisplay + QStringList{VYR_PROGRAM, "--no-splash"}, 1, "vyr-cli"},
+            // A display named that Qt cannot reach says the same.
+            {noDisplay + QStringList{"DISPLAY=:93517", VYR_PROGRAM, "--no-splash"}, 1, "vyr-cli"},
+            {{VYR_PROGRAM, "--version"}, 0, "FreeType 2."},
             {{VYR_PROGRAM, "--no-splash", "--help"}, 0, "FILE.vyr"},
             {{VYR_PROGRAM, "--no-splash", "a.vyr", "b.vyr"}, 2, "\"b.vyr\""},
             {{VYR_PROGRAM, "-x"}, 2, "\"-x\""}};
