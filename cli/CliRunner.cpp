@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -27,11 +28,6 @@ using Clock = std::chrono::steady_clock;
 struct Failure {
     std::string message;
 };
-
-std::string baseName(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // The run's output files, all or none; standard output ("-") is held in memory until every
 // file is in place.
@@ -309,7 +305,7 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
     if (o.outputs.empty() && !o.stats) {
         const int n = text.mesh().entryCount;
         out << "Built " << n << (n == 1 ? " character" : " characters") << " in "
-            << baseName(text.openedFontFile())
+            << std::filesystem::path(text.openedFontFile()).filename().string()
             << "; nothing was written. Add -o FILE to write it (see --help).\n";
     }
     return 0;

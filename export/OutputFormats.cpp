@@ -1,5 +1,6 @@
 #include "export/OutputFormats.h"
 
+#include <filesystem>
 #include <ostream>
 
 #include "core/AtomicFile.h"
@@ -19,8 +20,7 @@ std::string companion(const std::string& path, const char* extension) {
 }
 
 std::string baseName(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return std::filesystem::path(path).filename().string();
 }
 
 std::vector<OutputFile> sceneFile(const std::string& path, const OutputSource& source, bool) {

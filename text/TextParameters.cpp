@@ -1,5 +1,7 @@
 #include "text/TextParameters.h"
 
+#include <filesystem>
+
 #include "core/Archive.h"
 
 namespace vyr {
@@ -51,8 +53,7 @@ void TextParameters::chooseFont(const std::string& folder, const std::string& fi
 }
 
 void TextParameters::chooseFontPath(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    fontFile = slash == std::string::npos ? path : path.substr(slash + 1);
+    fontFile = std::filesystem::path(path).filename().string();
     keptFontPath = path == joinFontPath(fontsFolder, fontFile) ? std::string() : path;
 }
 
