@@ -5,6 +5,7 @@
 
 #include "export/CrlfStream.h"
 #include "text/MeshGeometry.h"
+#include "text/SolidWalk.h"
 #include "text/Text.h"
 
 namespace vyr {
@@ -30,112 +31,68 @@ void materialCalls(CrlfStream& s, const char* p) {
     s.format("\nglMaterialfv(GL_FRONT,GL_SHININESS,%sshininess);\n", p);
 }
 
-struct Corner {
-    Vec3 normal;
-    Vec3 vertex;
+// The solid of one character as C calls, in the display list's order and number forms.
+class CSink {
+  public:
+    CSink(CrlfStream& s, const TextParameters& tp) : s_(s), tp_(tp) {}
+
+    void part(SolidPart part) {
+        part_ = part;
+        materialCalls(s_, part == SolidPart::kFaces   ? "front_"
+                          : part == SolidPart::kSides ? "side_"
+                                                      : "bevel_");
+    }
+    void face(const SolidCorner& a, const SolidCorner& b, const SolidCorner& c) {
+        s_.text("\nglBegin(GL_TRIANGLES);");
+        for (const SolidCorner* k : {&a, &b, &c}) {
+            const Vec3 n = k->faceNormal(), v = k->position;
+            s_.format("\nglNormal3f(%.2lf,%.2lf,%.2lf);", n.x, n.y, n.z);
+            s_.format("\nglVertex3f(%.2lf,%.2lf,%.2lf);", v.x, v.y, v.z);
+        }
+        s_.text("\nglEnd();");
+    }
+    void beginContour() {
+        s_.text(part_ == SolidPart::kSides ? "\nglBegin(GL_QUAD_STRIP);\n"
+                                           : "\nglBegin(GL_TRIANGLES);\n");
+    }
+    void endContour() { s_.text("\nglEnd();\n"); }
+    // The strip's pair at the edge's first point, carrying the normal of the edge that
+    // leaves it, left unnormalised for GL_NORMALIZE.
+    void wall(const SolidEdge& e) {
+        const Vec3 sn = e.wallNormal();
+        const Vec3 p = e.p(CornerKind::kFront).position;
+        s_.format(
+            "glNormal3f(%.2f,%.2f,%.2f);\nglVertex3f( %.2f,%.2f,%.2f);\n"
+            "glNormal3f(%.2f,%.2f,%.2f);\nglVertex3f(%.2f,%.2f,%.2f);\n",
+            sn.x, sn.y, sn.z, p.x, p.y, p.z, sn.x, sn.y, sn.z, p.x, p.y,
+            e.p(CornerKind::kWall).position.z);
+    }
+    void bevel(const SolidEdge& e) {
+        const BevelNormals bn =
+            bevelNormals(e.contour, e.prev, e.cur, tp_.bevelDepth, tp_.roundedEdges);
+        put(bn.t1, e.bevelFirst(), true);
+        put(bn.t2, e.bevelSecond(), false);
+    }
+
+  private:
+    void put(const Vec3 (&normals)[3], const std::array<SolidCorner, 3>& corners, bool first) {
+        for (int q = 0; q < 3; ++q) {
+            const Vec3 n = normals[q], v = corners[size_t(q)].position;
+            s_.format("\nglNormal3f(%.2f,%.2f,%.2f);\n", n.x, n.y, n.z);
+            s_.format(first && q == 2 ? "glVertex3f(%.2f,%.2f,%.2f);"
+                                      : "\nglVertex3f(%.2f,%.2f,%.2f);",
+                      v.x, v.y, v.z);
+        }
+    }
+
+    CrlfStream& s_;
+    const TextParameters& tp_;
+    SolidPart part_ = SolidPart::kFaces;
 };
 
-void triangleBlock(CrlfStream& s, const Corner& a, const Corner& b, const Corner& c) {
-    s.text("\nglBegin(GL_TRIANGLES);");
-    for (const Corner* k : {&a, &b, &c}) {
-        s.format("\nglNormal3f(%.2lf,%.2lf,%.2lf);", k->normal.x, k->normal.y, k->normal.z);
-        s.format("\nglVertex3f(%.2lf,%.2lf,%.2lf);", k->vertex.x, k->vertex.y, k->vertex.z);
-    }
-    s.text("\nglEnd();");
-}
-
-Vec3 raised(Vec3 p, double dz) {
-    return {p.x, p.y, p.z + dz};
-}
-
-// The bevel of one character: two triangles per edge.
-void writeBevel(CrlfStream& s, const TextExportView& v, const TextMeshEntry& e) {
-    const double length = v.parameters.extrusionLength;
-    const double back = v.parameters.bevelDepth + v.parameters.extrusionLength;
-    for (int k = 0; k < e.contourCount(); ++k) {
-        const Contour& contour = e.contour(k);
-        if (!exportsContour(contour))
-            continue;
-        const int n = contour.count;
-        s.text("\nglBegin(GL_TRIANGLES);\n");
-        // n + 1 passes: the closing edge comes first and last, as in the viewport's list.
-        for (int j = 0; j <= n; ++j) {
-            const int cur = j == n ? 0 : j;
-            const int prev = previousIndex(cur, n);
-            const VertexRecord& p = TextMesh::record(contour[prev]);
-            const VertexRecord& c = TextMesh::record(contour[cur]);
-            const BevelNormals bn = bevelNormals(contour, prev, cur, v.parameters.bevelDepth,
-                                                 v.parameters.roundedEdges);
-            const Corner corners[6] = {
-                {bn.t1[0], raised(p.position, length)}, {bn.t1[1], raised(c.position, length)},
-                {bn.t1[2], raised(p.inset, back)},      {bn.t2[0], raised(p.inset, back)},
-                {bn.t2[1], raised(c.position, length)}, {bn.t2[2], raised(c.inset, back)},
-            };
-            for (int q = 0; q < 6; ++q) {
-                const Corner& k6 = corners[q];
-                s.format("\nglNormal3f(%.2f,%.2f,%.2f);\n", k6.normal.x, k6.normal.y, k6.normal.z);
-                s.format(q == 2 ? "glVertex3f(%.2f,%.2f,%.2f);" : "\nglVertex3f(%.2f,%.2f,%.2f);",
-                         k6.vertex.x, k6.vertex.y, k6.vertex.z);
-            }
-        }
-        s.text("\nglEnd();\n");
-    }
-}
-
 void writeEntry(CrlfStream& s, const TextExportView& v, const TextMeshEntry& e) {
-    const double length = v.parameters.extrusionLength;
-    const double back = v.parameters.bevelDepth + v.parameters.extrusionLength;
-
-    materialCalls(s, "front_");
-    for (int t = 0; t < e.frontCount(); ++t) {
-        const Triangle& tri = (*e.front)[t];
-        const VertexRecord& a = TextMesh::record(*tri.a);
-        const VertexRecord& b = TextMesh::record(*tri.b);
-        const VertexRecord& c = TextMesh::record(*tri.c);
-        triangleBlock(s, {c.normal, c.position}, {b.normal, b.position}, {a.normal, a.position});
-        if (!v.parameters.bevelOn) {
-            triangleBlock(s, {-a.normal, raised(a.position, length)},
-                          {-b.normal, raised(b.position, length)},
-                          {-c.normal, raised(c.position, length)});
-        }
-    }
-    if (v.parameters.bevelOn) {
-        for (int t = 0; t < e.backCount(); ++t) {
-            const Triangle& tri = (*e.back)[t];
-            const VertexRecord& a = TextMesh::record(*tri.a);
-            const VertexRecord& b = TextMesh::record(*tri.b);
-            const VertexRecord& c = TextMesh::record(*tri.c);
-            triangleBlock(s, {-a.normal, raised(a.inset, back)}, {-b.normal, raised(b.inset, back)},
-                          {-c.normal, raised(c.inset, back)});
-        }
-    }
-
-    materialCalls(s, "side_");
-    for (int k = 0; k < e.contourCount(); ++k) {
-        const Contour& contour = e.contour(k);
-        if (!exportsContour(contour))
-            continue;
-        const int n = contour.count;
-        s.text("\nglBegin(GL_QUAD_STRIP);\n");
-        // n + 1 pairs from point n - 1 round to n - 1; each carries the normal of the edge
-        // that leaves its point, left unnormalised for GL_NORMALIZE.
-        for (int j = 0; j <= n; ++j) {
-            const int cur = j == n ? 0 : j;
-            const int prev = previousIndex(cur, n);
-            const Vec3 sn = sideNormal(contour, prev, cur);
-            const Vec3 p = TextMesh::record(contour[prev]).position;
-            s.format(
-                "glNormal3f(%.2f,%.2f,%.2f);\nglVertex3f( %.2f,%.2f,%.2f);\n"
-                "glNormal3f(%.2f,%.2f,%.2f);\nglVertex3f(%.2f,%.2f,%.2f);\n",
-                sn.x, sn.y, sn.z, p.x, p.y, p.z, sn.x, sn.y, sn.z, p.x, p.y, p.z + length);
-        }
-        s.text("\nglEnd();\n");
-    }
-
-    if (v.parameters.bevelOn) {
-        materialCalls(s, "bevel_");
-        writeBevel(s, v, e);
-    }
+    CSink sink(s, v.parameters);
+    walkSolid(e, v.parameters, sink);
 }
 
 void writeText(CrlfStream& s, const TextExportView& v) {

@@ -16,10 +16,11 @@ namespace {
 
 using Vertices = std::vector<std::array<float, 3>>;
 
-// Every outline point gives three corners of the solid: on the front face, at the back of
-// the wall, and on the inset back face.
-enum CornerKind : int { kFrontCorner = 0, kWallCorner = 1, kBackCorner = 2 };
-constexpr int kCornerKinds = 3;
+// Every outline point gives three corners of the solid, stored side by side.
+constexpr size_t kFrontCorner = size_t(CornerKind::kFront);
+constexpr size_t kWallCorner = size_t(CornerKind::kWall);
+constexpr size_t kBackCorner = size_t(CornerKind::kBack);
+constexpr size_t kCornerKinds = 3;
 
 constexpr uint32_t kNotWelded = 0xFFFFFFFEu;
 constexpr uint32_t kNotFinite = 0xFFFFFFFFu;
@@ -369,17 +370,54 @@ class SolidBuilder {
         placeCorners(e);
         welder_.beginCharacter(3 * e.records.size());
         const size_t first = m_.triangles.size();
-        const bool faces = emitFaces(e);
-        const bool walls = !noDepth_ && emitWalls(e);
+        const bool bevelled = text_.parameters.bevelOn && !noDepth_;
+        const bool faces = e.frontCount() > 0 || (bevelled && e.backCount() > 0);
+        fault_.backUnfilled = bevelled && e.frontCount() > 0 && e.backCount() == 0;
+        walls_ = false;
+        // Without depth the walk stops after the faces, and the sink keeps the front alone.
+        walkSolid(e, text_.parameters, *this,
+                  {noDepth_ ? 1u << unsigned(SolidPart::kFaces) : 7u, false, true});
         flipper_.run(m_.vertices, m_.triangles, first);
         const size_t count = m_.triangles.size() - first;
         // A zero scale presses the solid flat even where walls keep an area. A text without
         // depth is its front face, which has no closure to check.
         fault_.flat =
-            (faces || walls) && !fault_.nonFinite && ((flatScale_ && !noDepth_) || count == 0);
+            (faces || walls_) && !fault_.nonFinite && ((flatScale_ && !noDepth_) || count == 0);
         fault_.open = !noDepth_ && !closure_.closed(m_.triangles.data() + first, count);
         if (fault_.open || fault_.folded || fault_.backUnfilled || fault_.flat || fault_.nonFinite)
             m_.faults.push_back(fault_);
+    }
+
+    // The walk's sink: faces, then per contour edge its two wall and two bevel triangles.
+    void part(SolidPart) {}
+    void beginContour() { walls_ = true; }
+    void endContour() {}
+    void face(const SolidCorner& a, const SolidCorner& b, const SolidCorner& c) {
+        if (noDepth_ && a.kind != CornerKind::kFront)
+            return;
+        Corner spare[3];
+        emit(corner(a, spare[0]), corner(b, spare[1]), corner(c, spare[2]), SolidPart::kFaces);
+    }
+    void wall(const SolidEdge& edge) {
+        Corner spare[4];
+        Corner& p = corner(edge.p(CornerKind::kFront), spare[0]);
+        Corner& c = corner(edge.c(CornerKind::kFront), spare[1]);
+        Corner& pl = corner(edge.p(CornerKind::kWall), spare[2]);
+        Corner& cl = corner(edge.c(CornerKind::kWall), spare[3]);
+        emit(p, pl, c, SolidPart::kSides);
+        emit(c, pl, cl, SolidPart::kSides);
+    }
+    // The drawn bevel triangles, turned the other way round.
+    void bevel(const SolidEdge& edge) {
+        if (!fault_.folded)
+            fault_.folded = folds(edge.previous(), edge.current());
+        Corner spare[4];
+        Corner& pl = corner(edge.p(CornerKind::kWall), spare[0]);
+        Corner& cl = corner(edge.c(CornerKind::kWall), spare[1]);
+        Corner& pi = corner(edge.p(CornerKind::kBack), spare[2]);
+        Corner& ci = corner(edge.c(CornerKind::kBack), spare[3]);
+        emit(pi, cl, pl, SolidPart::kBevel);
+        emit(ci, cl, pi, SolidPart::kBevel);
     }
 
   private:
@@ -396,19 +434,14 @@ class SolidBuilder {
         }
     }
 
-    // The corner of a point's record; a record outside the entry's own gets a corner of its
-    // own in `spare`, welded through the table alone.
-    Corner& corner(const ContourPoint& p, CornerKind kind, Corner& spare) {
-        const VertexRecord* r = p.user;
-        const uintptr_t offset = uintptr_t(r) - uintptr_t(records_);
+    // The placed corner; a record outside the entry's own gets a corner of its own in
+    // `spare`, welded through the table alone.
+    Corner& corner(const SolidCorner& k, Corner& spare) {
+        const uintptr_t offset = uintptr_t(k.record) - uintptr_t(records_);
         const size_t i = offset / sizeof(VertexRecord);
         if (i < recordCount_ && i * sizeof(VertexRecord) == offset)
-            return corners_[kCornerKinds * i + kind];
-        if (kind == kBackCorner)
-            spare = place_.corner(r->inset.x, r->inset.y, r->inset.z + back_);
-        else
-            spare = place_.corner(r->position.x, r->position.y,
-                                  r->position.z + (kind == kWallCorner ? length_ : 0.0));
+            return corners_[kCornerKinds * i + size_t(k.kind)];
+        spare = place_.corner(k.position.x, k.position.y, k.position.z);
         return spare;
     }
 
@@ -431,63 +464,6 @@ class SolidBuilder {
         if (v[0] == v[1] || v[1] == v[2] || v[0] == v[2])
             return;
         m_.triangles.push_back({v, part, character_});
-    }
-
-    // Front face (and, without a bevel, the back face at the wall's end); with a bevel, the
-    // back face on the inset outline; without depth, the front face alone. Returns whether
-    // there was any triangle.
-    bool emitFaces(const TextMeshEntry& e) {
-        Corner spare[3];
-        for (int t = 0; t < e.frontCount(); ++t) {
-            const Triangle& tri = (*e.front)[t];
-            emit(corner(*tri.c, kFrontCorner, spare[0]), corner(*tri.b, kFrontCorner, spare[1]),
-                 corner(*tri.a, kFrontCorner, spare[2]), SolidPart::kFaces);
-            if (!text_.parameters.bevelOn && !noDepth_) {
-                emit(corner(*tri.a, kWallCorner, spare[0]), corner(*tri.b, kWallCorner, spare[1]),
-                     corner(*tri.c, kWallCorner, spare[2]), SolidPart::kFaces);
-            }
-        }
-        if (!text_.parameters.bevelOn || noDepth_)
-            return e.frontCount() > 0;
-        fault_.backUnfilled = e.frontCount() > 0 && e.backCount() == 0;
-        for (int t = 0; t < e.backCount(); ++t) {
-            const Triangle& tri = (*e.back)[t];
-            emit(corner(*tri.a, kBackCorner, spare[0]), corner(*tri.b, kBackCorner, spare[1]),
-                 corner(*tri.c, kBackCorner, spare[2]), SolidPart::kFaces);
-        }
-        return e.frontCount() > 0 || e.backCount() > 0;
-    }
-
-    // Walls and bevel, each contour edge once: the closing edge n - 1 -> 0 comes at j = n only.
-    bool emitWalls(const TextMeshEntry& e) {
-        bool any = false;
-        for (int k = 0; k < e.contourCount(); ++k) {
-            const Contour& contour = e.contour(k);
-            if (!exportsContour(contour))
-                continue;
-            any = true;
-            const int n = contour.count;
-            for (int j = 1; j <= n; ++j) {
-                const ContourPoint& pp = contour[j - 1];
-                const ContourPoint& cp = contour[j == n ? 0 : j];
-                Corner spare[6];
-                Corner& p = corner(pp, kFrontCorner, spare[0]);
-                Corner& c = corner(cp, kFrontCorner, spare[1]);
-                Corner& pl = corner(pp, kWallCorner, spare[2]);
-                Corner& cl = corner(cp, kWallCorner, spare[3]);
-                emit(p, pl, c, SolidPart::kSides);
-                emit(c, pl, cl, SolidPart::kSides);
-                if (!text_.parameters.bevelOn)
-                    continue;
-                if (!fault_.folded)
-                    fault_.folded = folds(TextMesh::record(pp), TextMesh::record(cp));
-                Corner& pi = corner(pp, kBackCorner, spare[4]);
-                Corner& ci = corner(cp, kBackCorner, spare[5]);
-                emit(pi, cl, pl, SolidPart::kBevel);
-                emit(ci, cl, pi, SolidPart::kBevel);
-            }
-        }
-        return any;
     }
 
     // The bevel narrows towards the back face, so its outward side looks along +z; a triangle
@@ -514,6 +490,7 @@ class SolidBuilder {
 
     SolidFault fault_;
     int character_ = 0;
+    bool walls_ = false;
     const VertexRecord* records_ = nullptr;
     size_t recordCount_ = 0;
     std::vector<Corner> corners_;

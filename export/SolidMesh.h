@@ -7,14 +7,12 @@
 
 #include "export/TextExportView.h"
 #include "text/Material.h"
+#include "text/SolidWalk.h"
 
 namespace vyr {
 
 class Text;
 
-/// The three material parts of the solid.
-enum class SolidPart : uint8_t { kFaces = 0, kSides = 1, kBevel = 2 };
-inline constexpr int kSolidPartCount = 3;
 /// Names the mesh formats give the parts' materials: "front_back", "sides", "bevel".
 const char* solidPartName(SolidPart part);
 

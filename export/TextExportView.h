@@ -17,10 +17,4 @@ struct TextExportView {
 /// The view of a text object as it stands; valid while the object and its mesh live.
 TextExportView exportViewOf(const Text& text);
 
-/// Whether the contour takes part in the exported geometry: walls need an edge, so a contour
-/// of fewer than two points (which a build never keeps) is left out everywhere alike.
-inline bool exportsContour(const Contour& contour) {
-    return contour.count >= 2;
-}
-
 }  // namespace vyr

@@ -7,7 +7,7 @@
 
 #include "core/Angles.h"
 #include "export/CrlfStream.h"
-#include "text/TextMesh.h"
+#include "text/SolidWalk.h"
 
 namespace vyr {
 
@@ -141,10 +141,7 @@ namespace {
 class VrmlText {
   public:
     VrmlText(const TextExportView& view, CrlfStream& s)
-        : v_(view),
-          s_(s),
-          length_(view.parameters.extrusionLength),
-          back_(view.parameters.extrusionLength + view.parameters.bevelDepth) {}
+        : v_(view), s_(s) {}
 
     void write() {
         s_.text("\nDEF VYROUTPUT Group{\n\tchildren[\n# front face & back face objects\n");
@@ -162,7 +159,7 @@ class VrmlText {
     static constexpr const char* kIndex = "%d %d %d -1";
     static constexpr const char* kSeparator = "\n\t\t\t\t\t\t";
 
-    static void point(CrlfStream& s, Vec3 p, double dz) { s.format(kPoint, p.x, p.y, p.z + dz); }
+    static void point(CrlfStream& s, Vec3 p) { s.format(kPoint, p.x, p.y, p.z); }
 
     void shapeStart() {
         s_.text("\t\tShape{\n\t\t\tgeometry IndexedFaceSet{\n");
@@ -172,11 +169,11 @@ class VrmlText {
 
     // The points of a list separated by `sep`; the closing text follows the last one. An
     // empty list is closed at once, which keeps the file valid.
-    static void listPoint(CrlfStream& s, bool& first, Vec3 p, double dz) {
+    static void listPoint(CrlfStream& s, bool& first, Vec3 p) {
         if (!first)
             s.text(kSeparator);
         first = false;
-        point(s, p, dz);
+        point(s, p);
     }
 
     // The characters' points go through writeInParts; only the list's first point goes
@@ -208,28 +205,37 @@ class VrmlText {
         return points;
     }
 
-    void facePoints(CrlfStream& s, bool& first, const TextMeshEntry& e) const {
-        for (int t = 0; t < e.frontCount(); ++t) {
-            const Triangle& tri = (*e.front)[t];
-            const VertexRecord& a = TextMesh::record(*tri.a);
-            const VertexRecord& b = TextMesh::record(*tri.b);
-            const VertexRecord& c = TextMesh::record(*tri.c);
-            listPoint(s, first, c.position, 0.0);
-            listPoint(s, first, b.position, 0.0);
-            listPoint(s, first, a.position, 0.0);
-            if (!v_.parameters.bevelOn) {
-                listPoint(s, first, a.position, length_);
-                listPoint(s, first, b.position, length_);
-                listPoint(s, first, c.position, length_);
+    // The points of one part of a character, as its coordinate list holds them: three per
+    // face triangle, the front and the wall's end of each side point, six per bevel edge.
+    struct PointSink {
+        CrlfStream& s;
+        bool& first;
+
+        void part(SolidPart) {}
+        void beginContour() {}
+        void endContour() {}
+        void face(const SolidCorner& a, const SolidCorner& b, const SolidCorner& c) {
+            for (const SolidCorner* k : {&a, &b, &c})
+                listPoint(s, first, k->position);
+        }
+        void wall(const SolidEdge& e) {
+            listPoint(s, first, e.p(CornerKind::kFront).position);
+            listPoint(s, first, e.p(CornerKind::kWall).position);
+        }
+        void bevel(const SolidEdge& e) {
+            for (const auto& triangle : {e.bevelFirst(), e.bevelSecond()}) {
+                for (const SolidCorner& k : triangle) {
+                    point(s, k.position);
+                    s.text(kSeparator);
+                }
             }
         }
-        if (v_.parameters.bevelOn) {
-            for (int t = 0; t < e.backCount(); ++t) {
-                const Triangle& tri = (*e.back)[t];
-                for (const ContourPoint* p : {tri.a, tri.b, tri.c})
-                    listPoint(s, first, TextMesh::record(*p).inset, back_);
-            }
-        }
+    };
+
+    void walkPart(CrlfStream& s, bool& first, const TextMeshEntry& e, SolidPart part,
+                  bool closingEdgeTwice) const {
+        PointSink sink{s, first};
+        walkSolid(e, v_.parameters, sink, {1u << unsigned(part), closingEdgeTwice, false});
     }
 
     void faces() {
@@ -239,7 +245,7 @@ class VrmlText {
             triangles += faceTriangles(e);
         listInParts([this](const TextMeshEntry& e) { return faceTriangles(e); },
                     [this](CrlfStream& s, bool& first, const TextMeshEntry& e) {
-                        facePoints(s, first, e);
+                        walkPart(s, first, e, SolidPart::kFaces, false);
                     });
         s_.text("]\n");
         s_.text("\t\t\t\t}\n");
@@ -258,16 +264,7 @@ class VrmlText {
     void sides() {
         shapeStart();
         listInParts(sidePoints, [this](CrlfStream& s, bool& first, const TextMeshEntry& e) {
-            for (int k = 0; k < e.contourCount(); ++k) {
-                const Contour& contour = e.contour(k);
-                if (!exportsContour(contour))
-                    continue;
-                for (int p = 0; p < contour.count; ++p) {
-                    const VertexRecord& r = TextMesh::record(contour[p]);
-                    listPoint(s, first, r.position, 0.0);
-                    listPoint(s, first, r.position, length_);
-                }
-            }
+            walkPart(s, first, e, SolidPart::kSides, false);
         });
         s_.text("]\n\t\t\t\t\t");
         s_.text("\t\t\t\t}\n");
@@ -326,31 +323,10 @@ class VrmlText {
                     triangles += 2 * (e.contour(k).count + 1);
             }
         }
+        // n + 1 edges per contour: the closing edge is written first and last, as it is drawn.
         writeInParts(s_, v_.mesh->entries.size(), [this](CrlfStream& s, size_t i) {
-            auto put = [&s](Vec3 p, double dz) {
-                point(s, p, dz);
-                s.text(kSeparator);
-            };
-            const TextMeshEntry& e = v_.mesh->entries[i];
-            for (int k = 0; k < e.contourCount(); ++k) {
-                const Contour& contour = e.contour(k);
-                if (!exportsContour(contour))
-                    continue;
-                const int n = contour.count;
-                // n + 1 passes: the closing edge is written first and last, as it is drawn.
-                for (int j = 0; j <= n; ++j) {
-                    const int cur = j == n ? 0 : j;
-                    const int prev = cur == 0 ? n - 1 : cur - 1;
-                    const VertexRecord& p = TextMesh::record(contour[prev]);
-                    const VertexRecord& c = TextMesh::record(contour[cur]);
-                    put(p.position, length_);
-                    put(c.position, length_);
-                    put(p.inset, back_);
-                    put(p.inset, back_);
-                    put(c.position, length_);
-                    put(c.inset, back_);
-                }
-            }
+            bool unused = false;
+            walkPart(s, unused, v_.mesh->entries[i], SolidPart::kBevel, true);
         });
         s_.text("]\n\t\t\t\t}\n");
         s_.text("\t\t\t\tcoordIndex[\n\t\t\t\t\t");
@@ -379,8 +355,6 @@ class VrmlText {
 
     const TextExportView& v_;
     CrlfStream& s_;
-    const double length_;
-    const double back_;
 };
 
 }  // namespace

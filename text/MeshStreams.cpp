@@ -2,6 +2,7 @@
 // materials and normals, and the wire list drawn while the user drags.
 #include "text/GlSink.h"
 #include "text/MeshGeometry.h"
+#include "text/SolidWalk.h"
 #include "text/Text.h"
 
 namespace vyr {
@@ -36,103 +37,63 @@ void beginList(GlSink& sink, float width) {
     sink.translate(-0.5 * width, 0.0, 0.0);
 }
 
-// The bevel: two triangles per edge, n + 1 passes so the closing edge comes twice.
-void emitBevel(GlSink& sink, const TextMeshEntry& e, const TextParameters& tp, double length,
-               double back) {
-    for (int k = 0; k < e.contourCount(); ++k) {
-        const Contour& contour = e.contour(k);
-        const int n = contour.count;
-        sink.begin(kGlTriangles);
-        for (int j = 0; j <= n; ++j) {
-            const int cur = j == n ? 0 : j;
-            const int prev = previousIndex(cur, n);
-            const VertexRecord& p = *contour[prev].user;
-            const VertexRecord& c = *contour[cur].user;
-            const BevelNormals bn =
-                bevelNormals(contour, prev, cur, tp.bevelDepth, tp.roundedEdges);
-            auto put = [&](Vec3 nrm, Vec3 v, double dz) {
-                if (tp.roundedEdges) {
-                    normal(sink, nrm);
-                } else {
-                    normalF(sink, nrm);
-                }
-                vertexF(sink, v, dz);
-            };
-            put(bn.t1[0], p.position, length);
-            put(bn.t1[1], c.position, length);
-            put(bn.t1[2], p.inset, back);
-            put(bn.t2[0], p.inset, back);
-            put(bn.t2[1], c.position, length);
-            put(bn.t2[2], c.inset, back);
-        }
-        sink.end();
+// The solid as OpenGL calls: each face triangle and each contour's strip or bevel its own
+// begin/end, a material wherever a part begins.
+class ListSink {
+  public:
+    ListSink(GlSink& sink, const TextParameters& tp) : sink_(sink), tp_(tp) {}
+
+    void part(SolidPart part) {
+        part_ = part;
+        applyMaterial(sink_, part == SolidPart::kFaces   ? tp_.frontMaterial
+                             : part == SolidPart::kSides ? tp_.sideMaterial
+                                                         : tp_.bevelMaterial);
     }
-}
+    void face(const SolidCorner& a, const SolidCorner& b, const SolidCorner& c) {
+        sink_.begin(kGlTriangles);
+        for (const SolidCorner* k : {&a, &b, &c})
+            normal(sink_, k->faceNormal()), vertex(sink_, k->position);
+        sink_.end();
+    }
+    void beginContour() { sink_.begin(part_ == SolidPart::kSides ? kGlQuadStrip : kGlTriangles); }
+    void endContour() { sink_.end(); }
+    // The strip's pair at the edge's first point, with the edge's normal.
+    void wall(const SolidEdge& e) {
+        const Vec3 s = e.wallNormal();
+        normalF(sink_, s), vertex(sink_, e.p(CornerKind::kFront).position);
+        normalF(sink_, s), vertex(sink_, e.p(CornerKind::kWall).position);
+    }
+    void bevel(const SolidEdge& e) {
+        const BevelNormals bn = bevelNormals(e.contour, e.prev, e.cur, tp_.bevelDepth,
+                                             tp_.roundedEdges);
+        put(bn.t1, e.bevelFirst());
+        put(bn.t2, e.bevelSecond());
+    }
+
+  private:
+    void put(const Vec3 (&normals)[3], const std::array<SolidCorner, 3>& corners) {
+        for (int q = 0; q < 3; ++q) {
+            if (tp_.roundedEdges) {
+                normal(sink_, normals[q]);
+            } else {
+                normalF(sink_, normals[q]);
+            }
+            vertexF(sink_, corners[size_t(q)].position, 0.0);
+        }
+    }
+
+    GlSink& sink_;
+    const TextParameters& tp_;
+    SolidPart part_ = SolidPart::kFaces;
+};
 
 }  // namespace
 
 void Text::emitSolidList(GlSink& sink) const {
-    const TextMesh& m = mesh_;
-    const TextParameters& tp = parameters;
-    const double length = tp.extrusionLength;
-    const double back = tp.bevelDepth + tp.extrusionLength;
-    beginList(sink, m.width);
-    for (const TextMeshEntry& e : m.entries) {
-        // Front face, and the back face at z = L when there is no bevel.
-        applyMaterial(sink, tp.frontMaterial);
-        for (int t = 0; t < e.frontCount(); ++t) {
-            const Triangle& tri = (*e.front)[t];
-            const VertexRecord& a = *tri.a->user;
-            const VertexRecord& b = *tri.b->user;
-            const VertexRecord& c = *tri.c->user;
-            sink.begin(kGlTriangles);
-            normal(sink, c.normal), vertex(sink, c.position);
-            normal(sink, b.normal), vertex(sink, b.position);
-            normal(sink, a.normal), vertex(sink, a.position);
-            sink.end();
-            if (!tp.bevelOn) {
-                sink.begin(kGlTriangles);
-                normal(sink, -a.normal), vertex(sink, a.position, length);
-                normal(sink, -b.normal), vertex(sink, b.position, length);
-                normal(sink, -c.normal), vertex(sink, c.position, length);
-                sink.end();
-            }
-        }
-        // With the bevel the back face is the inset outline at z = L + D.
-        if (tp.bevelOn) {
-            for (int t = 0; t < e.backCount(); ++t) {
-                const Triangle& tri = (*e.back)[t];
-                sink.begin(kGlTriangles);
-                for (const ContourPoint* p : {tri.a, tri.b, tri.c}) {
-                    normal(sink, -p->user->normal);
-                    vertex(sink, p->user->inset, back);
-                }
-                sink.end();
-            }
-        }
-
-        // Side walls: one closed quad strip per contour, from point n-1 round to n-1.
-        applyMaterial(sink, tp.sideMaterial);
-        for (int k = 0; k < e.contourCount(); ++k) {
-            const Contour& contour = e.contour(k);
-            const int n = contour.count;
-            sink.begin(kGlQuadStrip);
-            for (int j = 0; j <= n; ++j) {
-                const int cur = j == n ? 0 : j;
-                const int prev = previousIndex(cur, n);
-                const Vec3 s = sideNormal(contour, prev, cur);
-                const Vec3 p = contour[prev].user->position;
-                normalF(sink, s), vertex(sink, p);
-                normalF(sink, s), vertex(sink, p, length);
-            }
-            sink.end();
-        }
-
-        if (tp.bevelOn) {
-            applyMaterial(sink, tp.bevelMaterial);
-            emitBevel(sink, e, tp, length, back);
-        }
-    }
+    beginList(sink, mesh_.width);
+    ListSink list(sink, parameters);
+    for (const TextMeshEntry& e : mesh_.entries)
+        walkSolid(e, parameters, list);
     sink.popMatrix();
 }
 
