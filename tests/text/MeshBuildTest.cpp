@@ -29,30 +29,23 @@ TEST(MeshBuild, BackFaceLiesAtLengthOrAtLengthPlusDepthOnTheInset) {
         ASSERT_TRUE(t.buildMesh().ok);
         const TextMeshEntry& e = t.mesh().entries[0];
         const GlRecorder solid = solidOf(t);
-        size_t i = find(solid, Op::kBegin);
-        // One triangle block: each corner's normal (0, 0, nz) and vertex at height z.
-        auto expectBlock = [&](double nz, std::initializer_list<PlanePoint> corners, double z) {
-            ASSERT_EQ(solid.calls[i++].op, Op::kBegin);
-            for (const PlanePoint& p : corners) {
-                EXPECT_EQ(solid.calls[i++].v[2], nz);
-                const Call& c = solid.calls[i++];
-                EXPECT_EQ(Vec3(c.v[0], c.v[1], c.v[2]), Vec3(p.x, p.y, z));
-            }
-            ASSERT_EQ(solid.calls[i++].op, Op::kEnd);
+        const auto at = [&solid](size_t i) {
+            return Vec3(solid.calls[i].v[0], solid.calls[i].v[1], solid.calls[i].v[2]);
         };
-        // Per front triangle (c, b, a) at z = 0, then without the bevel (a, b, c) at z = 30.
-        for (int k = 0; k < e.frontCount(); ++k) {
-            const Triangle& f = (*e.front)[k];
-            expectBlock(-1, {f.c->user->position, f.b->user->position, f.a->user->position}, 0);
-            if (!bevel)
-                expectBlock(1, {f.a->user->position, f.b->user->position, f.c->user->position}, 30);
-        }
-        // With the bevel, the back face's own triangulation of the inset at z = 35.
-        for (int k = 0; bevel && k < e.backCount(); ++k) {
-            const Triangle& b = (*e.back)[k];
-            expectBlock(1, {b.a->user->inset, b.b->user->inset, b.c->user->inset}, 35);
-        }
-        EXPECT_EQ(solid.calls[i].op, Op::kMaterial);  // the side material follows
+        // Blocks of 8 calls (begin, 3 x normal and vertex, end). The first front block is
+        // (c, b, a) at z = 0 facing -z. The first back block (a, b, c) faces +z: the next block
+        // at z = 30 without the bevel; with it, after every front block, on the inset at 35.
+        const size_t front = find(solid, Op::kBegin),
+                     back = front + 8 * (bevel ? e.frontCount() : 1);
+        const PlanePoint c = (*e.front)[0].c->user->position;
+        const PlanePoint a = bevel ? (*e.back)[0].a->user->inset : (*e.front)[0].a->user->position;
+        EXPECT_EQ(at(front + 1), Vec3(0, 0, -1));
+        EXPECT_EQ(at(front + 2), Vec3(c.x, c.y, 0));
+        EXPECT_EQ(at(back + 1), Vec3(0, 0, 1));
+        EXPECT_EQ(at(back + 2), Vec3(a.x, a.y, bevel ? 35 : 30));
+        const int blocks = e.frontCount() + (bevel ? e.backCount() : e.frontCount());
+        EXPECT_EQ(solid.calls[front + 8 * size_t(blocks)].op,
+                  Op::kMaterial);  // the sides' material
     }
 }
 
