@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "export/ProbeTable.h"
 #include "text/Text.h"
 
 namespace vyr {
@@ -54,18 +55,15 @@ class Welder {
 
     /// Starts a new character expecting about `corners` distinct corners.
     void beginCharacter(size_t corners) {
-        size_t size = 64;
-        while (size < 2 * corners)
-            size *= 2;
-        slots_.assign(size, 0);
+        table_.size(std::max<size_t>(corners, 32), 2);
+        slots_.assign(table_.count(), 0);
         base_ = vertices_.size();
         count_ = 0;
     }
 
     /// The vertex at `q` (no negative zero in it), added at the end when it is new.
     uint32_t index(const std::array<float, 3>& q) {
-        const size_t mask = slots_.size() - 1;
-        for (size_t h = hash(q) & mask;; h = (h + 1) & mask) {
+        for (size_t h = table_.home(hash(q));; h = table_.next(h)) {
             const uint32_t slot = slots_[h];
             if (slot == 0) {
                 vertices_.push_back(q);
@@ -89,104 +87,29 @@ class Welder {
     }
 
     void grow() {
-        std::vector<uint32_t> bigger(slots_.size() * 2, 0);
-        const size_t mask = bigger.size() - 1;
+        table_.size(table_.count(), 2);
+        std::vector<uint32_t> bigger(table_.count(), 0);
         for (uint32_t slot : slots_) {
             if (slot == 0)
                 continue;
-            size_t h = hash(vertices_[base_ + slot - 1]) & mask;
+            size_t h = table_.home(hash(vertices_[base_ + slot - 1]));
             while (bigger[h] != 0)
-                h = (h + 1) & mask;
+                h = table_.next(h);
             bigger[h] = slot;
         }
         slots_ = std::move(bigger);
     }
 
     Vertices& vertices_;
+    ProbeSlots table_;
     std::vector<uint32_t> slots_;
     size_t base_ = 0;
     size_t count_ = 0;
 };
 
-// Power-of-two table sizes for open addressing at most half full.
-int tableBits(size_t entries) {
-    int bits = 4;
-    while ((size_t(1) << bits) < 2 * entries)
-        ++bits;
-    return bits;
-}
-
 uint64_t edgeKey(uint32_t from, uint32_t to) {
     return uint64_t(from) << 32 | to;
 }
-
-// Directed edge -> the triangle that claimed it last. Linear probing with backward-shift
-// deletion: no tombstones, and nothing allocated per edge.
-class EdgeOwners {
-  public:
-    static constexpr uint32_t kNone = 0xFFFFFFFFu;
-
-    /// Empties the table for at most `entries` edges at a time. A quarter full at most, so
-    /// that most probes end at the first slot.
-    void reset(size_t entries) {
-        const int bits = tableBits(2 * entries);
-        shift_ = 64 - bits;
-        mask_ = (size_t(1) << bits) - 1;
-        used_.assign(mask_ + 1, 0);
-        // Only the free marks need clearing; keys and owners are read behind a mark alone.
-        if (keys_.size() <= mask_) {
-            keys_.resize(mask_ + 1);
-            owners_.resize(mask_ + 1);
-        }
-    }
-
-    void claim(uint64_t key, uint32_t t) {
-        size_t h = home(key);
-        while (used_[h] & (keys_[h] != key))
-            h = (h + 1) & mask_;
-        used_[h] = 1;
-        keys_[h] = key;
-        owners_[h] = t;
-    }
-
-    uint32_t owner(uint64_t key) const {
-        for (size_t h = home(key); used_[h]; h = (h + 1) & mask_) {
-            if (keys_[h] == key)
-                return owners_[h];
-        }
-        return kNone;
-    }
-
-    /// Forgets the edge if `t` owns it.
-    void release(uint64_t key, uint32_t t) {
-        size_t i = home(key);
-        for (; !used_[i] || keys_[i] != key; i = (i + 1) & mask_) {
-            if (!used_[i])
-                return;
-        }
-        if (owners_[i] != t)
-            return;
-        // Pull later entries of the run back into the gap unless that would put them before
-        // their home slot.
-        for (size_t j = (i + 1) & mask_; used_[j]; j = (j + 1) & mask_) {
-            if (((j - home(keys_[j])) & mask_) >= ((j - i) & mask_)) {
-                keys_[i] = keys_[j];
-                owners_[i] = owners_[j];
-                i = j;
-            }
-        }
-        used_[i] = 0;
-    }
-
-  private:
-    size_t home(uint64_t key) const { return size_t((key * 0x9E3779B97F4A7C15ull) >> shift_); }
-
-    std::vector<uint8_t> used_;
-    std::vector<uint64_t> keys_;
-    std::vector<uint32_t> owners_;
-    int shift_ = 60;
-    size_t mask_ = 15;
-};
 
 Vec3 toVec(const std::array<float, 3>& p) {
     return {p[0], p[1], p[2]};
@@ -239,8 +162,8 @@ class FlatFlipper {
                 int(std::max_element(l, l + 3) - l);  // edge opposite v[longest + 1]
             std::rotate(v.begin(), v.begin() + longest, v.end());
             // Now v = (a, b, c) with c -> a the longest edge.
-            const uint32_t n = owners_.owner(edgeKey(v[0], v[2]));
-            if (n == EdgeOwners::kNone || n == t)
+            const uint32_t n = owners_.get(edgeKey(v[0], v[2]));
+            if (n == ProbeMap::kNone || n == t)
                 continue;
             auto nv = tris[n].v;
             while (nv[0] != v[0])
@@ -274,13 +197,13 @@ class FlatFlipper {
         for (int k = 0; k < 3; ++k) {
             const uint64_t key = edgeKey(v[k], v[(k + 1) % 3]);
             if (on)
-                owners_.claim(key, t);
+                owners_.set(key, t);
             else
-                owners_.release(key, t);
+                owners_.erase(key, t);
         }
     }
 
-    EdgeOwners owners_;
+    ProbeMap owners_;  // directed edge -> the triangle that claimed it last
     std::vector<uint32_t> flat_;
     std::vector<uint8_t> isFlat_;
 };
@@ -297,12 +220,10 @@ class ClosureCheck {
         const size_t most = 3 * count / 2;
         // A quarter full at most: a new edge and a known one then both end their probe at the
         // first slot nearly always, and the update below needs no branch on which it was.
-        const int bits = tableBits(2 * most);
-        const int shift = 64 - bits;
-        const size_t mask = (size_t(1) << bits) - 1;
-        directions_.assign(mask + 1, 0);
-        if (keys_.size() <= mask)
-            keys_.resize(mask + 1);
+        slots_.size(most, 4);
+        directions_.assign(slots_.count(), 0);
+        if (keys_.size() < slots_.count())
+            keys_.resize(slots_.count());
         size_t edges = 0;
         ptrdiff_t oneWay = 0;
         bool repeated = false;
@@ -312,9 +233,9 @@ class ClosureCheck {
                 const uint32_t from = v[k], to = v[(k + 1) % 3];
                 const uint64_t key = edgeKey(std::min(from, to), std::max(from, to));
                 const uint8_t direction = from < to ? 1 : 2;
-                size_t h = size_t((key * 0x9E3779B97F4A7C15ull) >> shift);
+                size_t h = slots_.home(key);
                 while ((directions_[h] != 0) & (keys_[h] != key))
-                    h = (h + 1) & mask;
+                    h = slots_.next(h);
                 const uint8_t seen = directions_[h];
                 edges += seen == 0;
                 if (edges > most)
@@ -329,6 +250,7 @@ class ClosureCheck {
     }
 
   private:
+    ProbeSlots slots_;
     std::vector<uint64_t> keys_;
     std::vector<uint8_t> directions_;
 };

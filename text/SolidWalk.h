@@ -30,7 +30,9 @@ struct SolidCorner {
     Vec3 position;
 
     /// The normal of a face corner: the record's on the front face, reversed on the back.
-    Vec3 faceNormal() const { return kind == CornerKind::kFront ? record->normal : -record->normal; }
+    Vec3 faceNormal() const {
+        return kind == CornerKind::kFront ? record->normal : -record->normal;
+    }
 };
 
 /// Depths of the solid's corners.
