@@ -51,24 +51,21 @@ std::string materialJson(const Material& m, SolidPart part) {
            "," + num(unit(m.emission[2])) + "]}";
 }
 
-}  // namespace
-
-ExportResult writeGlb(const SolidMesh& mesh, std::ostream& out) {
-    std::string bin;
-    std::string views, accessors, primitives, materials;
+// The JSON arrays and the binary chunk, filled one part (one primitive) at a time.
+struct GltfContent {
+    std::string bin, views, accessors, primitives, materials;
     int viewCount = 0, materialCount = 0;
-    auto addView = [&](size_t offset, size_t length, uint32_t target) {
+
+    int addView(size_t offset, size_t length, uint32_t target) {
         if (viewCount)
             views += ",";
         views += "{\"buffer\":0,\"byteOffset\":" + std::to_string(offset) +
                  ",\"byteLength\":" + std::to_string(length) +
                  ",\"target\":" + std::to_string(target) + "}";
         return viewCount++;
-    };
-    for (int part = 0; part < kSolidPartCount; ++part) {
-        const SolidPart p = SolidPart(part);
-        if (!mesh.hasPart(p))
-            continue;
+    }
+
+    void addPart(const SolidMesh& mesh, SolidPart p) {
         // Each primitive gets the vertices it uses, so none carries vertices it never draws.
         std::unordered_map<uint32_t, uint32_t> local;
         std::vector<uint32_t> used;
@@ -117,22 +114,37 @@ ExportResult writeGlb(const SolidMesh& mesh, std::ostream& out) {
                       ",\"material\":" + std::to_string(materialCount) + ",\"mode\":4}";
         if (materialCount)
             materials += ",";
-        materials += materialJson(mesh.materials[part], p);
+        materials += materialJson(mesh.materials[size_t(p)], p);
         ++materialCount;
     }
 
-    std::string json = "{\"asset\":{\"version\":\"2.0\",\"generator\":\"VYR\"},\"scene\":0,";
-    if (primitives.empty()) {
-        // Nothing to draw (an empty text): a valid file with an empty scene.
-        json += "\"scenes\":[{}]}";
-    } else {
-        json += "\"scenes\":[{\"nodes\":[0]}],\"nodes\":[{\"mesh\":0,\"name\":\"VyrText\"}],";
-        json += "\"meshes\":[{\"name\":\"VyrText\",\"primitives\":[" + primitives + "]}],";
-        json += "\"materials\":[" + materials + "],";
-        json += "\"accessors\":[" + accessors + "],";
-        json += "\"bufferViews\":[" + views + "],";
-        json += "\"buffers\":[{\"byteLength\":" + std::to_string(bin.size()) + "}]}";
+    std::string json() const {
+        std::string out = "{\"asset\":{\"version\":\"2.0\",\"generator\":\"VYR\"},\"scene\":0,";
+        if (primitives.empty()) {
+            // Nothing to draw (an empty text): a valid file with an empty scene.
+            out += "\"scenes\":[{}]}";
+        } else {
+            out += "\"scenes\":[{\"nodes\":[0]}],\"nodes\":[{\"mesh\":0,\"name\":\"VyrText\"}],";
+            out += "\"meshes\":[{\"name\":\"VyrText\",\"primitives\":[" + primitives + "]}],";
+            out += "\"materials\":[" + materials + "],";
+            out += "\"accessors\":[" + accessors + "],";
+            out += "\"bufferViews\":[" + views + "],";
+            out += "\"buffers\":[{\"byteLength\":" + std::to_string(bin.size()) + "}]}";
+        }
+        return out;
     }
+};
+
+}  // namespace
+
+ExportResult writeGlb(const SolidMesh& mesh, std::ostream& out) {
+    GltfContent content;
+    for (int part = 0; part < kSolidPartCount; ++part) {
+        if (mesh.hasPart(SolidPart(part)))
+            content.addPart(mesh, SolidPart(part));
+    }
+    std::string json = content.json();
+    std::string& bin = content.bin;
     while (json.size() % 4)
         json += ' ';
     while (bin.size() % 4)

@@ -333,13 +333,11 @@ class SolidBuilder {
     void bevel(const SolidEdge& edge) {
         if (!fault_.folded)
             fault_.folded = folds(edge.previous(), edge.current());
-        Corner spare[4];
-        Corner& pl = corner(edge.p(CornerKind::kWall), spare[0]);
-        Corner& cl = corner(edge.c(CornerKind::kWall), spare[1]);
-        Corner& pi = corner(edge.p(CornerKind::kBack), spare[2]);
-        Corner& ci = corner(edge.c(CornerKind::kBack), spare[3]);
-        emit(pi, cl, pl, SolidPart::kBevel);
-        emit(ci, cl, pi, SolidPart::kBevel);
+        for (const auto& t : {edge.bevelFirst(), edge.bevelSecond()}) {
+            Corner spare[3];
+            emit(corner(t[2], spare[0]), corner(t[1], spare[1]), corner(t[0], spare[2]),
+                 SolidPart::kBevel);
+        }
     }
 
   private:
