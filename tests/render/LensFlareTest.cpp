@@ -96,6 +96,16 @@ TEST_F(LensFlareTest, SpritesShowTheirTexturesAsOrientedAndTheShinesInTurn) {
                 << first << k;
         EXPECT_NEAR(rgb[(32 * 64 + 32) * 3], 75, 1);
     }
+    // The first shine alone is blue: a square of side 28.8 pixels, whose pixel count is its
+    // area, 829, within half its perimeter, wherever the flare axis points (also in depth).
+    float lights[2][3] = {{-3, 10, -7}, {-1, 3.3f, 1.3f}};
+    for (float* light : lights) {
+        const Image rgb = draw(light);
+        int lit = 0;
+        for (size_t k = 2; k < rgb.size(); k += 3)
+            lit += rgb[k] > 0;
+        EXPECT_NEAR(lit, 829, 58) << light[2];
+    }
     // A flare point in line with the view leaves no axis: nothing is drawn.
     float ahead[3] = {at[0], at[1], at[2]};
     EXPECT_TRUE(draw(ahead) == Image(64 * 64 * 3) && std::isfinite(ahead[0]));
