@@ -82,11 +82,13 @@ TEST(FontFace, OnlyFontsOpenOnceSymbolMapsFallBackAndRefusedSizesAndGlyphsFail) 
     // F000 + c and so is asked for c itself; or its Mac Roman map (1, 0) relabelled (3, 0),
     // which the Unicode map after it still wins over ('\xE9' is 0x8E in Mac Roman).
     auto u16 = [&](size_t at) { return size_t(uint8_t(font[at])) << 8 | uint8_t(font[at + 1]); };
-    size_t cmap = 12;
-    while (font.compare(cmap, 4, "cmap") != 0)
-        cmap += 16;
-    cmap = u16(cmap + 8) << 16 | u16(cmap + 10);
-    std::string symbol = font, mac = font;
+    size_t entry = 12;
+    while (font.compare(entry, 4, "cmap") != 0)
+        entry += 16;
+    const size_t cmap = u16(entry + 8) << 16 | u16(entry + 10);
+    std::string symbol = font, mac = font, bare = font;
+    // Neither "cmap" nor the glyph names in "post" that a Unicode map could be made from.
+    bare[entry + 3] = 'x', bare[font.find("post", 12) + 3] = 'x';
     for (size_t r = cmap + 4; r < cmap + 4 + 8 * u16(cmap + 2); r += 8) {
         symbol[r + 3] = u16(r) == 3 ? 0 : symbol[r + 3];
         mac[r + 1] = u16(r) == 1 ? 3 : mac[r + 1];
@@ -97,6 +99,11 @@ TEST(FontFace, OnlyFontsOpenOnceSymbolMapsFallBackAndRefusedSizesAndGlyphsFail) 
               3);
     EXPECT_EQ(std::pair(symbols.charmapPlatform(), symbols.charmapEncoding()), std::pair(3, 0));
     EXPECT_EQ(std::pair(macFirst.charmapPlatform(), macFirst.charmapEncoding()), std::pair(3, 1));
+    // A face without maps takes each code as its glyph index.
+    FontFace noMaps;
+    ASSERT_EQ(noMaps.open(file("bare.ttf", bare)), 1);
+    EXPECT_EQ(std::pair(noMaps.charmapPlatform(), noMaps.charmapEncoding()), std::pair(-1, -1));
+    EXPECT_EQ(noMaps.glyphIndex('A'), uint32_t('A'));
     for (int c = 0; c < 256; ++c) {
         ASSERT_EQ(symbols.glyphIndex(c), unicode.glyphIndex(c)) << "code " << c;
         ASSERT_EQ(macFirst.glyphIndex(c), unicode.glyphIndex(c)) << "code " << c;
