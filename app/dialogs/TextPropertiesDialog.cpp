@@ -63,20 +63,7 @@ TextPropertiesDialog::TextPropertiesDialog(QWidget* parent, const TextParameters
     addCheck(filter1_, [this] { return filterMessage(filter1_); });
     addCheck(filter2_, [this] { return filterMessage(filter2_); });
 
-    font_ = new QComboBox(this);
-    font_->setObjectName(QStringLiteral("font"));
-    font_->setEditable(true);
-    font_->setInsertPolicy(QComboBox::NoInsert);
-    int selected = -1;
-    font_->addItems(fontChoices(folder_, QString::fromStdString(text.fontFile), &selected));
-    font_->setCurrentIndex(selected);
-
-    installed_ = new QComboBox(this);
-    installed_->setObjectName(QStringLiteral("installedFont"));
-    installed_->addItem(QStringLiteral("(choose an installed family)"));
-    for (const InstalledFont& f : installedFonts())
-        installed_->addItem(f.family, f.path);
-    connect(installed_, &QComboBox::activated, this, &TextPropertiesDialog::pickInstalledFont);
+    makeFontBoxes(text);
 
     text_ = new QLineEdit(
         QString::fromLatin1(text.text.data(), static_cast<qsizetype>(text.text.size())), this);
@@ -97,6 +84,34 @@ TextPropertiesDialog::TextPropertiesDialog(QWidget* parent, const TextParameters
     bevelWidth_ = floatField(QStringLiteral("bevelWidth"), text.bevelWidth, 0.0f,
                              TextParameters::kMaxBevelWidth);
 
+    layOut();
+
+    // Tab order follows the order the values are exchanged and checked.
+    QWidget* order[] = {filter1_,   filter2_, font_,    installed_,  text_,      precision_,
+                        extrusion_, bevel_,   rounded_, bevelDepth_, bevelWidth_};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+// The font file box (the folder's fonts, editable) and the installed families.
+void TextPropertiesDialog::makeFontBoxes(const TextParameters& text) {
+    font_ = new QComboBox(this);
+    font_->setObjectName(QStringLiteral("font"));
+    font_->setEditable(true);
+    font_->setInsertPolicy(QComboBox::NoInsert);
+    int selected = -1;
+    font_->addItems(fontChoices(folder_, QString::fromStdString(text.fontFile), &selected));
+    font_->setCurrentIndex(selected);
+
+    installed_ = new QComboBox(this);
+    installed_->setObjectName(QStringLiteral("installedFont"));
+    installed_->addItem(QStringLiteral("(choose an installed family)"));
+    for (const InstalledFont& f : installedFonts())
+        installed_->addItem(f.family, f.path);
+    connect(installed_, &QComboBox::activated, this, &TextPropertiesDialog::pickInstalledFont);
+}
+
+void TextPropertiesDialog::layOut() {
     auto* filters = new QGroupBox(QStringLiteral("Filters"), this);
     auto* filtersLayout = new QFormLayout(filters);
     filtersLayout->addRow(QStringLiteral("filter1"), filter1_);
@@ -132,12 +147,6 @@ TextPropertiesDialog::TextPropertiesDialog(QWidget* parent, const TextParameters
     layout->addWidget(bevelGroup);
     layout->addStretch();
     layout->addWidget(okCancelButtons());
-
-    // Tab order follows the order the values are exchanged and checked.
-    QWidget* order[] = {filter1_,   filter2_, font_,    installed_,  text_,      precision_,
-                        extrusion_, bevel_,   rounded_, bevelDepth_, bevelWidth_};
-    for (size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
 }
 
 void TextPropertiesDialog::pickInstalledFont(int index) {

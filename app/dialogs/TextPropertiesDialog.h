@@ -23,6 +23,8 @@ class TextPropertiesDialog : public CheckedDialog {
     void apply(TextParameters& text) const;
 
   private:
+    void makeFontBoxes(const TextParameters& text);
+    void layOut();
     void pickInstalledFont(int index);
 
     QString folder_;
