@@ -294,7 +294,11 @@ struct Renderer::State {
         glDisable(GL_STENCIL_TEST);
     }
 
+    // A copy shifted by the viewport's size or more lies wholly outside it, and a viewport of
+    // negative size would be refused and leave the last one in place: such copies are skipped.
     void drawGlowCopy(const RenderOptions& options, int x, int y, int w, int h) {
+        if (w <= 0 || h <= 0)
+            return;
         glViewport(x, y, w, h);
         if (text != nullptr && textLists.update(*text))
             textLists.drawOutline(*text, options.interactiveDrag);

@@ -274,6 +274,7 @@ TEST_F(RenderImage, GlowRingsFollowTheShiftedCopiesOfTheText) {
                                            : glow[c] - (glow[c] - background[c]) * t)) > 1;
         }
         EXPECT_EQ(wrong, 0) << n;
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << n;
     }
 }
 
