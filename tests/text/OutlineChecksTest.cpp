@@ -131,6 +131,10 @@ TEST(OutlineMerge, ContoursMeetingAtAPointMoveApartIntoTheirOwnAngles) {
         {{outer(0, 0, 100, 100), diamond},
          {{0, 0}, {0, 100}, {100, 100}, {100, 0}, {50, -0.125}, {50, 0.125}, {80, 30}, {50, 60},
           {20, 30}}},
+        // A hole whose edge from (50, 0) to (50.25, 0.25) is 0.35 px: it moves a quarter of that.
+        {{outer(0, 0, 100, 100), {{50, 0}, {50.25, 0.25}, {50, 20}, {40, 10}}},
+         {{0, 0}, {0, 100}, {100, 100}, {100, 0}, {50, -0.125}, {50, d}, {50.25, 0.25}, {50, 20},
+          {40, 10}}},
     };
     for (const auto& [contours, moved] : cases) {
         OutlineVectorizer v;
