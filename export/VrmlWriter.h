@@ -6,7 +6,7 @@
 #include "core/Vec3.h"
 #include "export/ExportResult.h"
 #include "export/TextExportView.h"
-#include "scene/FloatPoints.h"
+#include "core/FloatPoints.h"
 
 namespace vyr {
 

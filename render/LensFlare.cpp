@@ -12,28 +12,9 @@ namespace vyr {
 
 namespace {
 
-// Single-precision vector operations on three components.
-struct V3 {
-    float x, y, z;
-};
-V3 load3(const float p[3]) {
-    return {p[0], p[1], p[2]};
-}
-V3 operator-(V3 a, V3 b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-V3 operator+(V3 a, V3 b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-V3 operator*(V3 a, float s) {
-    return {a.x * s, a.y * s, a.z * s};
-}
-V3 cross(V3 a, V3 b) {
-    return {a.y * b.z - b.y * a.z, b.x * a.z - a.x * b.z, a.x * b.y - b.x * a.y};
-}
-// Divides by the length; false (and `a` unchanged) when there is no direction to keep:
+// Scales `a` to unit length; false (and `a` unchanged) when there is no direction to keep:
 // the length is zero, tiny or not finite.
-bool normalise(V3& a) {
+bool toUnit(Float3& a) {
     const float length = std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
     if (!(length > 1e-6f) || !std::isfinite(length))
         return false;
@@ -177,34 +158,31 @@ bool LensFlare::available() const {
     return state_->available;
 }
 
-void LensFlare::drawFlares(const float from[3], const float at[3], float light[3],
-                           float nearDistance) {
+void LensFlare::drawFlares(Float3 from, Float3 at, Float3& light, float nearDistance) {
     if (!state_->available)
         return;
-    const V3 eye = load3(from);
-    V3 view = load3(at) - eye;
-    V3 toLight = load3(light) - eye;
+    const Float3 eye = from;
+    Float3 view = at - eye;
+    Float3 toLight = light - eye;
     // An eye on the target or on the flare point leaves no direction to lay the flare along.
-    if (!normalise(view) || !normalise(toLight))
+    if (!toUnit(view) || !toUnit(toLight))
         return;
-    const V3 centre = eye + view * nearDistance;
-    const V3 lightPoint = eye + toLight;
-    light[0] = lightPoint.x;
-    light[1] = lightPoint.y;
-    light[2] = lightPoint.z;
-    const V3 axis = lightPoint - centre;
-    V3 dx = axis;
+    const Float3 centre = eye + view * nearDistance;
+    const Float3 lightPoint = eye + toLight;
+    light = lightPoint;
+    const Float3 axis = lightPoint - centre;
+    Float3 dx = axis;
     // The flare point in line with the view direction: the flare has no axis and shows nothing.
-    if (!normalise(dx))
+    if (!toUnit(dx))
         return;
-    const V3 dy = cross(dx, view);
+    const Float3 dy = cross(dx, view);
 
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
     for (const FlareElement& e : state_->table) {
-        const V3 sx = dx * (e.scale * 1.5f);
-        const V3 sy = dy * (e.scale * 1.5f);
+        const Float3 sx = dx * (e.scale * 1.5f);
+        const Float3 sy = dy * (e.scale * 1.5f);
         glColor3fv(e.colour);
         if (e.type < 0) {
             glBindTexture(GL_TEXTURE_2D, state_->shineTextures[state_->shineCounter]);
@@ -212,8 +190,8 @@ void LensFlare::drawFlares(const float from[3], const float at[3], float light[3
         } else {
             glBindTexture(GL_TEXTURE_2D, state_->flareTextures[e.type]);
         }
-        const V3 p = centre + axis * e.location;
-        const V3 corners[4] = {p + sx + sy, p - sx + sy, p - sx - sy, p + sx - sy};
+        const Float3 p = centre + axis * e.location;
+        const Float3 corners[4] = {p + sx + sy, p - sx + sy, p - sx - sy, p + sx - sy};
         const float st[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
         glBegin(GL_QUADS);
         for (int k = 0; k < 4; ++k) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/FloatPoints.h"
+
 namespace vyr {
 
 /// One sprite of the flare.
@@ -45,7 +47,7 @@ class LensFlare {
     /// Draws the flare for an eye at `from` looking toward `at`, the flare point at `light`
     /// (overwritten with the point placed at unit distance from the eye), the centre of the
     /// view `nearDistance` in front of the eye. Does nothing when unavailable.
-    void drawFlares(const float from[3], const float at[3], float light[3], float nearDistance);
+    void drawFlares(Float3 from, Float3 at, Float3& light, float nearDistance);
 
     /// Index of the next shine texture (0..9); advances by 3 with every flare drawn.
     int shineCounter() const;

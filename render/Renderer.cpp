@@ -88,15 +88,12 @@ struct LookAt {
             if (!std::isfinite(v))
                 return false;
         }
-        float f[3] = {target.x - eye.x, target.y - eye.y, target.z - eye.z};
-        const float fl = std::sqrt(f[0] * f[0] + f[1] * f[1] + f[2] * f[2]);
+        const Float3 f = target - eye;
+        const float fl = std::sqrt(f.x * f.x + f.y * f.y + f.z * f.z);
         if (!(fl > 0.0f) || !std::isfinite(fl))
             return false;
-        for (float& c : f)
-            c /= fl;
-        const float side[3] = {f[1] * up.z - f[2] * up.y, f[2] * up.x - f[0] * up.z,
-                               f[0] * up.y - f[1] * up.x};
-        const float sl = std::sqrt(side[0] * side[0] + side[1] * side[1] + side[2] * side[2]);
+        const Float3 side = cross({f.x / fl, f.y / fl, f.z / fl}, up);
+        const float sl = std::sqrt(side.x * side.x + side.y * side.y + side.z * side.z);
         return sl > 0.0f && std::isfinite(sl);
     }
     void load() const {
@@ -347,15 +344,12 @@ struct Renderer::State {
     // The flare along the line from the view's centre through the flare point; drawn over
     // the finished picture, so it is not antialiased.
     void drawFlare(const RenderOptions& options) {
-        float light[3] = {options.flarePosition.x, options.flarePosition.y,
-                          options.flarePosition.z};
-        const float eye[3] = {lookAt.eye.x, lookAt.eye.y, lookAt.eye.z};
-        const float at[3] = {0.1f, 0.1f, 0.1f};
+        Float3 light{options.flarePosition.x, options.flarePosition.y, options.flarePosition.z};
         glEnable(GL_TEXTURE_2D);
         glDisable(GL_LIGHTING);
         glMatrixMode(GL_MODELVIEW);
         glPushMatrix();
-        flare.drawFlares(eye, at, light, 1.0f);
+        flare.drawFlares(lookAt.eye, {0.1f, 0.1f, 0.1f}, light, 1.0f);
         glPopMatrix();
         glEnable(GL_LIGHTING);
         glDisable(GL_TEXTURE_2D);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "scene/FloatPoints.h"
+#include "core/FloatPoints.h"
 
 namespace vyr {
 

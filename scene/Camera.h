@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scene/FloatPoints.h"
+#include "core/FloatPoints.h"
 
 namespace vyr {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "core/Vec3.h"
-#include "scene/FloatPoints.h"
+#include "core/FloatPoints.h"
 
 namespace vyr {
 

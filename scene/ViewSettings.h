@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "scene/FloatPoints.h"
+#include "core/FloatPoints.h"
 #include "text/FontLocator.h"
 
 namespace vyr {

@@ -40,7 +40,7 @@ class LensFlareTest : public ::testing::Test {
     }
     // Eye (1, 2, 3) looking along (-2, 1, -2) with up (-1, 2, 2), the view's axes turned by an
     // exact rotation, through an orthographic box of half-size 1.
-    Image draw(float light[3]) {
+    Image draw(Float3& light) {
         glClear(GL_COLOR_BUFFER_BIT);
         glLoadIdentity();  // box and view in the model-view matrix
         glOrtho(-1, 1, -1, 1, -10, 10);
@@ -53,7 +53,7 @@ class LensFlareTest : public ::testing::Test {
     OffscreenContext gl{64, 64};
     const test::TempFolder parent;
     const std::string folder = parent / "lensflare";
-    const float eye[3] = {1, 2, 3}, at[3] = {-1, 3, 1};
+    const Float3 eye{1, 2, 3}, at{-1, 3, 1};
     LensFlare flare;
 };
 
@@ -84,11 +84,11 @@ TEST_F(LensFlareTest, SpritesShowTheirTexturesAsOrientedAndTheShinesInTurn) {
     // or below read quadrants 0 to 3. Flare1 x 0.3 red lies at the view centre, pixel 32.
     const int quadrant[4][2] = {{53, 39}, {39, 39}, {53, 25}, {39, 25}};
     for (const int first : {0, 3, 6, 9}) {
-        float light[3] = {-3, 10, -7};
+        Float3 light{-3, 10, -7};
         const Image rgb = draw(light);
-        const float expected[3] = {0.701858f, 2.596285f, 2.254644f};  // eye + (-4, 8, -10) / 13.4
-        for (int c = 0; c < 3; ++c)
-            EXPECT_NEAR(light[c], expected[c], 1e-5f);
+        EXPECT_NEAR(light.x, 0.701858f, 1e-5f);  // eye + (-4, 8, -10) / 13.4
+        EXPECT_NEAR(light.y, 2.596285f, 1e-5f);
+        EXPECT_NEAR(light.z, 2.254644f, 1e-5f);
         EXPECT_EQ(flare.shineCounter(), (first + 3) % 10);
         for (int k = 0; k < 12; ++k)
             EXPECT_NEAR(rgb[(quadrant[k % 4][1] * 64 + quadrant[k % 4][0]) * 3 + 2 - k / 4],
@@ -98,23 +98,22 @@ TEST_F(LensFlareTest, SpritesShowTheirTexturesAsOrientedAndTheShinesInTurn) {
     }
     // The first shine alone is blue: a square of side 28.8 pixels, whose pixel count is its
     // area, 829, within half its perimeter, wherever the flare axis points (also in depth).
-    float lights[2][3] = {{-3, 10, -7}, {-1, 3.3f, 1.3f}};
-    for (float* light : lights) {
+    for (Float3 light : {Float3{-3, 10, -7}, Float3{-1, 3.3f, 1.3f}}) {
         const Image rgb = draw(light);
         int lit = 0;
         for (size_t k = 2; k < rgb.size(); k += 3)
             lit += rgb[k] > 0;
-        EXPECT_NEAR(lit, 829, 58) << light[2];
+        EXPECT_NEAR(lit, 829, 58) << light.z;
     }
     // A flare point in line with the view leaves no axis: nothing is drawn.
-    float ahead[3] = {at[0], at[1], at[2]};
-    EXPECT_TRUE(draw(ahead) == Image(64 * 64 * 3) && std::isfinite(ahead[0]));
+    Float3 ahead = at;
+    EXPECT_TRUE(draw(ahead) == Image(64 * 64 * 3) && std::isfinite(ahead.x));
 }
 
 TEST_F(LensFlareTest, AMissingTextureLeavesTheFlareUnavailableWithOneMessage) {
     std::filesystem::remove(folder + "/Shine4.bw");
     EXPECT_EQ(flare.load(folder), std::vector{folder + "/Shine4.bw: No such file or directory"});
-    float light[3] = {-3, 10, -7};
+    Float3 light{-3, 10, -7};
     EXPECT_TRUE(!flare.available() && draw(light) == Image(64 * 64 * 3));
     EXPECT_EQ(flare.shineCounter(), 0);
 }
