@@ -71,11 +71,10 @@ class MainViewTest : public QObject {
                                            {40057, 40060, 40061},
                                            {40042, 40054, 40062},
                                            {40053}}));
-        for (auto [id, keys] : {std::pair{40068, "Ctrl+O"},
-                                {40069, "Ctrl+S"},
-                                {40004, "Ctrl+Q"},
-                                {40062, "F12; Ctrl+R"}})
-            QCOMPARE(QKeySequence::listToString(view->action(id)->shortcuts()), keys);
+        QStringList keys;
+        for (int id : {40068, 40069, 40004, 40062})
+            keys << QKeySequence::listToString(view->action(id)->shortcuts());
+        QCOMPARE(keys.join(' '), "Ctrl+O Ctrl+S Ctrl+Q F12; Ctrl+R");
         // The groups and their start-up choices show as pressed buttons between separators.
         QCOMPARE(ids(view->toolBar()->actions()),
                  (QList<int>{40019, 40020, 0, 40021, 40058, 40059, 40063, 0, 40066, 40045, 40051,
