@@ -17,10 +17,7 @@ namespace {
 
 using Vertices = std::vector<std::array<float, 3>>;
 
-// Every outline point gives three corners of the solid, stored side by side.
-constexpr size_t kFrontCorner = size_t(CornerKind::kFront);
-constexpr size_t kWallCorner = size_t(CornerKind::kWall);
-constexpr size_t kBackCorner = size_t(CornerKind::kBack);
+// Every outline point gives three corners of the solid, stored side by side by kind.
 constexpr size_t kCornerKinds = 3;
 
 constexpr uint32_t kNotWelded = 0xFFFFFFFEu;
@@ -276,8 +273,8 @@ class SolidBuilder {
           welder_(m.vertices),
           place_{-0.5 * double(text.mesh->width), text.parameters.scale[0],
                  text.parameters.scale[1], text.parameters.scale[2]},
-          length_(text.parameters.extrusionLength),
-          back_(text.parameters.extrusionLength + text.parameters.bevelDepth),
+          depth_{text.parameters.extrusionLength,
+                 text.parameters.extrusionLength + text.parameters.bevelDepth},
           noDepth_(hasNoDepth(text)),
           // A mirroring scale turns the solid inside out unless the winding turns with it.
           mirrored_(place_.sx * place_.sy * place_.sz < 0.0),
@@ -298,7 +295,7 @@ class SolidBuilder {
         walls_ = false;
         // Without depth the walk stops after the faces, and the sink keeps the front alone.
         walkSolid(e, text_.parameters, *this,
-                  {noDepth_ ? 1u << unsigned(SolidPart::kFaces) : 7u, false, true});
+                  {noDepth_ ? partBit(SolidPart::kFaces) : kAllSolidParts, false, true});
         flipper_.run(m_.vertices, m_.triangles, first);
         const size_t count = m_.triangles.size() - first;
         // A zero scale presses the solid flat even where walls keep an area. A text without
@@ -329,11 +326,13 @@ class SolidBuilder {
         emit(p, pl, c, SolidPart::kSides);
         emit(c, pl, cl, SolidPart::kSides);
     }
-    // The drawn bevel triangles, turned the other way round.
+    // The drawn bevel triangles, turned the other way round. The bevel narrows towards the
+    // back face, so as drawn it looks along +z; a triangle looking the other way lies on an
+    // inset that crossed itself. Judged in model coordinates.
     void bevel(const SolidEdge& edge) {
-        if (!fault_.folded)
-            fault_.folded = folds(edge.previous(), edge.current());
         for (const auto& t : {edge.bevelFirst(), edge.bevelSecond()}) {
+            const Vec3 a = t[0].position, b = t[1].position, c = t[2].position;
+            fault_.folded = fault_.folded || cross(b - c, a - c).z < 0.0;
             Corner spare[3];
             emit(corner(t[2], spare[0]), corner(t[1], spare[1]), corner(t[0], spare[2]),
                  SolidPart::kBevel);
@@ -347,9 +346,11 @@ class SolidBuilder {
         corners_.resize(kCornerKinds * recordCount_);
         Corner* c = corners_.data();
         for (const VertexRecord& r : e.records) {
-            c[kFrontCorner] = place_.corner(r.position.x, r.position.y, r.position.z);
-            c[kWallCorner] = place_.corner(r.position.x, r.position.y, r.position.z + length_);
-            c[kBackCorner] = place_.corner(r.inset.x, r.inset.y, r.inset.z + back_);
+            for (const CornerKind kind :
+                 {CornerKind::kFront, CornerKind::kWall, CornerKind::kBack}) {
+                const Vec3 p = depth_.corner(r, kind).position;
+                c[size_t(kind)] = place_.corner(p.x, p.y, p.z);
+            }
             c += kCornerKinds;
         }
     }
@@ -386,24 +387,13 @@ class SolidBuilder {
         m_.triangles.push_back({v, part, character_});
     }
 
-    // The bevel narrows towards the back face, so its outward side looks along +z; a triangle
-    // looking the other way lies on an inset that crossed itself. Judged in model coordinates.
-    bool folds(const VertexRecord& prev, const VertexRecord& cur) const {
-        const Vec3 pl = raised(prev.position, length_), cl = raised(cur.position, length_);
-        const Vec3 pi = raised(prev.inset, back_), ci = raised(cur.inset, back_);
-        return cross(cl - pi, pl - pi).z < 0.0 || cross(cl - ci, pi - ci).z < 0.0;
-    }
-
-    static Vec3 raised(Vec3 p, double dz) { return {p.x, p.y, p.z + dz}; }
-
     const TextExportView& text_;
     SolidMesh& m_;
     Welder welder_;
     FlatFlipper flipper_;
     ClosureCheck closure_;
     const Placement place_;
-    const double length_;
-    const double back_;
+    const SolidDepth depth_;
     const bool noDepth_;
     const bool mirrored_;
     const bool flatScale_;

@@ -140,8 +140,7 @@ namespace {
 // One text group: walks the mesh once per list, writing each piece as it is produced.
 class VrmlText {
   public:
-    VrmlText(const TextExportView& view, CrlfStream& s)
-        : v_(view), s_(s) {}
+    VrmlText(const TextExportView& view, CrlfStream& s) : v_(view), s_(s) {}
 
     void write() {
         s_.text("\nDEF VYROUTPUT Group{\n\tchildren[\n# front face & back face objects\n");
@@ -235,7 +234,7 @@ class VrmlText {
     void walkPart(CrlfStream& s, bool& first, const TextMeshEntry& e, SolidPart part,
                   bool closingEdgeTwice) const {
         PointSink sink{s, first};
-        walkSolid(e, v_.parameters, sink, {1u << unsigned(part), closingEdgeTwice, false});
+        walkSolid(e, v_.parameters, sink, {partBit(part), closingEdgeTwice, false});
     }
 
     void faces() {

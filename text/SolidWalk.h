@@ -12,6 +12,11 @@ namespace vyr {
 /// The three material parts of the solid.
 enum class SolidPart : uint8_t { kFaces = 0, kSides = 1, kBevel = 2 };
 inline constexpr int kSolidPartCount = 3;
+/// A part's bit in a set of parts, and the set of all three.
+constexpr unsigned partBit(SolidPart part) {
+    return 1u << unsigned(part);
+}
+inline constexpr unsigned kAllSolidParts = 7u;
 
 /// Where a corner of the solid lies: every outline point gives one on the front face
 /// (z = 0), one at the back of the wall (z = L) and one on the inset back face (z = L + D).
@@ -81,8 +86,8 @@ struct SolidEdge {
 /// one order: each front triangle (as c, b, a) followed, without a bevel, by its twin at the
 /// wall's end (a, b, c); with a bevel, then the inset back face's triangles (a, b, c).
 struct SolidOrder {
-    /// Which parts, by bit (1 << SolidPart).
-    unsigned parts = 7u;
+    /// Which parts, by partBit.
+    unsigned parts = kAllSolidParts;
     /// Each contour's edges start with the closing edge n - 1 -> 0 and end with it again
     /// (n + 1 edges), as the display list's strips and bevel run; otherwise 0 -> 1 first and
     /// the closing edge last, each edge once.
@@ -103,7 +108,7 @@ template <class Sink>
 void walkSolid(const TextMeshEntry& e, const TextParameters& tp, Sink& sink,
                const SolidOrder& order = {}) {
     const SolidDepth depth{tp.extrusionLength, tp.extrusionLength + tp.bevelDepth};
-    auto wants = [&order](SolidPart part) { return (order.parts >> unsigned(part)) & 1u; };
+    auto wants = [&order](SolidPart part) { return (order.parts & partBit(part)) != 0; };
     if (wants(SolidPart::kFaces)) {
         sink.part(SolidPart::kFaces);
         for (int t = 0; t < e.frontCount(); ++t) {
