@@ -80,23 +80,29 @@ TEST(FontFace, OnlyFontsOpenOnceSymbolMapsFallBackAndRefusedSizesAndGlyphsFail) 
     }
     // The font's Unicode map (3, 1) rewritten as a symbol map (3, 0), which lacks the codes
     // F000 + c and so is asked for c itself; or its Mac Roman map (1, 0) relabelled (3, 0),
-    // which the Unicode map after it still wins over ('\xE9' is 0x8E in Mac Roman).
+    // which the Unicode map after it still wins over ('\xE9' is 0x8E in Mac Roman); or the
+    // Mac Roman map alone (and no glyph names), asked for the code itself.
     auto u16 = [&](size_t at) { return size_t(uint8_t(font[at])) << 8 | uint8_t(font[at + 1]); };
     size_t entry = 12;
     while (font.compare(entry, 4, "cmap") != 0)
         entry += 16;
     const size_t cmap = u16(entry + 8) << 16 | u16(entry + 10);
-    std::string symbol = font, mac = font, bare = font;
+    std::string symbol = font, mac = font, bare = font, macOnly = font;
     // Neither "cmap" nor the glyph names in "post" that a Unicode map could be made from.
     bare[entry + 3] = 'x', bare[font.find("post", 12) + 3] = 'x';
     for (size_t r = cmap + 4; r < cmap + 4 + 8 * u16(cmap + 2); r += 8) {
         symbol[r + 3] = u16(r) == 3 ? 0 : symbol[r + 3];
         mac[r + 1] = u16(r) == 1 ? 3 : mac[r + 1];
+        if (u16(r) == 1)
+            macOnly.replace(cmap + 4, 8, font, r, 8);
     }
-    FontFace unicode, symbols, macFirst;
+    macOnly[cmap + 3] = 1, macOnly[font.find("post", 12) + 3] = 'x';
+    FontFace unicode, symbols, macFirst, macRoman;
     ASSERT_EQ(unicode.open(VYR_TEST_FONT_LIBERATION) + symbols.open(file("symbol.ttf", symbol)) +
-                  macFirst.open(file("mac.ttf", mac)),
-              3);
+                  macFirst.open(file("mac.ttf", mac)) + macRoman.open(file("roman.ttf", macOnly)),
+              4);
+    EXPECT_EQ(std::pair(macRoman.charmapPlatform(), macRoman.glyphIndex(0x8E)),
+              std::pair(1, unicode.glyphIndex(0xE9)));
     EXPECT_EQ(std::pair(symbols.charmapPlatform(), symbols.charmapEncoding()), std::pair(3, 0));
     EXPECT_EQ(std::pair(macFirst.charmapPlatform(), macFirst.charmapEncoding()), std::pair(3, 1));
     FontFace noMaps;  // takes each code as its glyph index
@@ -113,6 +119,7 @@ TEST(FontFace, OnlyFontsOpenOnceSymbolMapsFallBackAndRefusedSizesAndGlyphsFail) 
     EXPECT_EQ(std::pair(symbols.charmapPlatform(), symbols.charmapEncoding()), std::pair(-1, -1));
     // A size FreeType refuses (one point at one dot per inch, under a pixel per em) fails.
     FontInstance size(&unicode);
+    EXPECT_EQ(FontGlyph(&size).load('A'), 0);  // from a size not open yet
     ASSERT_EQ(size.open(), 1);
     size.setResolution(1, 1);
     EXPECT_EQ(size.setPointSize(1), 0);

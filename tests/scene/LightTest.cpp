@@ -8,9 +8,7 @@ using test::kRoot3;
 
 namespace {
 
-Float3 xyz(const Float4& p) {
-    return {p.x, p.y, p.z};
-}
+const auto xyz = [](const Float4& p) { return Float3{p.x, p.y, p.z}; };
 
 }  // namespace
 
