@@ -13,6 +13,10 @@ inline constexpr int kExportC = 40067;
 /// "Export Mesh (STL, OBJ, glTF)": numbered apart from the other File commands.
 inline constexpr int kExportMesh = 40100;
 inline constexpr int kExit = 40004;
+/// Commands beyond the original menus: "&New" and the Edit menu's "Undo" and "Redo".
+inline constexpr int kNew = 40101;
+inline constexpr int kUndo = 40102;
+inline constexpr int kRedo = 40103;
 
 inline constexpr int kFlat = 40006;
 inline constexpr int kGouraud = 40005;

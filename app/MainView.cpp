@@ -2,13 +2,16 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSettings>
 #include <QToolBar>
+#include <QUndoStack>
 #include <vector>
 
 #include "app/CommandIds.h"
@@ -28,7 +31,10 @@ namespace {
 
 const QString kSceneFilter = QStringLiteral("Vyr File (*.vyr)|*.vyr|All (*) |*|");
 const QString kSceneInitialName = QStringLiteral("*.vyr");
-const QString kSceneDefaultExtension = QStringLiteral("FileName");
+// A name typed without an extension gets this one.
+const QString kSceneDefaultExtension = QStringLiteral("vyr");
+// Undo steps kept; older ones are dropped.
+constexpr int kUndoLimit = 200;
 const QString kScreenshotName = QStringLiteral("vyr.jpg");
 
 struct ToolSlot {
@@ -68,15 +74,56 @@ QString fromStd(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// The Edit menu's name for the change a drag makes.
+QString dragName(DragTarget target) {
+    switch (target) {
+        case DragTarget::ScaleText:
+            return QObject::tr("Scale Text");
+        case DragTarget::RotateCamera:
+            return QObject::tr("Rotate Camera");
+        case DragTarget::Zoom:
+            return QObject::tr("Zoom");
+        case DragTarget::YellowLight:
+            return QObject::tr("Move Yellow Light");
+        case DragTarget::BlueLight:
+            return QObject::tr("Move Blue Light");
+        case DragTarget::GreenLight:
+            return QObject::tr("Move Green Light");
+        case DragTarget::Flare:
+            break;
+    }
+    return QObject::tr("Move Lens Flare");
+}
+
+// The Edit menu's name for the change a command makes: its menu item, with its menu where
+// the item alone is ambiguous.
+QString stepName(const QAction* action) {
+    using namespace command;
+    const int id = action->data().toInt();
+    const QString item = action->text().remove(QLatin1Char('&'));
+    if (id >= kViewFront && id <= kViewLeft)
+        return QObject::tr("View %1").arg(item);
+    if (id == kCameraParameters)
+        return QObject::tr("Camera Parameters");
+    if (id == kTextParameters || id == kTextMaterials)
+        return QObject::tr("Text %1").arg(item);
+    if (id == kResetCamera)
+        return QObject::tr("Reset Camera");
+    return item;
+}
+
 }  // namespace
 
 MainView::MainView(const QString& fontsFolderSetting) {
     // The window first, then the fonts folder and the scene with its text built. The view's
     // OpenGL context, and with it the flare textures, come when the window is first shown.
-    setWindowTitle(applicationName());
     setWindowIcon(programIconSet());
     move(0, 0);
     resize(640, 480);
+    history_ = new QUndoStack(this);
+    history_->setUndoLimit(kUndoLimit);
+    connect(history_, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
     buildMenus();
     buildToolBar();
     buildPopup();
@@ -89,6 +136,14 @@ MainView::MainView(const QString& fontsFolderSetting) {
 
     viewport_ = new Viewport(*scene_, settings_, popup_, this);
     setCentralWidget(viewport_);
+    // A drag or wheel turn is one undo step, from the press to the release.
+    connect(viewport_, &Viewport::changeStarted, this,
+            [this] { changeStart_ = SceneState::of(*scene_, settings_); });
+    connect(viewport_, &Viewport::changeFinished, this, [this](bool byWheel) {
+        record(byWheel ? tr("Zoom") : dragName(settings_.dragTarget), changeStart_);
+    });
+    connect(viewport_, &Viewport::changeCancelled, this, [this] { showState(changeStart_); });
+    startHistory(QString());
 }
 
 MainView::~MainView() {
@@ -113,6 +168,7 @@ QAction* MainView::addCommand(QMenu* menu, const QString& text, int commandId) {
 void MainView::buildMenus() {
     using namespace command;
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    addCommand(file, tr("&New"), kNew)->setShortcut(QKeySequence::New);
     addCommand(file, tr("&Load"), kLoad)->setShortcut(QKeySequence::Open);
     addCommand(file, tr("&Save"), kSave)->setShortcut(QKeySequence::Save);
     file->addSeparator();
@@ -122,6 +178,19 @@ void MainView::buildMenus() {
     addCommand(file, tr("Export &Mesh (STL, OBJ, glTF)"), kExportMesh);
     file->addSeparator();
     addCommand(file, tr("&Exit"), kExit)->setShortcut(QKeySequence::Quit);
+
+    // Qt names the items "Undo <step>" and "Redo <step>" and greys them out when there is none.
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* undo = history_->createUndoAction(this);
+    QAction* redo = history_->createRedoAction(this);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (const auto& [a, id] : {std::pair{undo, kUndo}, {redo, kRedo}}) {
+        a->setData(id);
+        actions_.insert(id, a);
+        edit->addAction(a);
+    }
 
     QMenu* display = menuBar()->addMenu(tr("&Display"));
     addCommand(display, tr("&Flat"), kFlat);
@@ -215,12 +284,32 @@ void MainView::redraw() {
 
 void MainView::runCommand(int commandId) {
     using namespace command;
+    // Loading, saving and "New" start or keep the history; every other command that changes
+    // the scene or its view values is one undo step.
+    if (commandId == kNew || commandId == kLoad || commandId == kSave || commandId == kExit ||
+        commandId == kUndo || commandId == kRedo)
+        return applyCommand(commandId);
+    const SceneState before = SceneState::of(*scene_, settings_);
+    applyCommand(commandId);
+    if (QAction* a = action(commandId))
+        record(stepName(a), before);
+}
+
+void MainView::applyCommand(int commandId) {
+    using namespace command;
     Camera& camera = scene_->camera();
     switch (commandId) {
+        case kNew:
+            return newScene();
+        case kUndo:
+            return history_->undo();
+        case kRedo:
+            return history_->redo();
         case kLoad:
             return loadSceneFile();
         case kSave:
-            return saveSceneFile();
+            saveSceneFile();
+            return;
         case kPreferences:
             runPreferences(this, settings_, scene_->text());
             return;
@@ -333,7 +422,80 @@ void MainView::runCommand(int commandId) {
     }
 }
 
+void MainView::record(const QString& what, const SceneState& before) {
+    SceneState after = SceneState::of(*scene_, settings_);
+    if (after == before)
+        return;
+    history_->push(new SceneStep(what, before, std::move(after),
+                                 [this](const SceneState& state) { showState(state); }));
+}
+
+void MainView::showState(const SceneState& state) {
+    {
+        WaitCursor wait;
+        state.restore(*scene_, settings_);
+    }
+    redraw();
+}
+
+QString MainView::sceneName() const {
+    return file_.isEmpty() ? tr("Untitled") : QFileInfo(file_).fileName();
+}
+
+void MainView::setFile(const QString& file) {
+    file_ = file;
+    setWindowTitle(tr("%1 - %2 [*]").arg(applicationName(), sceneName()));
+}
+
+void MainView::startHistory(const QString& file) {
+    setFile(file);
+    history_->clear();
+    setWindowModified(false);
+}
+
+bool MainView::maySetSceneAside() {
+    if (history_->isClean())
+        return true;
+    QMessageBox box(QMessageBox::Question, applicationName(),
+                    tr("Save changes to %1?").arg(sceneName()),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return file_.isEmpty() ? saveSceneFile() : saveSceneTo(file_);
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainView::closeEvent(QCloseEvent* event) {
+    if (maySetSceneAside())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainView::newScene() {
+    if (!maySetSceneAside())
+        return;
+    const Scene fresh(settings_.fontsFolder);
+    const std::vector<uint8_t> bytes = sceneBytes(fresh);
+    SceneFileResult result;
+    {
+        WaitCursor wait;
+        result = loadSceneBytes(*scene_, bytes.data(), bytes.size(), "the default scene");
+    }
+    startHistory(QString());
+    redraw();
+    if (!result.message.empty())
+        showMessage(this, fromStd(result.message), !result.ok);
+}
+
 void MainView::loadSceneFile() {
+    if (!maySetSceneAside())
+        return;
     const auto choice = chooseFile(this, FileChooserKind::Open, kSceneFilter, kSceneInitialName,
                                    kSceneDefaultExtension);
     if (choice)
@@ -346,23 +508,34 @@ void MainView::loadSceneFrom(const QString& path) {
         WaitCursor wait;
         result = loadScene(*scene_, path.toStdString());
     }
+    if (result.ok)
+        startHistory(path);
     redraw();
     if (!result.message.empty())
         showMessage(this, fromStd(result.message), !result.ok);
 }
 
-void MainView::saveSceneFile() {
-    const auto choice = chooseFile(this, FileChooserKind::Save, kSceneFilter, kSceneInitialName,
-                                   kSceneDefaultExtension);
-    if (!choice)
-        return;
+bool MainView::saveSceneFile() {
+    const auto choice =
+        chooseFile(this, FileChooserKind::Save, kSceneFilter,
+                   file_.isEmpty() ? kSceneInitialName : sceneName(), kSceneDefaultExtension);
+    return choice && saveSceneTo(choice->path);
+}
+
+bool MainView::saveSceneTo(const QString& path) {
     SceneFileResult result;
     {
         WaitCursor wait;
-        result = saveScene(*scene_, choice->path.toStdString());
+        result = saveScene(*scene_, path.toStdString());
     }
-    if (!result.ok)
+    if (!result.ok) {
         showMessage(this, fromStd(result.message), true);
+        return false;
+    }
+    // The history stays; the saved state is the one without unsaved changes.
+    setFile(path);
+    history_->setClean();
+    return true;
 }
 
 void MainView::exportMesh() {
@@ -445,6 +618,8 @@ void MainView::render() {
 
 void MainView::openAtStartUp(const QString& path) {
     const SceneFileResult result = loadScene(*scene_, path.toStdString());
+    if (result.ok)
+        startHistory(path);
     if (!result.message.empty())
         problems_ << fromStd(result.message);
 }

@@ -5,11 +5,13 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/SceneHistory.h"
 #include "scene/ViewSettings.h"
 
 class QAction;
 class QMenu;
 class QToolBar;
+class QUndoStack;
 
 namespace vyr {
 
@@ -38,9 +40,11 @@ class MainView : public QMainWindow {
     QMenu* popupMenu() const { return popup_; }
     /// The menu or toolbar action of a command id; nullptr for an unknown id.
     QAction* action(int commandId) const { return actions_.value(commandId); }
+    /// The changes made since the last load, save or "New", for Undo and Redo.
+    QUndoStack* history() const { return history_; }
 
-    /// Loads a scene file into the running scene and redraws; a refused file changes nothing
-    /// and is reported in a message box.
+    /// Loads a scene file into the running scene, which takes its name and a fresh history,
+    /// and redraws; a refused file changes nothing and is reported in a message box.
     void loadSceneFrom(const QString& path);
     /// Loads a scene file given on the command line; a failure joins the start-up problems.
     void openAtStartUp(const QString& path);
@@ -56,6 +60,8 @@ class MainView : public QMainWindow {
 
   protected:
     QMenu* createPopupMenu() override { return nullptr; }
+    /// Asks first when there are unsaved changes; Cancel keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     QAction* addCommand(QMenu* menu, const QString& text, int commandId);
@@ -63,9 +69,25 @@ class MainView : public QMainWindow {
     void buildToolBar();
     void buildPopup();
     void redraw();
+    void applyCommand(int commandId);
 
+    /// Pushes an undo step named `what` when the scene or its view values differ from `before`.
+    void record(const QString& what, const SceneState& before);
+    void showState(const SceneState& state);
+    /// The scene's file name, or "Untitled".
+    QString sceneName() const;
+    /// The scene's file, named in the title.
+    void setFile(const QString& file);
+    /// The scene's file, and a fresh history with nothing unsaved.
+    void startHistory(const QString& file);
+    /// True when the scene may be replaced or closed: nothing unsaved, or the user saved it
+    /// or chose to discard it; false when the user cancelled or the save failed.
+    bool maySetSceneAside();
+
+    void newScene();
     void loadSceneFile();
-    void saveSceneFile();
+    bool saveSceneFile();
+    bool saveSceneTo(const QString& path);
     void exportMesh();
     void screenshot();
     void render();
@@ -77,6 +99,9 @@ class MainView : public QMainWindow {
     QMenu* popup_ = nullptr;
     QHash<int, QAction*> actions_;
     QStringList problems_;
+    QUndoStack* history_ = nullptr;
+    SceneState changeStart_;  // the state when the current drag began
+    QString file_;            // the scene's file; empty until loaded or saved
 };
 
 }  // namespace vyr

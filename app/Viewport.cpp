@@ -1,6 +1,7 @@
 #include "app/Viewport.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -40,6 +41,7 @@ Viewport::Viewport(Scene& scene, ViewSettings& settings, QMenu* popup, QWidget* 
     // showing a final frame without drawing it again.
     setUpdateBehavior(QOpenGLWidget::PartialUpdate);
     setMinimumSize(1, 1);
+    setFocusPolicy(Qt::ClickFocus);  // Escape during a drag reaches the view
 }
 
 Viewport::~Viewport() {
@@ -157,6 +159,7 @@ void Viewport::mousePressEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     // The widget keeps receiving the moves until the button is released (Qt's implicit grab).
     beginDrag(settings_, p.x(), p.y());
+    emit changeStarted();
 }
 
 void Viewport::mouseMoveEvent(QMouseEvent* event) {
@@ -169,8 +172,17 @@ void Viewport::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return QOpenGLWidget::mouseReleaseEvent(event);
     const QPoint p = event->position().toPoint();
-    if (endDrag(settings_, p.x(), p.y()))
+    if (endDrag(settings_, p.x(), p.y())) {
         redraw();
+        emit changeFinished(false);
+    }
+}
+
+void Viewport::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || !settings_.dragging)
+        return QOpenGLWidget::keyPressEvent(event);
+    endDrag(settings_, settings_.lastX, settings_.lastY);
+    emit changeCancelled();
 }
 
 void Viewport::wheelEvent(QWheelEvent* event) {
@@ -180,8 +192,10 @@ void Viewport::wheelEvent(QWheelEvent* event) {
     wheelRemainder_ %= 120;
     if (notches == 0)
         return;
+    emit changeStarted();
     scene_.camera().zoomTowardTarget(notches * kWheelNotchPixels);
     redraw();
+    emit changeFinished(true);
 }
 
 void Viewport::contextMenuEvent(QContextMenuEvent* event) {

@@ -44,6 +44,15 @@ class Viewport : public QOpenGLWidget {
     /// Frames drawn so far (ordinary and final).
     int framesDrawn() const { return framesDrawn_; }
 
+  signals:
+    /// A left drag or a wheel turn is about to change the scene.
+    void changeStarted();
+    /// The change begun with changeStarted() is complete: the button released, the wheel
+    /// turned (`byWheel`).
+    void changeFinished(bool byWheel);
+    /// Escape was pressed during a drag: the drag has ended and its change is to be undone.
+    void changeCancelled();
+
   protected:
     void initializeGL() override;
     void resizeGL(int w, int h) override;
@@ -52,6 +61,7 @@ class Viewport : public QOpenGLWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:

@@ -42,8 +42,10 @@ std::optional<FileChoice> chooseFile(QWidget* parent, FileChooserKind kind, cons
                                      const QString& initialName, const QString& defaultExtension) {
     QFileDialog chooser(parent);
     chooser.setOption(QFileDialog::DontUseNativeDialog);
-    chooser.setOption(QFileDialog::DontConfirmOverwrite);
     chooser.setOption(QFileDialog::ReadOnly, false);
+    // The chooser adds the extension itself, so that it asks before replacing the file of
+    // the whole name.
+    chooser.setDefaultSuffix(defaultExtension.left(3));
     chooser.setDirectory(QDir::current());
     chooser.setNameFilters(nameFilters(filter));
     if (kind == FileChooserKind::Save) {

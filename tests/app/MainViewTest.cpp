@@ -47,6 +47,16 @@ class MainViewTest : public QObject {
     void clickTool(int id) {
         QTest::mouseClick(view->toolBar()->widgetForAction(view->action(id)), Qt::LeftButton);
     }
+    // Answers the next message box over the window with `button`, keeping its text.
+    void answer(QMessageBox::StandardButton button, QString* text = nullptr) {
+        whenModal<QMessageBox>(
+            [=](QMessageBox* box) {
+                if (text != nullptr)
+                    *text = box->text();
+                box->button(button)->click();
+            },
+            view.get());
+    }
 
   private slots:
     void init() {
@@ -63,18 +73,21 @@ class MainViewTest : public QObject {
         QList<QList<int>> menus;
         for (QAction* a : view->menuBar()->actions())
             titles << a->text(), menus << ids(a->menu()->actions());
-        QCOMPARE(titles.join(' '), "&File &Display &Camera &Text &Lights &Render &Help");
-        QCOMPARE(menus, (QList<QList<int>>{{40068, 40069, 0, 40002, 40064, 40067, 40100, 0, 40004},
-                                           {40006, 40005},
-                                           {40025, 40026, 40027, 40028, 40029, 40030, 0, 40043},
-                                           {40055, 40065},
-                                           {40057, 40060, 40061},
-                                           {40042, 40054, 40062},
-                                           {40053}}));
+        QCOMPARE(titles.join(' '), "&File &Edit &Display &Camera &Text &Lights &Render &Help");
+        QCOMPARE(menus,
+                 (QList<QList<int>>{{40101, 40068, 40069, 0, 40002, 40064, 40067, 40100, 0, 40004},
+                                    {40102, 40103},
+                                    {40006, 40005},
+                                    {40025, 40026, 40027, 40028, 40029, 40030, 0, 40043},
+                                    {40055, 40065},
+                                    {40057, 40060, 40061},
+                                    {40042, 40054, 40062},
+                                    {40053}}));
         QStringList keys;
-        for (int id : {40068, 40069, 40004, 40062})
+        for (int id : {40101, 40068, 40069, 40004, 40102, 40103, 40062})
             keys << QKeySequence::listToString(view->action(id)->shortcuts());
-        QCOMPARE(keys.join(' '), "Ctrl+O Ctrl+S Ctrl+Q F12; Ctrl+R");
+        QCOMPARE(keys.join(' '),
+                 "Ctrl+N Ctrl+O Ctrl+S Ctrl+Q Ctrl+Z Ctrl+Shift+Z; Ctrl+Y F12; Ctrl+R");
         // The groups and their start-up choices show as pressed buttons between separators.
         QCOMPARE(ids(view->toolBar()->actions()),
                  (QList<int>{40019, 40020, 0, 40021, 40058, 40059, 40063, 0, 40066, 40045, 40051,
@@ -208,6 +221,7 @@ class MainViewTest : public QObject {
 
         leftDrag(viewport(), {100, 100}, {-70, 5});
         QVERIFY(sceneBytes() != saved);
+        answer(QMessageBox::Discard);  // the unsaved drag
         whenModal<QFileDialog>([&](QFileDialog* d) { acceptFile(d, path); });
         view->action(40068)->trigger();
         QCOMPARE(sceneBytes(), saved);
@@ -224,6 +238,44 @@ class MainViewTest : public QObject {
         view->openAtStartUp(damaged.fileName());  // vyr damaged.vyr
         QCOMPARE(sceneBytes(), saved);
         QVERIFY(view->startUpProblems().join("").contains("damaged.vyr"));
+    }
+
+    // Drags and commands are steps undone and redone exactly; an Escape drag is none. New and
+    // closing ask about unsaved changes, and Cancel keeps everything as it was.
+    void changesUndoExactlyAndUnsavedWorkIsAskedFor() {
+        const auto start = sceneBytes();
+        QCOMPARE(view->windowTitle(), "VYR - Untitled [*]");
+        leftDrag(viewport(), {100, 100}, {30, 20});
+        view->action(40027)->trigger();
+        view->action(40006)->trigger();
+        leftDrag(viewport(), {100, 100}, {50, 20}, false);
+        QTest::keyClick(viewport(), Qt::Key_Escape);
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, {150, 120});
+        const auto changed = sceneBytes();
+        QVERIFY(view->isWindowModified() && view->action(40102)->text() == "Undo Flat");
+        for (int id : {40102, 40102, 40102})
+            view->action(id)->trigger();
+        QVERIFY(sceneBytes() == start && !view->settings().flatShading);
+        QVERIFY(!view->isWindowModified() && !view->action(40102)->isEnabled());
+        for (int id : {40103, 40103, 40103})
+            view->action(id)->trigger();
+        QVERIFY(sceneBytes() == changed && view->settings().flatShading);
+        answer(QMessageBox::Cancel);
+        QVERIFY(!view->close() && view->isVisible() && sceneBytes() == changed);
+        answer(QMessageBox::Discard);
+        view->action(40101)->trigger();
+        QVERIFY(sceneBytes() == start && !view->action(40102)->isEnabled());
+        // A name without an extension gets ".vyr"; replacing a file asks first.
+        view->action(40027)->trigger();
+        answer(QMessageBox::Save);
+        whenModal<QFileDialog>([&](QFileDialog* d) { acceptFile(d, "named"); });
+        QVERIFY(view->close() && QFile::exists("named.vyr"));
+        QCOMPARE(view->windowTitle(), "VYR - named.vyr [*]");
+        QString replace;
+        answer(QMessageBox::Yes, &replace);
+        whenModal<QFileDialog>([&](QFileDialog* d) { acceptFile(d, "named"); });
+        view->action(40069)->trigger();
+        QVERIFY2(replace.contains("already exists"), qPrintable(replace));
     }
 
     void picturesAndMeshesAreWrittenAndFailedWritesReported() {
