@@ -4,12 +4,18 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
 #include <vector>
@@ -35,6 +41,29 @@ const QString kSceneInitialName = QStringLiteral("*.vyr");
 const QString kSceneDefaultExtension = QStringLiteral("vyr");
 // Undo steps kept; older ones are dropped.
 constexpr int kUndoLimit = 200;
+// How long after a change the scene is saved by itself.
+constexpr int kAutosaveDelayMs = 2000;
+// Recent scenes listed in "Open Recent", newest first, and the settings that keep them and
+// the window's place and toolbar.
+constexpr int kRecentCount = 8;
+const QString kRecentKey = QStringLiteral("RecentScenes");
+const QString kGeometryKey = QStringLiteral("WindowGeometry");
+const QString kStateKey = QStringLiteral("WindowState");
+
+// The local files a drag carries.
+QStringList droppedFiles(const QMimeData* data) {
+    QStringList files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
+bool isFontFile(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("ttf") || suffix == QLatin1String("otf");
+}
 const QString kScreenshotName = QStringLiteral("vyr.jpg");
 
 struct ToolSlot {
@@ -124,6 +153,12 @@ MainView::MainView(const QString& fontsFolderSetting) {
     history_->setUndoLimit(kUndoLimit);
     connect(history_, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
+    autosave_ = new QTimer(this);
+    autosave_->setSingleShot(true);
+    autosave_->setInterval(kAutosaveDelayMs);
+    connect(autosave_, &QTimer::timeout, this, &MainView::autosave);
+    connect(history_, &QUndoStack::indexChanged, autosave_, qOverload<>(&QTimer::start));
+    connect(history_, &QUndoStack::cleanChanged, autosave_, qOverload<>(&QTimer::start));
     buildMenus();
     buildToolBar();
     buildPopup();
@@ -136,6 +171,12 @@ MainView::MainView(const QString& fontsFolderSetting) {
 
     viewport_ = new Viewport(*scene_, settings_, popup_, this);
     setCentralWidget(viewport_);
+    setAcceptDrops(true);
+    showStatus();
+    // The place, size and toolbar of the last run's window, when there was one.
+    const QSettings stored;
+    restoreGeometry(stored.value(kGeometryKey).toByteArray());
+    restoreState(stored.value(kStateKey).toByteArray());
     // A drag or wheel turn is one undo step, from the press to the release.
     connect(viewport_, &Viewport::changeStarted, this,
             [this] { changeStart_ = SceneState::of(*scene_, settings_); });
@@ -170,6 +211,9 @@ void MainView::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     addCommand(file, tr("&New"), kNew)->setShortcut(QKeySequence::New);
     addCommand(file, tr("&Load"), kLoad)->setShortcut(QKeySequence::Open);
+    recent_ = file->addMenu(tr("Open &Recent"));
+    recent_->setObjectName(QStringLiteral("recent"));
+    connect(recent_, &QMenu::aboutToShow, this, &MainView::fillRecentMenu);
     addCommand(file, tr("&Save"), kSave)->setShortcut(QKeySequence::Save);
     file->addSeparator();
     addCommand(file, tr("&Preferences"), kPreferences);
@@ -280,6 +324,31 @@ void MainView::buildPopup() {
 
 void MainView::redraw() {
     viewport_->redraw();
+    showStatus();
+}
+
+// The text's size and its last build, and in words what that build had to give up.
+void MainView::showStatus() {
+    const Text& text = scene_->text();
+    if (text.buildGeneration() == statusGeneration_)
+        return;
+    statusGeneration_ = text.buildGeneration();
+    const SolidMesh solid = buildSolidMesh(text);
+    size_t narrowed = 0;
+    for (const TextMeshEntry& e : text.mesh().entries)
+        narrowed += e.bevelFit != BevelFit::kPlain;
+    const auto counted = [](size_t n, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    QStringList parts{counted(text.mesh().entries.size(), "character", "characters"),
+                      counted(solid.triangles.size(), "triangle", "triangles"),
+                      tr("built in %1 ms").arg(text.lastBuildMs(), 0, 'f', 1)};
+    if (narrowed > 0)
+        parts << tr("the bevel narrowed in %1").arg(counted(narrowed, "character", "characters"));
+    if (!solid.noDepth && !solid.faults.empty())
+        parts << tr("%1 not a closed solid")
+                     .arg(counted(solid.faults.size(), "character is", "characters are"));
+    statusBar()->showMessage(parts.join(QStringLiteral("; ")));
 }
 
 void MainView::runCommand(int commandId) {
@@ -471,10 +540,108 @@ bool MainView::maySetSceneAside() {
 }
 
 void MainView::closeEvent(QCloseEvent* event) {
-    if (maySetSceneAside())
-        event->accept();
-    else
-        event->ignore();
+    if (!maySetSceneAside())
+        return event->ignore();
+    autosave_->stop();
+    QFile::remove(autosavePath());
+    QSettings stored;
+    stored.setValue(kGeometryKey, saveGeometry());
+    stored.setValue(kStateKey, saveState());
+    event->accept();
+}
+
+void MainView::rememberRecent(const QString& path) {
+    QSettings stored;
+    QStringList recent = stored.value(kRecentKey).toStringList();
+    const QString file = QFileInfo(path).absoluteFilePath();
+    recent.removeAll(file);
+    recent.prepend(file);
+    stored.setValue(kRecentKey, recent.mid(0, kRecentCount));
+}
+
+// The recent scenes whose files are still there; the others are dropped from the list.
+void MainView::fillRecentMenu() {
+    recent_->clear();
+    QSettings stored;
+    QStringList recent = stored.value(kRecentKey).toStringList();
+    recent.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
+    stored.setValue(kRecentKey, recent);
+    for (const QString& path : recent) {
+        connect(recent_->addAction(QFileInfo(path).fileName()), &QAction::triggered, this,
+                [this, path] {
+                    if (maySetSceneAside())
+                        loadSceneFrom(path);
+                });
+    }
+    recent_->setEnabled(!recent.isEmpty());
+}
+
+void MainView::dragEnterEvent(QDragEnterEvent* event) {
+    for (const QString& path : droppedFiles(event->mimeData())) {
+        if (isFontFile(path) || QFileInfo(path).suffix().toLower() == QLatin1String("vyr"))
+            return event->acceptProposedAction();
+    }
+}
+
+void MainView::dropEvent(QDropEvent* event) {
+    const QStringList files = droppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    const QString& path = files.constFirst();
+    if (!isFontFile(path)) {
+        if (maySetSceneAside())
+            loadSceneFrom(path);
+        return;
+    }
+    const SceneState before = SceneState::of(*scene_, settings_);
+    Text& text = scene_->text();
+    const TextParameters kept = text.parameters;
+    text.parameters.chooseFontPath(QFileInfo(path).absoluteFilePath().toStdString());
+    const BuildResult built = text.buildMesh();
+    if (!built.ok) {
+        text.parameters = kept;
+        showMessage(this, fromStd(built.message), true);
+        return;
+    }
+    record(tr("Font %1").arg(QFileInfo(path).fileName()), before);
+    redraw();
+}
+
+QString MainView::autosavePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/autosave.vyr");
+}
+
+void MainView::autosave() {
+    const QString path = autosavePath();
+    if (history_->isClean()) {
+        QFile::remove(path);
+        return;
+    }
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const SceneFileResult result = saveScene(*scene_, path.toStdString());
+    if (!result.ok)
+        statusBar()->showMessage(
+            tr("The scene could not be saved by itself: %1").arg(fromStd(result.message)));
+}
+
+void MainView::offerRestore() {
+    const QString path = autosavePath();
+    if (!QFile::exists(path))
+        return;
+    QMessageBox box(QMessageBox::Question, applicationName(),
+                    tr("VYR did not close cleanly last time. Restore the scene it was working on?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    if (box.exec() == QMessageBox::Yes) {
+        const SceneState before = SceneState::of(*scene_, settings_);
+        const SceneFileResult result = loadScene(*scene_, path.toStdString());
+        record(tr("Restore"), before);
+        redraw();
+        if (!result.message.empty())
+            showMessage(this, fromStd(result.message), !result.ok);
+    }
+    QFile::remove(path);
 }
 
 void MainView::newScene() {
@@ -508,8 +675,10 @@ void MainView::loadSceneFrom(const QString& path) {
         WaitCursor wait;
         result = loadScene(*scene_, path.toStdString());
     }
-    if (result.ok)
+    if (result.ok) {
         startHistory(path);
+        rememberRecent(path);
+    }
     redraw();
     if (!result.message.empty())
         showMessage(this, fromStd(result.message), !result.ok);
@@ -535,6 +704,7 @@ bool MainView::saveSceneTo(const QString& path) {
     // The history stays; the saved state is the one without unsaved changes.
     setFile(path);
     history_->setClean();
+    rememberRecent(path);
     return true;
 }
 

@@ -11,6 +11,7 @@
 class QAction;
 class QMenu;
 class QToolBar;
+class QTimer;
 class QUndoStack;
 
 namespace vyr {
@@ -53,6 +54,12 @@ class MainView : public QMainWindow {
     QStringList startUpProblems();
     /// Shows the start-up problems, if any, in one message box.
     void reportStartUpProblems();
+    /// After a run that did not close cleanly, offers to restore the scene it saved by
+    /// itself; the restored scene is an unsaved change. Either way the copy is then gone.
+    void offerRestore();
+    /// Where the scene is saved by itself a moment after each unsaved change; removed when
+    /// the window closes cleanly or nothing is left unsaved.
+    static QString autosavePath();
 
   public slots:
     /// Runs a command of the menus, toolbar or popup by its id.
@@ -62,6 +69,10 @@ class MainView : public QMainWindow {
     QMenu* createPopupMenu() override { return nullptr; }
     /// Asks first when there are unsaved changes; Cancel keeps the window open.
     void closeEvent(QCloseEvent* event) override;
+    /// A dropped scene file is opened (asking first about unsaved changes); a dropped font
+    /// file becomes the text's font.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     QAction* addCommand(QMenu* menu, const QString& text, int commandId);
@@ -84,6 +95,13 @@ class MainView : public QMainWindow {
     /// or chose to discard it; false when the user cancelled or the save failed.
     bool maySetSceneAside();
 
+    void autosave();
+    void showStatus();
+
+    /// Puts `path` first among the recent scenes (at most eight, in the settings).
+    void rememberRecent(const QString& path);
+    void fillRecentMenu();
+
     void newScene();
     void loadSceneFile();
     bool saveSceneFile();
@@ -101,7 +119,10 @@ class MainView : public QMainWindow {
     QStringList problems_;
     QUndoStack* history_ = nullptr;
     SceneState changeStart_;  // the state when the current drag began
-    QString file_;            // the scene's file; empty until loaded or saved
+    QTimer* autosave_ = nullptr;
+    QMenu* recent_ = nullptr;
+    unsigned statusGeneration_ = 0;  // the text build the status bar describes
+    QString file_;                   // the scene's file; empty until loaded or saved
 };
 
 }  // namespace vyr

@@ -115,7 +115,10 @@ int main(int argc, char** argv) {
         if (!sceneFile.isEmpty())
             view.openAtStartUp(sceneFile);
         view.show();
-        QTimer::singleShot(0, &view, &vyr::MainView::reportStartUpProblems);
+        QTimer::singleShot(0, &view, [&view] {
+            view.reportStartUpProblems();
+            view.offerRestore();
+        });
         return QApplication::exec();
     } catch (const std::exception& e) {
         vyr::showMessage(nullptr,

@@ -14,7 +14,7 @@ export VYR_WINDOW_PICTURE=$PWD/build/vyr-window.png
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     "$0" --no-splash "$@" & pid=$!
     for _ in $(seq 1 40); do
-        wid=$(xdotool search --onlyvisible --name "^VYR\$" 2>/dev/null | head -n 1 || true)
+        wid=$(xdotool search --onlyvisible --name "^VYR - " 2>/dev/null | head -n 1 || true)
         [ -n "$wid" ] && break
         kill -0 $pid 2>/dev/null || { wait $pid; exit 1; }
         sleep 0.25

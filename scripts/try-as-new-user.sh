@@ -34,7 +34,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -euo pipefail -c '
   # The splash waits for a click.
   splash=$(xdotool search --onlyvisible --name "." | head -n 1)
   xdotool mousemove --window "$splash" 50 50 click 1
-  main=$(window VYR)
+  main=$(window "VYR - Untitled ")
   xdotool windowfocus --sync "$main"; sleep 1
   shot "$main" 1-start.png
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -174,6 +175,7 @@ GlyphListFont* Text::openFont(BuildResult& failure) {
 }
 
 BuildResult Text::buildMesh() {
+    const auto start = std::chrono::steady_clock::now();
     const TextParameters& p = parameters;
     const std::string chars = p.text;
     const size_t n = chars.size();
@@ -246,6 +248,8 @@ BuildResult Text::buildMesh() {
     m.entryCount = static_cast<int>(n);
     openedFontFile_ = resolvedFont_;
     ++buildGeneration_;
+    lastBuildMs_ =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     return {};
 }
 

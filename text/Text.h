@@ -54,6 +54,8 @@ class Text {
     const std::string& openedFontFile() const { return openedFontFile_; }
     /// Increments at every successful build; the renderer recompiles its lists when it moves.
     unsigned buildGeneration() const { return buildGeneration_; }
+    /// How long the last successful build took, in milliseconds.
+    double lastBuildMs() const { return lastBuildMs_; }
 
     /// What the next build is made from; the mesh changes only at buildMesh().
     TextParameters parameters;
@@ -69,6 +71,7 @@ class Text {
     std::string lookedUpFolder_;
     std::string resolvedFont_;
     unsigned buildGeneration_ = 0;
+    double lastBuildMs_ = 0.0;
     std::unique_ptr<FontCache> fontCache_;
     std::unique_ptr<GlyphMeshCache> glyphCache_;
 };

@@ -135,11 +135,10 @@ void TextPropertiesDialog::layOut() {
     bevelLayout->addWidget(bevelDepth_, 1, 1);
     bevelLayout->addWidget(new QLabel(QStringLiteral("Bevel Width"), bevelGroup), 2, 0);
     bevelLayout->addWidget(bevelWidth_, 2, 1);
-    auto* warning =
-        new QLabel(QStringLiteral("!!! large bevel width can cause the frontface not to be drawn"),
-                   bevelGroup);
-    warning->setWordWrap(true);
-    bevelLayout->addWidget(warning, 3, 0, 1, 2);
+    auto* note = new QLabel(tr("The bevel narrows where strokes are thinner than twice its width."),
+                            bevelGroup);
+    note->setWordWrap(true);
+    bevelLayout->addWidget(note, 3, 0, 1, 2);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(filters);

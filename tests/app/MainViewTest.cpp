@@ -5,7 +5,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 
@@ -60,6 +63,8 @@ class MainViewTest : public QObject {
 
   private slots:
     void init() {
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(MainView::autosavePath());
         QDir::setCurrent(folder.path());
         view = std::make_unique<MainView>();
         view->show();
@@ -276,6 +281,35 @@ class MainViewTest : public QObject {
         whenModal<QFileDialog>([&](QFileDialog* d) { acceptFile(d, "named"); });
         view->action(40069)->trigger();
         QVERIFY2(replace.contains("already exists"), qPrintable(replace));
+        auto* recent = view->findChild<QMenu*>("recent");
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions().value(0)->text(), "named.vyr");
+        // A dropped font becomes the text's font, as one step.
+        QMimeData font;
+        font.setUrls({QUrl::fromLocalFile(QStringLiteral(VYR_TEST_FONT_DEJAVU))});
+        QDragEnterEvent enter({100, 100}, Qt::CopyAction, &font, Qt::LeftButton, {});
+        QDropEvent drop({100, 100}, Qt::CopyAction, &font, Qt::LeftButton, {});
+        QVERIFY(QApplication::sendEvent(view.get(), &enter) && enter.isAccepted());
+        QApplication::sendEvent(view.get(), &drop);
+        QCOMPARE(view->scene().text().parameters.fontFile, "DejaVuSans.ttf");
+        QCOMPARE(view->action(40102)->text(), "Undo Font DejaVuSans.ttf");
+    }
+
+    // An unsaved change is saved by itself within seconds, and a run that ends without closing
+    // offers it back as an unsaved change; a clean close leaves no copy.
+    void unsavedWorkSurvivesARunThatDidNotCloseCleanly() {
+        QVERIFY(view->statusBar()->currentMessage().startsWith("1 character; "));
+        view->action(40027)->trigger();
+        const auto changed = sceneBytes();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(MainView::autosavePath()), 5000);
+        view = std::make_unique<MainView>();  // the first run ends without closing
+        view->show();
+        answer(QMessageBox::Yes);
+        view->offerRestore();
+        QVERIFY(sceneBytes() == changed && view->isWindowModified());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(MainView::autosavePath()), 5000);
+        answer(QMessageBox::Discard);
+        QVERIFY(view->close() && !QFile::exists(MainView::autosavePath()));
     }
 
     void picturesAndMeshesAreWrittenAndFailedWritesReported() {
