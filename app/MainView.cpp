@@ -322,6 +322,10 @@ void MainView::buildPopup() {
     }
 }
 
+DialogEditor MainView::editor() {
+    return DialogEditor(this, [this] { redraw(); });
+}
+
 void MainView::redraw() {
     viewport_->redraw();
     showStatus();
@@ -342,7 +346,7 @@ void MainView::showStatus() {
     };
     QStringList parts{counted(text.mesh().entries.size(), "character", "characters"),
                       counted(solid.triangles.size(), "triangle", "triangles"),
-                      tr("built in %1 ms").arg(text.lastBuildMs(), 0, 'f', 1)};
+                      tr("built in %1 ms").arg(text.lastBuildMs(), 0, 'f', 2)};
     if (narrowed > 0)
         parts << tr("the bevel narrowed in %1").arg(counted(narrowed, "character", "characters"));
     if (!solid.noDepth && !solid.faults.empty())
@@ -423,33 +427,36 @@ void MainView::applyCommand(int commandId) {
             camera.reset();
             return redraw();
 
-        // Each dialog applies its values only on OK; the view is redrawn either way.
+        // Each dialog shows its acceptable values at once and keeps them on OK; the view is
+        // redrawn either way.
         case kCameraParameters:
-            DialogEditor(this).editCamera(camera);
+            editor().editCamera(camera);
             return redraw();
         case kYellowLightParameters:
-            DialogEditor(this).editLight(scene_->yellowLight());
+            editor().editLight(scene_->yellowLight());
             return redraw();
         case kBlueLightParameters:
-            DialogEditor(this).editLight(scene_->blueLight());
+            editor().editLight(scene_->blueLight());
             return redraw();
         case kGreenLightParameters:
-            DialogEditor(this).editLight(scene_->greenLight());
+            editor().editLight(scene_->greenLight());
             return redraw();
         case kTextParameters:
-            DialogEditor(this).editText(scene_->text());
+            editor().editText(scene_->text());
             return redraw();
         case kTextMaterials:
-            // The rebuilt text shows at once.
-            editMaterials(this, scene_->text());
+            editor().editMaterials(scene_->text());
             return redraw();
 
-        case kBackgroundColour:
-            if (const auto colour = chooseColour(this, 0)) {
-                settings_.backgroundColour = *colour;
+        case kBackgroundColour: {
+            const uint32_t before = settings_.backgroundColour;
+            const auto colour = chooseColour(this, 0, [this](uint32_t shown) {
+                settings_.backgroundColour = shown;
                 redraw();
-            }
-            return;
+            });
+            settings_.backgroundColour = colour.value_or(before);
+            return redraw();
+        }
         case kScreenshot:
             return screenshot();
         case kRender:

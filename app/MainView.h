@@ -16,6 +16,7 @@ class QUndoStack;
 
 namespace vyr {
 
+class DialogEditor;
 class Scene;
 class Viewport;
 
@@ -81,6 +82,8 @@ class MainView : public QMainWindow {
     void buildPopup();
     void redraw();
     void applyCommand(int commandId);
+    /// The parameter dialogs, each change shown in the view at once.
+    DialogEditor editor();
 
     /// Pushes an undo step named `what` when the scene or its view values differ from `before`.
     void record(const QString& what, const SceneState& before);

@@ -1,6 +1,9 @@
 #include "app/dialogs/DialogSupport.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QColor>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -116,6 +119,41 @@ void CheckedDialog::addSwatch(double fx, double fy, int size, std::function<uint
 void CheckedDialog::repaintSwatches() {
     if (swatches_ != nullptr)
         swatches_->update();
+    if (watching_)
+        emit edited();
+}
+
+void CheckedDialog::watchEdits() {
+    watching_ = true;
+    const auto changed = [this] {
+        for (const Check& c : checks_) {
+            const std::optional<QString> message = c.message();
+            c.control->setToolTip(message.value_or(QString()));
+            QPalette marked;
+            if (message)
+                marked.setColor(QPalette::Base, QColor(255, 210, 210));
+            c.control->setPalette(marked);
+        }
+        emit edited();
+    };
+    for (auto* field : findChildren<QLineEdit*>())
+        connect(field, &QLineEdit::textChanged, this, changed);
+    for (auto* box : findChildren<QComboBox*>())
+        connect(box, &QComboBox::currentTextChanged, this, changed);
+    for (auto* button : findChildren<QAbstractButton*>()) {
+        if (button->isCheckable())
+            connect(button, &QAbstractButton::toggled, this, changed);
+    }
+    for (auto* slider : findChildren<QAbstractSlider*>())
+        connect(slider, &QAbstractSlider::valueChanged, this, changed);
+}
+
+std::optional<QString> CheckedDialog::problem() const {
+    for (const Check& c : checks_) {
+        if (std::optional<QString> message = c.message())
+            return message;
+    }
+    return std::nullopt;
 }
 
 QDialogButtonBox* CheckedDialog::okCancelButtons() {

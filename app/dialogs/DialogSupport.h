@@ -34,9 +34,19 @@ class CheckedDialog : public QDialog {
     /// fractions of the dialog's width and height, painted above the controls.
     void addSwatch(double fx, double fy, int size, std::function<uint32_t()> colour);
 
-    /// Repaints the swatches after a colour changed.
+    /// Repaints the swatches after a colour changed (an edit, when edits are watched).
     void repaintSwatches();
 
+    /// From now on every change of a control emits edited(), and a registered control whose
+    /// value is not acceptable shows a pale red background with its problem as its tool tip.
+    void watchEdits();
+    /// The first registered control's problem; nothing when every value is acceptable.
+    std::optional<QString> problem() const;
+
+  signals:
+    void edited();
+
+  public:
     /// The "OK" and "Cancel" buttons, wired to accept() and reject().
     QDialogButtonBox* okCancelButtons();
 
@@ -68,6 +78,7 @@ class CheckedDialog : public QDialog {
     };
     std::vector<Check> checks_;
     class SwatchLayer* swatches_ = nullptr;
+    bool watching_ = false;
 };
 
 /// The message for a number outside [low, high].

@@ -25,15 +25,15 @@ QString cannotWrite(const std::string& path, const std::string& why) {
 }
 
 // Rebuilds the text after `previous` was replaced by the text's new values. A font that
-// cannot be opened leaves the previous mesh and values in place and says so once.
-void rebuildOrRestore(QWidget* parent, Text& text, const TextParameters& previous) {
+// cannot be opened leaves the mesh and the previous values in place and says so once.
+bool rebuildOrRestore(QWidget* parent, Text& text, const TextParameters& previous) {
     BuildResult built;
     {
         WaitCursor wait;
         built = text.buildMesh();
     }
     if (built.ok)
-        return;
+        return true;
     const std::string font = text.parameters.fontFile;
     text.parameters = previous;
     showMessage(parent,
@@ -41,6 +41,7 @@ void rebuildOrRestore(QWidget* parent, Text& text, const TextParameters& previou
                                "previous shape.")
                     .arg(QString::fromStdString(font), QString::fromStdString(built.message)),
                 true);
+    return false;
 }
 
 // Writes the files of `extension` for `path`, all or none; a failure is shown.
@@ -51,37 +52,84 @@ void writeOutput(QWidget* parent, const char* extension, const std::string& path
         showMessage(parent, cannotWrite(files.failedPath(), files.failure()), true);
 }
 
-// Shows a `Dialog` of `target` and applies it on OK; whether it was accepted.
+// Shows a `Dialog` of `target` and applies it on OK; whether it was accepted. With
+// `preview`, each acceptable change is applied to `target` at once and shown by `preview`;
+// Cancel puts back what `target` held before.
 template <class Dialog, class Target>
-bool applyOnOk(QWidget* parent, Target& target) {
+bool applyOnOk(QWidget* parent, Target& target, const std::function<void()>& preview = {}) {
+    const Target before = target;
     Dialog dialog(parent, target);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    dialog.apply(target);
-    return true;
+    if (preview) {
+        dialog.watchEdits();
+        QObject::connect(&dialog, &CheckedDialog::edited, &dialog, [&] {
+            if (dialog.problem())
+                return;
+            target = before;
+            dialog.apply(target);
+            preview();
+        });
+    }
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    target = before;
+    if (ok)
+        dialog.apply(target);
+    return ok;
 }
 
 }  // namespace
 
 bool DialogEditor::editCamera(Camera& camera) {
-    return applyOnOk<CameraDialog>(parent_, camera);
+    return applyOnOk<CameraDialog>(parent_, camera, preview_);
 }
 
 bool DialogEditor::editLight(Light& light) {
-    return applyOnOk<LightDialog>(parent_, light);
+    return applyOnOk<LightDialog>(parent_, light, preview_);
+}
+
+// The mesh is built from `built`; the dialog's values, and on Cancel those from before it,
+// are built again whenever they shape another mesh (materials are part of the solid list,
+// so they always do). A preview whose build fails keeps the last one; OK reports it.
+template <class Dialog>
+bool DialogEditor::editTextWith(Text& text, bool rebuildAlways) {
+    const TextParameters before = text.parameters;
+    TextParameters built = before;
+    const auto differs = [rebuildAlways](const TextParameters& a, const TextParameters& b) {
+        return rebuildAlways ? a != b : a.shapeDiffers(b) || a.fontsFolder != b.fontsFolder;
+    };
+    Dialog dialog(parent_, before);
+    if (preview_) {
+        dialog.watchEdits();
+        QObject::connect(&dialog, &CheckedDialog::edited, &dialog, [&] {
+            TextParameters next = before;
+            if (dialog.problem() || (dialog.apply(next), !differs(next, built)))
+                return;
+            text.parameters = next;
+            if (text.buildMesh().ok) {
+                built = next;
+                preview_();
+            }
+        });
+    }
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    text.parameters = before;
+    if (ok) {
+        dialog.apply(text.parameters);
+        if ((rebuildAlways || differs(text.parameters, built)) &&
+            rebuildOrRestore(parent_, text, before))
+            built = text.parameters;
+    }
+    // Cancelled, or a font that failed: the values from before, built again after a preview.
+    if (differs(text.parameters, built))
+        text.buildMesh();
+    return ok;
 }
 
 bool DialogEditor::editText(Text& text) {
-    TextPropertiesDialog dialog(parent_, text.parameters);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    const TextParameters previous = text.parameters;
-    dialog.apply(text.parameters);
-    // A font picked from the installed families may change the folder alone.
-    if (text.parameters.shapeDiffers(previous) ||
-        text.parameters.fontsFolder != previous.fontsFolder)
-        rebuildOrRestore(parent_, text, previous);
-    return true;
+    return editTextWith<TextPropertiesDialog>(text, false);
+}
+
+bool DialogEditor::editMaterials(Text& text) {
+    return editTextWith<TextMaterialsDialog>(text, true);
 }
 
 bool runPreferences(QWidget* parent, ViewSettings& settings, Text& text) {
@@ -92,17 +140,6 @@ bool runPreferences(QWidget* parent, ViewSettings& settings, Text& text) {
     const std::string folder = dialog.fontsFolder();
     if (folder != settings.fontsFolder)
         text.parameters.moveToFolder(folder);
-    return true;
-}
-
-bool editMaterials(QWidget* parent, Text& text) {
-    TextMaterialsDialog dialog(parent, text.parameters);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    const TextParameters previous = text.parameters;
-    dialog.apply(text.parameters);
-    // The materials are compiled into the solid list, so even an unchanged set rebuilds.
-    rebuildOrRestore(parent, text, previous);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace vyr {
@@ -11,26 +13,31 @@ class Scene;
 struct ViewSettings;
 
 /// The scene objects' parameter dialogs ("Camera", "Light", "Text Properties"), modal on the
-/// parent window. Each works on a copy and applies it only on OK; the caller redraws
-/// whatever the outcome.
+/// parent window. With `preview`, each acceptable change shows at once: it is given to the
+/// object and `preview` is called; Cancel puts back the values from before the dialog. OK
+/// applies the dialog's values. The caller redraws whatever the outcome.
 class DialogEditor {
   public:
-    explicit DialogEditor(QWidget* parent) : parent_(parent) {}
+    explicit DialogEditor(QWidget* parent, std::function<void()> preview = {})
+        : parent_(parent), preview_(std::move(preview)) {}
     bool editCamera(Camera& camera);
     bool editLight(Light& light);
     bool editText(Text& text);
+    /// "Text Materials"; on OK the materials are stored and the text rebuilt.
+    bool editMaterials(Text& text);
 
   private:
+    /// The "Text Properties" or "Text Materials" dialog of the text.
+    template <class Dialog>
+    bool editTextWith(Text& text, bool rebuildAlways);
+
     QWidget* parent_;
+    std::function<void()> preview_;
 };
 
 /// "Preferences": wireframeMove, and the fonts folder the text moves to (moveToFolder) when it
 /// differs from settings.fontsFolder (which keeps its start-up value). True on OK.
 bool runPreferences(QWidget* parent, ViewSettings& settings, Text& text);
-
-/// "Text Materials" for the text object; on OK the materials are stored and the text rebuilt.
-/// True on OK.
-bool editMaterials(QWidget* parent, Text& text);
 
 /// The "Render" options dialog; on OK its eight values are stored in `settings`. True on OK
 /// (the caller then draws the final frame).

@@ -80,16 +80,22 @@ void showMessage(QWidget* parent, const QString& text, bool stop) {
     box.exec();
 }
 
-std::optional<uint32_t> chooseColour(QWidget* parent, uint32_t initial) {
+std::optional<uint32_t> chooseColour(QWidget* parent, uint32_t initial,
+                                     const std::function<void(uint32_t)>& preview) {
     const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
                        static_cast<int>((initial >> 16) & 0xFF));
+    const auto rgb = [](const QColor& c) {
+        return static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
+               static_cast<uint32_t>(c.blue()) << 16;
+    };
     QColorDialog chooser(start, parent);
     chooser.setOption(QColorDialog::DontUseNativeDialog);
+    if (preview)
+        QObject::connect(&chooser, &QColorDialog::currentColorChanged, &chooser,
+                         [&](const QColor& c) { preview(rgb(c)); });
     if (chooser.exec() != QDialog::Accepted)
         return std::nullopt;
-    const QColor c = chooser.selectedColor();
-    return static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
-           static_cast<uint32_t>(c.blue()) << 16;
+    return rgb(chooser.selectedColor());
 }
 
 WaitCursor::WaitCursor() {

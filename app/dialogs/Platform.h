@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -40,7 +41,8 @@ void showMessage(QWidget* parent, const QString& text, bool stop = false);
 
 /// The colour chooser, opened with `initial`; returns 0x00BBGGRR (red in the low byte), or
 /// nothing on Cancel.
-std::optional<uint32_t> chooseColour(QWidget* parent, uint32_t initial = 0);
+std::optional<uint32_t> chooseColour(QWidget* parent, uint32_t initial = 0,
+                                     const std::function<void(uint32_t)>& preview = {});
 
 /// Shows the wait cursor for its lifetime.
 class WaitCursor {

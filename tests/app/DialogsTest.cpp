@@ -79,6 +79,32 @@ class DialogsTest : public QObject {
         QCOMPARE(camera.zoom, 0.0f);
     }
 
+    // With a preview each acceptable change reaches the object while the dialog is open; a
+    // bad value is marked and not shown; Cancel puts back what was there before.
+    void previewShowsAcceptableChangesAndCancelRestoresThem() {
+        Camera camera;
+        Text text(VYR_TEST_FONT_LIBERATION);
+        QVERIFY(text.buildMesh().ok);
+        const TextParameters before = text.parameters;
+        int previews = 0;
+        DialogEditor editor(nullptr, [&] { ++previews; });
+        whenModal([&](QWidget* d) {
+            retype(d, "zoom", "3");
+            QCOMPARE(camera.zoom, 3.0f);
+            retype(d, "eyeZ", "abc");
+            QVERIFY(!d->findChild<QLineEdit*>("eyeZ")->toolTip().isEmpty() && camera.eye.z == 4);
+            clickButton(d, Ok::Cancel);
+        });
+        QVERIFY(!editor.editCamera(camera) && camera.zoom == 2.0f && previews == 1);
+        whenModal([&](QWidget* d) {
+            retype(d, "text", "Hi");
+            QCOMPARE(text.mesh().entries.size(), 2u);
+            clickButton(d, Ok::Cancel);
+        });
+        QVERIFY(!editor.editText(text) && text.parameters == before);
+        QCOMPARE(text.mesh().entries.size(), 1u);
+    }
+
     void lightStoresSwitchCutOffAndColourOnly() {
         Light light(2);
         light.position.x = 20000.0f;  // dragged beyond the fields' range: OK still closes
@@ -187,7 +213,7 @@ class DialogsTest : public QObject {
                 retype(d, "bevelShininess", "7");
                 clickButton(d, button);
             });
-            QCOMPARE(editMaterials(nullptr, text), button == Ok::Ok);
+            QCOMPARE(DialogEditor(nullptr).editMaterials(text), button == Ok::Ok);
             QCOMPARE(text.buildGeneration(), button == Ok::Ok ? 2u : 1u);
         }
         const std::array<float, 4> specular{10 / 255.0f, 20 / 255.0f, 1.0f, side.specular[3]};
