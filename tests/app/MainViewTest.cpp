@@ -11,6 +11,8 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QUndoStack>
+#include <random>
 
 #include "GuiSupport.h"
 #include "app/MainView.h"
@@ -293,6 +295,31 @@ class MainViewTest : public QObject {
         QApplication::sendEvent(view.get(), &drop);
         QCOMPARE(view->scene().text().parameters.fontFile, "DejaVuSans.ttf");
         QCOMPARE(view->action(40102)->text(), "Undo Font DejaVuSans.ttf");
+    }
+
+    // A hundred random drags and commands, then as many undos: the scene file's bytes are those
+    // from the start; as many redos bring back those from the end.
+    void randomChangesUndoToTheStartAndRedoToTheEnd() {
+        std::mt19937 random(1207);
+        const int tools[] = {40066, 40045, 40051, 40021, 40058, 40059, 40063, 40019, 40020};
+        const int commands[] = {40006, 40005, 40025, 40026, 40027, 40028, 40029, 40030, 40071};
+        const auto start = sceneBytes();
+        for (int i = 0; i < 100; ++i) {
+            const auto pick = [&](int n) { return int(random() % unsigned(n)); };
+            if (pick(2) == 0) {
+                clickTool(tools[pick(9)]);
+                leftDrag(viewport(), {100 + pick(200), 100 + pick(150)}, {pick(41) - 20, 5});
+            } else {
+                view->action(commands[pick(9)])->trigger();
+            }
+        }
+        const auto end = sceneBytes();
+        while (view->history()->canUndo())
+            view->history()->undo();
+        QVERIFY(sceneBytes() == start && !view->isWindowModified());
+        while (view->history()->canRedo())
+            view->history()->redo();
+        QVERIFY(sceneBytes() == end && view->history()->count() > 50);
     }
 
     // An unsaved change is saved by itself within seconds, and a run that ends without closing
