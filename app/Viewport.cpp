@@ -8,6 +8,7 @@
 #include <QSurfaceFormat>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "render/ImageFile.h"
 #include "render/OffscreenContext.h"
@@ -73,8 +74,10 @@ void Viewport::initializeGL() {
 
 void Viewport::resizeGL(int w, int h) {
     frameCurrent_ = false;  // a new framebuffer
+    // The framebuffer has device pixels: on a high-density screen more than the widget's size.
+    const qreal ratio = devicePixelRatioF();
     if (renderer_)
-        renderer_->resize(w, h);
+        renderer_->resize(int(std::lround(w * ratio)), int(std::lround(h * ratio)));
 }
 
 void Viewport::paintGL() {

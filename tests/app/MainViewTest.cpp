@@ -1,6 +1,7 @@
 // The main window driven as a user would: menus, toolbar, drags, popup, files, pixels.
 
 #include <QActionGroup>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,6 +20,7 @@
 #include "app/Viewport.h"
 #include "scene/Scene.h"
 #include "scene/SceneFile.h"
+#include "tests/Support.h"
 
 using vyr::MainView;
 
@@ -160,6 +162,42 @@ class MainViewTest : public QObject {
         QCOMPARE(view->viewport()->framesDrawn(), frames + 3);
     }
 
+    // A previewed change shows in the scene while its dialog is open; Cancel puts back the
+    // scene file's bytes and the background colour.
+    void cancelAfterAPreviewRestoresTheScene() {
+        const auto bytes = sceneBytes();
+        for (const auto& [command, field] : {std::pair{40043, "eyeZ"},
+                                             {40057, "cutOff"},
+                                             {40055, "precision"},
+                                             {40065, "frontShininess"}}) {
+            bool previewed = false;
+            whenModal(
+                [&, field = field](QWidget* w) {
+                    retype(w, field, "7");
+                    previewed = sceneBytes() != bytes;
+                    qobject_cast<QDialog*>(w)->reject();
+                },
+                view.get());
+            view->action(command)->trigger();
+            QVERIFY2(previewed && sceneBytes() == bytes, field);
+        }
+        uint32_t shown = 0;
+        whenModal<QColorDialog>([&](QColorDialog* chooser) {
+            chooser->setCurrentColor(Qt::red);
+            shown = view->settings().backgroundColour;
+            chooser->reject();
+        });
+        view->action(40042)->trigger();
+        QVERIFY(shown == 0xFF && view->settings().backgroundColour == 0);
+        QVERIFY(!view->isWindowModified());
+    }
+
+    // The frame fills the view in device pixels (run again at a pixel ratio of 2).
+    void frameFillsTheViewAtItsPixelRatio() {
+        QCOMPARE(view->viewport()->shownFrame().size(),
+                 view->viewport()->size() * view->viewport()->devicePixelRatio());
+    }
+
     void dragsOrbitScaleAndShowTheWireList() {
         const QPoint centre = viewport()->rect().center();
         QTest::mousePress(viewport(), Qt::LeftButton, {}, centre - QPoint(45, 0));
@@ -278,11 +316,16 @@ class MainViewTest : public QObject {
         whenModal<QFileDialog>([&](QFileDialog* d) { acceptFile(d, "named"); });
         QVERIFY(view->close() && QFile::exists("named.vyr"));
         QCOMPARE(view->windowTitle(), "VYR - named.vyr [*]");
+        QVERIFY(!view->isWindowModified());
+        view->show();
+        view->action(40028)->trigger();
+        QVERIFY(view->isWindowModified());
         QString replace;
         answer(QMessageBox::Yes, &replace);
         whenModal<QFileDialog>([&](QFileDialog* d) { acceptFile(d, "named"); });
         view->action(40069)->trigger();
         QVERIFY2(replace.contains("already exists"), qPrintable(replace));
+        QVERIFY(!view->isWindowModified());
         auto* recent = view->findChild<QMenu*>("recent");
         emit recent->aboutToShow();
         QCOMPARE(recent->actions().value(0)->text(), "named.vyr");
@@ -295,6 +338,14 @@ class MainViewTest : public QObject {
         QApplication::sendEvent(view.get(), &drop);
         QCOMPARE(view->scene().text().parameters.fontFile, "DejaVuSans.ttf");
         QCOMPARE(view->action(40102)->text(), "Undo Font DejaVuSans.ttf");
+        // A dropped scene opens, once the unsaved font is discarded.
+        const auto named = vyr::test::slurp("named.vyr");
+        font.setUrls({QUrl::fromLocalFile(QDir::current().filePath("named.vyr"))});
+        answer(QMessageBox::Discard);
+        QApplication::sendEvent(view.get(), &enter);
+        QApplication::sendEvent(view.get(), &drop);
+        const auto opened = sceneBytes();
+        QVERIFY(std::string(opened.begin(), opened.end()) == named);
     }
 
     // A hundred random drags and commands, then as many undos: the scene file's bytes are those
