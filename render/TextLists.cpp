@@ -2,6 +2,9 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "render/GlReplaySink.h"
 #include "text/Text.h"
 
@@ -62,65 +65,58 @@ class OutlineSink : public GlReplaySink {
 
 TextLists::~TextLists() {
     if (base_ != 0)
-        glDeleteLists(base_, 2);
-    if (outline_ != 0)
-        glDeleteLists(outline_, 1);
+        glDeleteLists(base_, kKinds);
 }
 
 bool TextLists::update(const Text& text) {
-    if (compiled_ && generation_ == text.buildGeneration())
-        return true;
-    // Fresh names for every rebuild, as a consecutive pair: wire list first, solid second.
-    if (base_ != 0)
-        glDeleteLists(base_, 2);
-    base_ = glGenLists(2);
-    if (base_ == 0) {
-        compiled_ = false;
+    if (base_ == 0)
+        base_ = glGenLists(kKinds);
+    if (base_ == 0)
         return false;
+    if (!current_ || generation_ != text.buildGeneration()) {
+        generation_ = text.buildGeneration();
+        current_ = true;
+        std::fill(std::begin(compiled_), std::end(compiled_), false);
     }
-    GlReplaySink sink;
-    glNewList(base_, GL_COMPILE);
-    text.emitWireList(sink);
-    glEndList();
-    glNewList(base_ + 1, GL_COMPILE);
-    text.emitSolidList(sink);
-    glEndList();
-    if (outline_ == 0)
-        outline_ = glGenLists(1);
-    if (outline_ != 0) {
-        glNewList(outline_, GL_COMPILE);
-        {
-            OutlineSink outline;
-            text.emitSolidList(outline);
-        }
-        glEndList();
-    }
-    generation_ = text.buildGeneration();
-    compiled_ = true;
     return true;
 }
 
-void TextLists::draw(const Text& text, bool wire) const {
-    if (!compiled_)
+unsigned TextLists::list(const Text& text, Kind kind) {
+    if (!compiled_[kind]) {
+        glNewList(base_ + kind, GL_COMPILE);
+        if (kind == kOutline) {
+            OutlineSink sink;  // ends its last primitive when it goes
+            text.emitSolidList(sink);
+        } else {
+            GlReplaySink sink;
+            if (kind == kWire)
+                text.emitWireList(sink);
+            else
+                text.emitSolidList(sink);
+        }
+        glEndList();
+        compiled_[kind] = true;
+    }
+    return base_ + kind;
+}
+
+void TextLists::draw(const Text& text, bool wire) {
+    if (!current_)
         return;
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glScalef(text.parameters.scale[0], text.parameters.scale[1], text.parameters.scale[2]);
-    glCallList(wire ? wireList() : solidList());
+    glCallList(list(text, wire ? kWire : kSolid));
     glPopMatrix();
 }
 
-void TextLists::drawOutline(const Text& text, bool wire) const {
-    if (!compiled_)
-        return;
-    if (wire || outline_ == 0) {
-        draw(text, wire);
-        return;
-    }
+void TextLists::drawOutline(const Text& text, bool wire) {
+    if (wire || !current_)
+        return draw(text, wire);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glScalef(text.parameters.scale[0], text.parameters.scale[1], text.parameters.scale[2]);
-    glCallList(outline_);
+    glCallList(list(text, kOutline));
     glPopMatrix();
 }
 
