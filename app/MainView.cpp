@@ -323,7 +323,7 @@ void MainView::buildPopup() {
 }
 
 DialogEditor MainView::editor() {
-    return DialogEditor(this, [this] { redraw(); });
+    return DialogEditor(this, [this] { viewport_->redrawPreview(); });
 }
 
 void MainView::redraw() {
@@ -452,7 +452,7 @@ void MainView::applyCommand(int commandId) {
             const uint32_t before = settings_.backgroundColour;
             const auto colour = chooseColour(this, 0, [this](uint32_t shown) {
                 settings_.backgroundColour = shown;
-                redraw();
+                viewport_->redrawPreview();
             });
             settings_.backgroundColour = colour.value_or(before);
             return redraw();

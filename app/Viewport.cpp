@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -23,6 +24,8 @@ namespace {
 // One notch of the wheel (120 units) zooms as far as a zoom drag of this many pixels: with the
 // default zoom divisor, a tenth of the distance to the target.
 constexpr int kWheelNotchPixels = 4;
+// How long after the last previewed change the full frame follows the quick one.
+constexpr int kPreviewSettleMs = 150;
 
 QSurfaceFormat viewFormat() {
     QSurfaceFormat format;
@@ -92,7 +95,7 @@ void Viewport::drawFrame(bool finalFrame) {
     const ViewSettings& s = settings_;
     RenderOptions options;
     options.finalFrame = finalFrame;
-    options.interactiveDrag = s.wireframeMove && s.dragging;
+    options.interactiveDrag = s.wireframeMove && (s.dragging || previewFrame_);
     options.flat = s.flatShading;
     options.antialias = s.antialiasingOn;
     options.glow = s.glowOn;
@@ -106,7 +109,22 @@ void Viewport::drawFrame(bool finalFrame) {
     ++framesDrawn_;
 }
 
+void Viewport::redrawPreview() {
+    if (settle_ == nullptr) {
+        settle_ = new QTimer(this);
+        settle_->setSingleShot(true);
+        settle_->setInterval(kPreviewSettleMs);
+        connect(settle_, &QTimer::timeout, this, &Viewport::redraw);
+    }
+    previewFrame_ = true;
+    redraw();
+    previewFrame_ = false;
+    settle_->start();
+}
+
 void Viewport::redraw() {
+    if (settle_ != nullptr && !previewFrame_)
+        settle_->stop();  // this is the full frame
     frameCurrent_ = false;
     if (!renderer_ || !isValid())
         return update();

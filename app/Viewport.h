@@ -28,6 +28,9 @@ class Viewport : public QOpenGLWidget {
     /// Draws the ordinary frame now (not at the next paint), as every command and drag step
     /// does, and has Qt show it. Replaces a final frame on show.
     void redraw();
+    /// A change previewed while a dialog is open: drawn at once as a drag step is (the wire
+    /// list when the settings ask for it), and in full once the changes pause.
+    void redrawPreview();
 
     /// Draws the final frame (the settings' render options) into the view now and, when
     /// `jpegPath` is not empty, writes it as a JPEG of `quality`. Returns an empty string on
@@ -75,6 +78,8 @@ class Viewport : public QOpenGLWidget {
     QStringList rendererProblems_;
     int framesDrawn_ = 0;
     int wheelRemainder_ = 0;
+    bool previewFrame_ = false;       // the frame being drawn is a preview's quick one
+    class QTimer* settle_ = nullptr;  // draws the full frame after the last preview
 
     // The framebuffer holds the frame of the current state (or the final frame).
     bool frameCurrent_ = false;
