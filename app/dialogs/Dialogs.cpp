@@ -104,10 +104,12 @@ bool DialogEditor::editTextWith(Text& text, bool rebuildAlways) {
             if (dialog.problem() || (dialog.apply(next), !differs(next, built)))
                 return;
             text.parameters = next;
-            if (text.buildMesh().ok) {
-                built = next;
-                preview_();
+            if (!text.buildMesh().ok) {
+                text.parameters = built;  // the values of the mesh on show
+                return;
             }
+            built = next;
+            preview_();
         });
     }
     const bool ok = dialog.exec() == QDialog::Accepted;
