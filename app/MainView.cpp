@@ -50,20 +50,23 @@ const QString kRecentKey = QStringLiteral("RecentScenes");
 const QString kGeometryKey = QStringLiteral("WindowGeometry");
 const QString kStateKey = QStringLiteral("WindowState");
 
-// The local files a drag carries.
-QStringList droppedFiles(const QMimeData* data) {
-    QStringList files;
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile())
-            files << url.toLocalFile();
-    }
-    return files;
-}
-
 bool isFontFile(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     return suffix == QLatin1String("ttf") || suffix == QLatin1String("otf");
 }
+
+// The first local file a drag carries that the window takes, a scene or a font; empty when
+// there is none.
+QString droppedFile(const QMimeData* data) {
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (url.isLocalFile() &&
+            (isFontFile(path) || QFileInfo(path).suffix().toLower() == QLatin1String("vyr")))
+            return path;
+    }
+    return {};
+}
+
 const QString kScreenshotName = QStringLiteral("vyr.jpg");
 
 struct ToolSlot {
@@ -584,18 +587,15 @@ void MainView::fillRecentMenu() {
 }
 
 void MainView::dragEnterEvent(QDragEnterEvent* event) {
-    for (const QString& path : droppedFiles(event->mimeData())) {
-        if (isFontFile(path) || QFileInfo(path).suffix().toLower() == QLatin1String("vyr"))
-            return event->acceptProposedAction();
-    }
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
 }
 
 void MainView::dropEvent(QDropEvent* event) {
-    const QStringList files = droppedFiles(event->mimeData());
-    if (files.isEmpty())
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    const QString& path = files.constFirst();
     if (!isFontFile(path)) {
         if (maySetSceneAside())
             loadSceneFrom(path);
