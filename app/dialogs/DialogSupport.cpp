@@ -5,10 +5,12 @@
 #include <QColor>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "app/dialogs/Platform.h"
@@ -125,7 +127,22 @@ void CheckedDialog::repaintSwatches() {
 
 void CheckedDialog::watchEdits() {
     watching_ = true;
+    problemNote_ = new QLabel(this);
+    problemNote_->setObjectName(QStringLiteral("problem"));
+    problemNote_->setWordWrap(true);
+    problemNote_->setFrameShape(QFrame::Box);
+    problemNote_->setMargin(2);
+    problemNote_->setAutoFillBackground(true);
+    problemNote_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette note;
+    note.setColor(QPalette::Window, QColor(255, 240, 200));
+    note.setColor(QPalette::WindowText, Qt::black);
+    problemNote_->setPalette(note);
+    problemNote_->hide();
     const auto changed = [this] {
+        const QWidget* focus = focusWidget();
+        const Check* noted = nullptr;
+        QString noteText;
         for (const Check& c : checks_) {
             const std::optional<QString> message = c.message();
             c.control->setToolTip(message.value_or(QString()));
@@ -133,7 +150,13 @@ void CheckedDialog::watchEdits() {
             if (message)
                 marked.setColor(QPalette::Base, QColor(255, 210, 210));
             c.control->setPalette(marked);
+            // The note goes beside the control being typed in, else the first bad one.
+            const bool typedIn = focus != nullptr && (c.control == focus ||
+                                                      c.control->isAncestorOf(focus));
+            if (message && (noted == nullptr || typedIn))
+                noted = &c, noteText = *message;
         }
+        showProblemNote(noted != nullptr ? noted->control : nullptr, noteText);
         emit edited();
     };
     for (auto* field : findChildren<QLineEdit*>())
@@ -146,6 +169,25 @@ void CheckedDialog::watchEdits() {
     }
     for (auto* slider : findChildren<QAbstractSlider*>())
         connect(slider, &QAbstractSlider::valueChanged, this, changed);
+}
+
+// The note sits just below `control`, as wide as it, or above it when there is no room below;
+// it lies over the controls beneath without taking their clicks.
+void CheckedDialog::showProblemNote(QWidget* control, const QString& text) {
+    if (control == nullptr) {
+        problemNote_->hide();
+        return;
+    }
+    problemNote_->setText(text);
+    const QRect at(control->mapTo(this, QPoint(0, 0)), control->size());
+    const int width = std::max(at.width(), 160);
+    problemNote_->resize(width, problemNote_->heightForWidth(width));
+    int y = at.bottom() + 1;
+    if (y + problemNote_->height() > height())
+        y = std::max(0, at.top() - problemNote_->height());
+    problemNote_->move(std::min(at.left(), std::max(0, this->width() - width)), y);
+    problemNote_->show();
+    problemNote_->raise();
 }
 
 std::optional<QString> CheckedDialog::problem() const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QDialogButtonBox;
+class QLabel;
 class QLineEdit;
 
 namespace vyr {
@@ -38,7 +39,9 @@ class CheckedDialog : public QDialog {
     void repaintSwatches();
 
     /// From now on every change of a control emits edited(), and a registered control whose
-    /// value is not acceptable shows a pale red background with its problem as its tool tip.
+    /// value is not acceptable shows a pale red background with its problem as its tool tip;
+    /// the problem of the control being typed in (else of the first bad one) is written in a
+    /// note beside it.
     void watchEdits();
     /// The first registered control's problem; nothing when every value is acceptable.
     std::optional<QString> problem() const;
@@ -72,6 +75,8 @@ class CheckedDialog : public QDialog {
     QLineEdit* numberField(const QString& name, const QString& text, double low, double high,
                            bool single);
 
+    void showProblemNote(QWidget* control, const QString& text);
+
     struct Check {
         QWidget* control;
         std::function<std::optional<QString>()> message;
@@ -79,6 +84,7 @@ class CheckedDialog : public QDialog {
     std::vector<Check> checks_;
     class SwatchLayer* swatches_ = nullptr;
     bool watching_ = false;
+    QLabel* problemNote_ = nullptr;
 };
 
 /// The message for a number outside [low, high].

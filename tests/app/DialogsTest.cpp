@@ -92,10 +92,18 @@ class DialogsTest : public QObject {
             retype(d, "zoom", "3");
             QCOMPARE(camera.zoom, 3.0f);
             retype(d, "eyeZ", "abc");
-            QVERIFY(!d->findChild<QLineEdit*>("eyeZ")->toolTip().isEmpty() && camera.eye.z == 4);
+            const auto* eyeZ = d->findChild<QLineEdit*>("eyeZ");
+            QVERIFY(!eyeZ->toolTip().isEmpty() && camera.eye.z == 4);
+            // The problem is written just below the field while it stands.
+            const auto* note = d->findChild<QLabel*>("problem");
+            QVERIFY(note->isVisible() && note->text() == "Please enter a number.");
+            QCOMPARE(note->y(), eyeZ->mapTo(d, QPoint(0, eyeZ->height())).y());
+            d->grab().save(QDir::temp().filePath("problem-note.png"));
+            retype(d, "eyeZ", "4");
+            QVERIFY(note->isHidden());
             clickButton(d, Ok::Cancel);
         });
-        QVERIFY(!editor.editCamera(camera) && camera.zoom == 2.0f && previews == 1);
+        QVERIFY(!editor.editCamera(camera) && camera.zoom == 2.0f && previews == 2);
         whenModal([&](QWidget* d) {
             retype(d, "text", "Hi");
             QCOMPARE(text.mesh().entries.size(), 2u);
