@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -340,6 +341,12 @@ void MainView::showStatus() {
     if (text.buildGeneration() == statusGeneration_)
         return;
     statusGeneration_ = text.buildGeneration();
+    // A lasting part of the status bar, which menu tips and passing messages leave alone.
+    if (buildStatus_ == nullptr) {
+        buildStatus_ = new QLabel(statusBar());
+        buildStatus_->setObjectName(QStringLiteral("buildStatus"));
+        statusBar()->addPermanentWidget(buildStatus_);
+    }
     const SolidMesh solid = buildSolidMesh(text);
     size_t narrowed = 0;
     for (const TextMeshEntry& e : text.mesh().entries)
@@ -355,7 +362,7 @@ void MainView::showStatus() {
     if (!solid.noDepth && !solid.faults.empty())
         parts << tr("%1 not a closed solid")
                      .arg(counted(solid.faults.size(), "character is", "characters are"));
-    statusBar()->showMessage(parts.join(QStringLiteral("; ")));
+    buildStatus_->setText(parts.join(QStringLiteral("; ")));
 }
 
 void MainView::runCommand(int commandId) {
@@ -797,6 +804,7 @@ void MainView::openAtStartUp(const QString& path) {
     const SceneFileResult result = loadScene(*scene_, path.toStdString());
     if (result.ok)
         startHistory(path);
+    showStatus();
     if (!result.message.empty())
         problems_ << fromStd(result.message);
 }

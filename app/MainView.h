@@ -9,6 +9,7 @@
 #include "scene/ViewSettings.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QToolBar;
 class QTimer;
@@ -125,6 +126,7 @@ class MainView : public QMainWindow {
     QTimer* autosave_ = nullptr;
     QMenu* recent_ = nullptr;
     unsigned statusGeneration_ = 0;  // the text build the status bar describes
+    QLabel* buildStatus_ = nullptr;
     QString file_;                   // the scene's file; empty until loaded or saved
 };
 

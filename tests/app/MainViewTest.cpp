@@ -1,6 +1,7 @@
 // The main window driven as a user would: menus, toolbar, drags, popup, files, pixels.
 
 #include <QActionGroup>
+#include <QLabel>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMenu>
@@ -9,7 +10,6 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QUndoStack>
@@ -283,6 +283,12 @@ class MainViewTest : public QObject {
         view->openAtStartUp(damaged.fileName());  // vyr damaged.vyr
         QCOMPARE(sceneBytes(), saved);
         QVERIFY(view->startUpProblems().join("").contains("damaged.vyr"));
+        // A scene opened at start-up shows its own figures in the status bar.
+        view->scene().text().parameters.text = "VYR";
+        QVERIFY(vyr::saveScene(view->scene(), "vyr.vyr").ok);
+        view = std::make_unique<MainView>();
+        view->openAtStartUp("vyr.vyr");
+        QVERIFY(view->findChild<QLabel*>("buildStatus")->text().startsWith("3 characters; "));
     }
 
     // Drags and commands are steps undone and redone exactly; an Escape drag is none. New and
@@ -376,7 +382,7 @@ class MainViewTest : public QObject {
     // An unsaved change is saved by itself within seconds, and a run that ends without closing
     // offers it back as an unsaved change; a clean close leaves no copy.
     void unsavedWorkSurvivesARunThatDidNotCloseCleanly() {
-        QVERIFY(view->statusBar()->currentMessage().startsWith("1 character; "));
+        QVERIFY(view->findChild<QLabel*>("buildStatus")->text().startsWith("1 character; "));
         view->action(40027)->trigger();
         const auto changed = sceneBytes();
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(MainView::autosavePath()), 5000);
