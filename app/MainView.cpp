@@ -612,12 +612,8 @@ void MainView::dropEvent(QDropEvent* event) {
     Text& text = scene_->text();
     const TextParameters kept = text.parameters;
     text.parameters.chooseFontPath(QFileInfo(path).absoluteFilePath().toStdString());
-    const BuildResult built = text.buildMesh();
-    if (!built.ok) {
-        text.parameters = kept;
-        showMessage(this, fromStd(built.message), true);
+    if (!rebuildOrRestore(this, text, kept))
         return;
-    }
     record(tr("Font %1").arg(QFileInfo(path).fileName()), before);
     redraw();
 }

@@ -24,26 +24,6 @@ QString cannotWrite(const std::string& path, const std::string& why) {
         .arg(QString::fromStdString(path), QString::fromStdString(why));
 }
 
-// Rebuilds the text after `previous` was replaced by the text's new values. A font that
-// cannot be opened leaves the mesh and the previous values in place and says so once.
-bool rebuildOrRestore(QWidget* parent, Text& text, const TextParameters& previous) {
-    BuildResult built;
-    {
-        WaitCursor wait;
-        built = text.buildMesh();
-    }
-    if (built.ok)
-        return true;
-    const std::string font = text.parameters.fontFile;
-    text.parameters = previous;
-    showMessage(parent,
-                QStringLiteral("The font \"%1\" cannot be used (%2). The text keeps its "
-                               "previous shape.")
-                    .arg(QString::fromStdString(font), QString::fromStdString(built.message)),
-                true);
-    return false;
-}
-
 // Writes the files of `extension` for `path`, all or none; a failure is shown.
 void writeOutput(QWidget* parent, const char* extension, const std::string& path,
                  const OutputSource& source) {
@@ -77,6 +57,24 @@ bool applyOnOk(QWidget* parent, Target& target, const std::function<void()>& pre
 }
 
 }  // namespace
+
+bool rebuildOrRestore(QWidget* parent, Text& text, const TextParameters& previous) {
+    BuildResult built;
+    {
+        WaitCursor wait;
+        built = text.buildMesh();
+    }
+    if (built.ok)
+        return true;
+    const std::string font = text.parameters.fontFile;
+    text.parameters = previous;
+    showMessage(parent,
+                QStringLiteral("The font \"%1\" cannot be used (%2). The text keeps its "
+                               "previous shape.")
+                    .arg(QString::fromStdString(font), QString::fromStdString(built.message)),
+                true);
+    return false;
+}
 
 bool DialogEditor::editCamera(Camera& camera) {
     return applyOnOk<CameraDialog>(parent_, camera, preview_);

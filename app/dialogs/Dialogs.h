@@ -10,7 +10,12 @@ class Camera;
 class Light;
 class Text;
 class Scene;
+struct TextParameters;
 struct ViewSettings;
+
+/// Rebuilds the text after `previous` was replaced by the text's new values. A font that
+/// cannot be opened leaves the mesh and the previous values in place and says so once.
+bool rebuildOrRestore(QWidget* parent, Text& text, const TextParameters& previous);
 
 /// The scene objects' parameter dialogs ("Camera", "Light", "Text Properties"), modal on the
 /// parent window. With `preview`, each acceptable change shows at once: it is given to the
