@@ -322,7 +322,9 @@ std::string usageText() {
                "  --vrml-parts LIST       what a .wrl holds: camera,lights,text (default all);\n"
                "                          none (or an empty list) for the header line alone\n"
                "  --stats                 print statistics of the build as JSON\n"
-               "  --repeat N              build N times and report the median build time\n"
+               "  --repeat N              build N times from nothing, then rebuild N times\n"
+               "                          (keeping the unchanged characters); --stats gives\n"
+               "                          the medians as buildMs and rebuildMs\n"
                "  --help                  print this help\n"
                "  --version               print the versions of vyr-cli, FreeType and OpenGL\n"
                "\n") +

@@ -17,7 +17,7 @@ TEST(CliRun, WritesEveryFormatFromAUtf8TextFileAndRepeatReportsItsBuilds) {
               (std::vector<std::string>{"t.STL", "t.c", "t.glb", "t.h", "t.jpeg", "t.mtl", "t.obj",
                                         "t.png", "t.vyr", "t.wrl", "text.txt"}));
     for (const char* key :
-         {"\"buildMsFirst\":", "\"builds\": 4", "\"characters\": 4", "\"fontFile\": \"/"})
+         {"\"buildMsFirst\":", "\"rebuildMs\":", "\"builds\": 4", "\"characters\": 4", "\"fontFile\": \"/"})
         EXPECT_NE(r.out.find(key), std::string::npos) << key << r.out;
     EXPECT_NE(test::slurp(dir / "t.c").find("#include \"t.h\""), std::string::npos);
     EXPECT_NE(test::slurp(dir / "t.obj").find("mtllib t.mtl"), std::string::npos);
