@@ -348,9 +348,11 @@ void MainView::showStatus() {
         statusBar()->addPermanentWidget(buildStatus_);
     }
     const SolidMesh solid = buildSolidMesh(text);
-    size_t narrowed = 0;
-    for (const TextMeshEntry& e : text.mesh().entries)
+    size_t narrowed = 0, missing = 0;
+    for (const TextMeshEntry& e : text.mesh().entries) {
         narrowed += e.bevelFit != BevelFit::kPlain;
+        missing += !e.hasGlyph && e.code > 0xFF;
+    }
     const auto counted = [](size_t n, const char* one, const char* many) {
         return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
     };
@@ -359,6 +361,8 @@ void MainView::showStatus() {
                       tr("built in %1 ms").arg(text.lastBuildMs(), 0, 'f', 2)};
     if (narrowed > 0)
         parts << tr("the bevel narrowed in %1").arg(counted(narrowed, "character", "characters"));
+    if (missing > 0)
+        parts << tr("the font lacks %1").arg(counted(missing, "character", "characters"));
     if (!solid.noDepth && !solid.faults.empty())
         parts << tr("%1 not a closed solid")
                      .arg(counted(solid.faults.size(), "character is", "characters are"));

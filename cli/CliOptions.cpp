@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/Utf8.h"
 #include "export/OutputFormats.h"
 #include "text/Filters.h"
 #include "text/TextParameters.h"
@@ -185,9 +186,9 @@ struct Parser {
                     o.scene = *v;
             } else if (a == "--text") {
                 if (auto v = value(a)) {
-                    o.text = utf8ToLatin1(*v);
-                    if (!o.text)
-                        fail("--text must be UTF-8 with every character in Latin-1");
+                    if (const auto bad = utf8ErrorOffset(*v))
+                        fail("--text is not UTF-8 (byte " + std::to_string(*bad) + ")");
+                    o.text = *v;
                 }
             } else if (a == "--text-file") {
                 if (auto v = value(a))
@@ -267,37 +268,13 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
     return p.result;
 }
 
-std::optional<std::string> utf8ToLatin1(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    for (size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-            ++i;
-            continue;
-        }
-        // Latin-1 above 0x7F takes exactly two bytes: C2 or C3, then a continuation byte.
-        if ((c == 0xC2 || c == 0xC3) && i + 1 < s.size()) {
-            const auto d = static_cast<unsigned char>(s[i + 1]);
-            if ((d & 0xC0) == 0x80) {
-                out.push_back(static_cast<char>(((c & 0x1F) << 6) | (d & 0x3F)));
-                i += 2;
-                continue;
-            }
-        }
-        return std::nullopt;
-    }
-    return out;
-}
-
 std::string usageText() {
     return std::string(
                "Usage: vyr-cli [options] [-o FILE]...\n"
                "Builds extruded 3D text and writes it out. Starts from the default scene.\n"
                "\n"
                "  --scene FILE.vyr        start from a saved scene\n"
-               "  --text TEXT             the text (UTF-8, Latin-1 characters only)\n"
+               "  --text TEXT             the text (UTF-8)\n"
                "  --text-file FILE        read the text from a file (- for standard input)\n"
                "  --fonts-folder DIR      where font file names are looked up\n"
                "  --font FILE             a font file name in the folder, or a path\n"

@@ -56,10 +56,6 @@ bool isOutputFormat(const std::string& ext, bool piped = false);
 /// The lower-case extension of an output file name ("stl" for "a/B.STL"); empty without one.
 std::string outputExtension(const std::string& path);
 
-/// The text's bytes in Latin-1; nullopt when the input is not valid UTF-8 or holds a
-/// character above U+00FF.
-std::optional<std::string> utf8ToLatin1(std::string_view utf8);
-
 /// The whole of `s` as a finite decimal number, or nothing.
 std::optional<double> parseNumber(const std::string& s);
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/ImageOutput.h"
+#include "core/Utf8.h"
 #include "export/OutputFormats.h"
 #include "export/SolidMesh.h"
 #include "font/FontEngine.h"
@@ -85,7 +86,7 @@ void assignIf(T& field, const std::optional<U>& value) {
         field = *value;
 }
 
-void applyOptions(const CliOptions& o, TextParameters& text, const std::string& latin1) {
+void applyOptions(const CliOptions& o, TextParameters& text, const std::string& fileText) {
     if (o.fontsFolder)
         text.chooseFont(*o.fontsFolder, text.fontFile);
     if (o.font) {
@@ -98,7 +99,7 @@ void applyOptions(const CliOptions& o, TextParameters& text, const std::string& 
     if (o.text)
         text.text = *o.text;
     if (o.textFile)
-        text.text = latin1;
+        text.text = fileText;
     assignIf(text.precision, o.precision);
     assignIf(text.extrusionLength, o.extrusion);
     assignIf(text.bevelDepth, o.bevelDepth);
@@ -110,22 +111,19 @@ void applyOptions(const CliOptions& o, TextParameters& text, const std::string& 
     assignIf(text.scale, o.scale);
 }
 
+// A JSON string of UTF-8 text; bytes of a name that is not UTF-8 are read as Latin-1.
 std::string jsonString(const std::string& s) {
     std::string out = "\"";
-    for (unsigned char c : s) {
+    for (const char32_t c : decodeUtf8(utf8ErrorOffset(s) ? latin1ToUtf8(s) : s)) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += static_cast<char>(c);
         } else if (c < 0x20) {
             char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
             out += buf;
-        } else if (c >= 0x80) {
-            // Latin-1 byte to UTF-8.
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
         } else {
-            out += static_cast<char>(c);
+            appendUtf8(out, c);
         }
     }
     return out + "\"";
@@ -137,6 +135,30 @@ std::string jsonNumber(double v) {
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.6g", v);
     return buf;
+}
+
+// A character beyond Latin-1 that the font does not map (a Latin-1 code the font lacks
+// shows the font's missing-glyph box, as it always has).
+bool missingGlyph(const TextMeshEntry& e) {
+    return !e.hasGlyph && e.code > 0xFF;
+}
+
+// One warning naming the characters the font has no glyph for (the first ten of them).
+void warnOfMissingGlyphs(const TextMesh& m, std::ostream& err) {
+    std::string named;
+    size_t missing = 0;
+    for (size_t i = 0; i < m.entries.size(); ++i) {
+        if (!missingGlyph(m.entries[i]) || ++missing > 10)
+            continue;
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(m.entries[i].code));
+        named += (named.empty() ? "" : ", ") + utf8Of(m.entries[i].code) + " (" + code +
+                 ", character " + std::to_string(i + 1) + ")";
+    }
+    if (missing > 0)
+        err << "vyr-cli: warning: the font has no glyph for " << missing
+            << (missing == 1 ? " character: " : " characters: ") << named
+            << (missing > 10 ? ", ..." : "") << "; they take no room\n";
 }
 
 // Build times in milliseconds: `full` of builds from nothing (a new text: the font opened,
@@ -166,8 +188,7 @@ void printStats(std::ostream& out, const Text& text, const BuildTimes& times,
         << ", \"points\": " << points << ", \"frontTriangles\": " << front
         << ", \"backTriangles\": " << back << ", \"width\": " << jsonNumber(m.width)
         << ", \"minY\": " << jsonNumber(m.minY) << ", \"maxY\": " << jsonNumber(m.maxY)
-        << ", \"buildMs\": " << jsonNumber(median(times.full))
-        << ", \"buildMsMin\": "
+        << ", \"buildMs\": " << jsonNumber(median(times.full)) << ", \"buildMsMin\": "
         << jsonNumber(*std::min_element(times.full.begin(), times.full.end()))
         << ", \"buildMsFirst\": " << jsonNumber(times.full.front())
         << ", \"rebuildMs\": " << jsonNumber(median(times.rebuild))
@@ -191,12 +212,13 @@ void printStats(std::ostream& out, const Text& text, const BuildTimes& times,
     list("flatBevelCharacters",
          [](const TextMeshEntry& e) { return e.bevelFit == BevelFit::kFlat; });
     list("mergedOutlineCharacters", [](const TextMeshEntry& e) { return e.outlineMerged; });
+    list("missingCharacters", missingGlyph);
     if (solid != nullptr) {
         out << ", \"solidTriangles\": " << solid->triangles.size() << ", \"unsoundCharacters\": [";
         for (size_t i = 0; i < solid->faults.size(); ++i) {
             const SolidFault& f = solid->faults[i];
             out << (i ? ", " : "") << "{\"index\": " << f.character
-                << ", \"character\": " << jsonString(std::string(1, static_cast<char>(f.code)))
+                << ", \"character\": " << jsonString(utf8Of(f.code))
                 << ", \"reason\": " << jsonString(f.reason()) << "}";
         }
         out << "]";
@@ -294,15 +316,14 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
         return 0;
     }
 
-    std::string latin1;
+    std::string fileText;
     if (o.textFile) {
-        const auto converted = utf8ToLatin1(readTextFile(*o.textFile));
-        if (!converted) {
-            err << "vyr-cli: the text file \"" << *o.textFile
-                << "\" must be UTF-8 with every character in Latin-1\n";
+        fileText = readTextFile(*o.textFile);
+        if (const auto bad = utf8ErrorOffset(fileText)) {
+            err << "vyr-cli: the text file \"" << *o.textFile << "\" is not UTF-8 (byte " << *bad
+                << ")\n";
             return 2;
         }
-        latin1 = *converted;
     }
 
     Scene scene(defaultFontsFolder());
@@ -312,10 +333,11 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
             throw Failure{loaded.message};
     }
     Text& text = scene.text();
-    applyOptions(o, text.parameters, latin1);
+    applyOptions(o, text.parameters, fileText);
     applyImageCamera(o.image, scene);
     const BuildTimes times = buildRepeatedly(text, o.repeat);
 
+    warnOfMissingGlyphs(text.mesh(), err);
     const bool needSolid = needsSolid(o);
     SolidMesh solid;
     if (needSolid) {

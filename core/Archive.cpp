@@ -60,6 +60,10 @@ void Archive::writeString(const std::string& s) {
     out_.insert(out_.end(), s.begin(), s.end());
 }
 
+void Archive::writeBytes(const std::vector<uint8_t>& bytes) {
+    out_.insert(out_.end(), bytes.begin(), bytes.end());
+}
+
 const uint8_t* Archive::take(size_t n) {
     if (n > size_ - pos_) {
         throw ArchiveError("the file ends early, at byte " + std::to_string(size_) + ", while " +

@@ -32,6 +32,8 @@ class Archive {
     void writeFloat(float v);
     void writeDouble(double v);
     void writeString(const std::string& s);
+    /// Appends bytes as they are, with no length.
+    void writeBytes(const std::vector<uint8_t>& bytes);
 
     int32_t readInt();
     uint32_t readUInt();

@@ -36,12 +36,15 @@ void FontFace::close() {
     face_ = nullptr;
     glyphIndex_.fill(0);
     charmapPlatform_ = charmapEncoding_ = -1;
+    unicode_ = false;
 }
 
 uint32_t FontFace::glyphIndex(int code) const {
-    if (code < 0 || code > 255)
-        code = 0;
-    return glyphIndex_[code];
+    if (code > 255)
+        return unicode_
+                   ? static_cast<uint32_t>(FT_Get_Char_Index(face_, static_cast<FT_ULong>(code)))
+                   : 0;
+    return glyphIndex_[code < 0 ? 0 : code];
 }
 
 long FontFace::glyphCount() const {
@@ -61,6 +64,7 @@ void FontFace::buildCodeTable() {
     if (unicode != nullptr && FT_Set_Charmap(face_, unicode) == 0) {
         charmapPlatform_ = unicode->platform_id;
         charmapEncoding_ = unicode->encoding_id;
+        unicode_ = true;
         // A byte of the text is looked up as the code point of the same value (Latin-1).
         for (int c = 0; c < 256; ++c) {
             glyphIndex_[c] = static_cast<uint16_t>(FT_Get_Char_Index(face_, c));

@@ -25,7 +25,8 @@ class FontFace {
     void close();
     bool isOpen() const { return face_ != nullptr; }
 
-    /// Glyph index for a character code; codes outside 0..255 use entry 0.
+    /// Glyph index for a character code: 0..255 from the code table; a code point above
+    /// U+00FF through the face's Unicode map, 0 when it has none. Negative codes use entry 0.
     uint32_t glyphIndex(int code) const;
     /// Number of glyphs in the face (0 while closed).
     long glyphCount() const;
@@ -45,6 +46,7 @@ class FontFace {
     std::array<uint32_t, 256> glyphIndex_{};
     int charmapPlatform_ = -1;
     int charmapEncoding_ = -1;
+    bool unicode_ = false;  // the selected map is a Unicode one
 };
 
 }  // namespace vyr

@@ -21,7 +21,8 @@ class GlyphListFont {
     /// Releases an earlier instance and glyph set, then creates the instance at `pointSize`
     /// points (at least 1) and an empty glyph set. True on success.
     bool create(double pointSize);
-    /// The glyph of character code c (0..255), loaded on first use; nullptr when it failed.
+    /// The glyph of character code c (0..255, or a code point above), loaded on first use;
+    /// nullptr when it failed.
     const FontGlyph* glyph(int code);
     GlyphSet* glyphs() { return glyphs_.get(); }
     FontFace* face() const { return face_; }

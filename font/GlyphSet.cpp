@@ -1,5 +1,8 @@
 #include "font/GlyphSet.h"
 
+#include "font/FontFace.h"
+#include "font/FontInstance.h"
+
 namespace vyr {
 
 GlyphSet::GlyphSet(FontInstance* instance) : instance_(instance) {}
@@ -15,7 +18,18 @@ bool GlyphSet::loadAll() {
 }
 
 const FontGlyph* GlyphSet::glyph(int code) {
-    if (code < 0 || code > 255)
+    if (code > 255) {
+        const auto [at, fresh] = others_.try_emplace(code);
+        // A code point the face does not map has no glyph (not the face's missing-glyph box).
+        if (fresh && instance_ != nullptr && instance_->face() != nullptr &&
+            instance_->face()->glyphIndex(code) != 0) {
+            auto g = std::make_unique<FontGlyph>(instance_);
+            if (g->load(code))
+                at->second = std::move(g);
+        }
+        return at->second.get();
+    }
+    if (code < 0)
         return nullptr;
     if (state_[code] == Slot::kUnknown) {
         auto g = std::make_unique<FontGlyph>(instance_);

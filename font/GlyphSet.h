@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <unordered_map>
 
 #include "font/FontGlyph.h"
 
@@ -9,9 +10,9 @@ namespace vyr {
 
 class FontInstance;
 
-/// The 256 glyphs of one font instance, indexed by character code. Glyphs are loaded on first
-/// use; loadAll() loads them all. Each load is independent, so lazily loaded glyphs equal the
-/// ones loadAll() gives.
+/// The glyphs of one font instance, indexed by character code: codes 0..255 in a table, code
+/// points above in a map. Glyphs are loaded on first use; loadAll() loads the first 256. Each
+/// load is independent, so lazily loaded glyphs equal the ones loadAll() gives.
 class GlyphSet {
   public:
     explicit GlyphSet(FontInstance* instance);
@@ -29,6 +30,8 @@ class GlyphSet {
     FontInstance* instance_;
     std::array<std::unique_ptr<FontGlyph>, 256> glyphs_;
     std::array<Slot, 256> state_{};
+    // Code points above U+00FF; a failed load keeps nullptr.
+    std::unordered_map<int, std::unique_ptr<FontGlyph>> others_;
 };
 
 }  // namespace vyr

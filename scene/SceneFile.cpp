@@ -11,6 +11,7 @@
 
 #include "core/Archive.h"
 #include "core/AtomicFile.h"
+#include "core/Utf8.h"
 
 namespace vyr {
 
@@ -95,8 +96,8 @@ std::string unaffordable(const TextParameters& t) {
         std::snprintf(value, sizeof value, "%g", t.precision);
         return std::string("the text's precision is ") + value + " pixels; it must be at least 1";
     }
-    if (t.text.size() > TextParameters::kMaxTextLength) {
-        return "the text has " + std::to_string(t.text.size()) + " characters, more than the " +
+    if (const size_t n = codePointCount(t.text); n > TextParameters::kMaxTextLength) {
+        return "the text has " + std::to_string(n) + " characters, more than the " +
                std::to_string(TextParameters::kMaxTextLength) + " a build accepts";
     }
     const std::string fontPath = t.fontPath();
@@ -108,6 +109,57 @@ std::string unaffordable(const TextParameters& t) {
                    " bytes long, longer than any path";
         }
     }
+    return {};
+}
+
+// What the fixed layout cannot hold follows it in one extension block: the tag "VYRX", the
+// block's version and the length of its fields, then the fields (version 1: the text in
+// UTF-8). The block is written only when needed, so a scene the fixed layout expresses keeps
+// its bytes.
+constexpr uint32_t kExtensionTag = 'V' | 'Y' << 8 | 'R' << 16 | uint32_t{'X'} << 24;
+constexpr uint32_t kExtensionVersion = 1;
+
+void writeExtension(Archive& archive, const TextParameters& text) {
+    Archive fields;
+    std::string utf8;
+    for (const char32_t c : decodeUtf8(text.text))
+        appendUtf8(utf8, c);
+    fields.writeString(utf8);
+    archive.writeUInt(kExtensionTag);
+    archive.writeUInt(kExtensionVersion);
+    archive.writeUInt(static_cast<uint32_t>(fields.bytes().size()));
+    archive.writeBytes(fields.bytes());
+}
+
+// Reads the extension block that starts at the archive's position into `text`; the problem
+// with it, or "" when it is sound. Nothing may follow the block.
+std::string readExtension(Archive& archive, const uint8_t* data, size_t size,
+                          TextParameters& text) {
+    const size_t start = archive.position();
+    if (size - start < 12 || archive.readUInt() != kExtensionTag)
+        return std::to_string(size - start) + " bytes after the scene are not an extension block";
+    const uint32_t version = archive.readUInt();
+    if (version != kExtensionVersion)
+        return "its extension block has version " + std::to_string(version) +
+               ", which this program does not know";
+    const uint32_t length = archive.readUInt();
+    const size_t fieldsAt = archive.position();
+    if (length != size - fieldsAt)
+        return "its extension block should hold " + std::to_string(length) + " bytes but " +
+               std::to_string(size - fieldsAt) + " follow";
+    Archive fields(data + fieldsAt, length);
+    std::string utf8;
+    try {
+        utf8 = fields.readString();
+    } catch (const ArchiveError&) {
+        return "the text in its extension block is cut short";
+    }
+    if (fields.position() != length)
+        return "its extension block holds more than its fields";
+    if (const std::optional<size_t> bad = utf8ErrorOffset(utf8))
+        return "the text in its extension block is not UTF-8 (byte " +
+               std::to_string(fieldsAt + length - utf8.size() + *bad) + " of the file)";
+    text.text = utf8;
     return {};
 }
 
@@ -124,6 +176,8 @@ std::vector<uint8_t> sceneBytes(const Scene& scene) {
     size_t part = 0;
     serializeParts(archive, s.camera(), {&s.light(1), &s.light(2), &s.light(3)},
                    s.text().parameters, part);
+    if (scene.text().parameters.beyondLatin1())
+        writeExtension(archive, scene.text().parameters);
     return archive.bytes();
 }
 
@@ -157,6 +211,10 @@ SceneFileResult loadSceneBytes(Scene& scene, const uint8_t* data, size_t size,
         serializeParts(archive, camera, {&lights[0], &lights[1], &lights[2]}, text, part);
     } catch (const ArchiveError& e) {
         return {false, failure + e.what() + " (in the " + kPartNames[part] + ")" + unchanged};
+    }
+    if (archive.position() < size) {
+        if (const std::string why = readExtension(archive, data, size, text); !why.empty())
+            return {false, failure + why + unchanged};
     }
 
     const std::array<bool, kPartNames.size()> valid{

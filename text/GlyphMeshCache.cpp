@@ -18,35 +18,51 @@ void GlyphMeshCache::use(unsigned fontGeneration, double precision) {
         return;
     for (auto& s : shapes_)
         s.reset();
+    others_.clear();
     ++epoch_;
     fontGeneration_ = fontGeneration;
     precision_ = precision;
     empty_ = false;
 }
 
-const GlyphShape& GlyphMeshCache::shape(int code, GlyphListFont& font) {
-    std::unique_ptr<GlyphShape>& slot = shapes_[static_cast<unsigned char>(code)];
-    if (slot)
-        return *slot;
-    slot = std::make_unique<GlyphShape>();
-    slot->glyph = font.glyph(code);
-    if (slot->glyph != nullptr)
-        complete(*slot, precision_);
-    return *slot;
+std::unique_ptr<GlyphShape>& GlyphMeshCache::slot(char32_t code) {
+    return code < shapes_.size() ? shapes_[code] : others_[code];
 }
 
-void GlyphMeshCache::prepare(std::string_view chars, GlyphListFont& font) {
-    std::array<bool, 256> used{};
-    for (char c : chars)
-        used[static_cast<unsigned char>(c)] = true;
+const GlyphShape& GlyphMeshCache::shape(int code, GlyphListFont& font) {
+    std::unique_ptr<GlyphShape>& s = slot(static_cast<char32_t>(code));
+    if (s)
+        return *s;
+    s = std::make_unique<GlyphShape>();
+    s->glyph = font.glyph(code);
+    if (s->glyph != nullptr)
+        complete(*s, precision_);
+    return *s;
+}
+
+void GlyphMeshCache::prepare(std::u32string_view codes, GlyphListFont& font) {
+    // The new codes in the order of their first use, loaded here: the glyph set is not
+    // shared between threads.
     std::vector<GlyphShape*> fresh;
-    for (int code = 0; code < 256; ++code) {
-        if (!used[code] || shapes_[code])
-            continue;
-        shapes_[code] = std::make_unique<GlyphShape>();
-        shapes_[code]->glyph = font.glyph(code);
-        if (shapes_[code]->glyph != nullptr)
-            fresh.push_back(shapes_[code].get());
+    std::array<bool, 256> seen{};
+    const auto add = [&](char32_t code) {
+        std::unique_ptr<GlyphShape>& s = slot(code);
+        if (s)
+            return;
+        s = std::make_unique<GlyphShape>();
+        s->glyph = font.glyph(static_cast<int>(code));
+        if (s->glyph != nullptr)
+            fresh.push_back(s.get());
+    };
+    for (const char32_t c : codes) {
+        if (c < seen.size())
+            seen[c] = true;
+        else
+            add(c);
+    }
+    for (char32_t code = 0; code < seen.size(); ++code) {
+        if (seen[code])
+            add(code);
     }
     // Worth the other threads only for many new shapes (a font's first long text).
     const size_t grain = fresh.size() < 32 ? fresh.size() : 2;

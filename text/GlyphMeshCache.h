@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "font/OutlineVectorizer.h"
@@ -30,15 +31,15 @@ struct GlyphShape {
     double maxY = -1e20;
 };
 
-/// Glyph shapes of one glyph font at one precision, by character code.
+/// Glyph shapes of one glyph font at one precision, by character code (a code point).
 class GlyphMeshCache {
   public:
     /// Forgets everything when the font (told apart by the font cache's generation) or the
     /// precision differs from the last call.
     void use(unsigned fontGeneration, double precision);
-    /// Computes the shapes of the codes in `chars` not known yet: the glyphs load on this
+    /// Computes the shapes of the codes in `codes` not known yet: the glyphs load on this
     /// thread, the outlines are flattened and triangulated over the cores.
-    void prepare(std::string_view chars, GlyphListFont& font);
+    void prepare(std::u32string_view codes, GlyphListFont& font);
     /// The shape of a code, computed on first use.
     const GlyphShape& shape(int code, GlyphListFont& font);
     /// Changes whenever the cache forgets its shapes: a shape is told apart by its address
@@ -53,7 +54,11 @@ class GlyphMeshCache {
     unsigned epoch_ = 0;
     bool empty_ = true;
     double precision_ = 0.0;
+    // The slot of a code: codes 0..255 in the table, code points above in the map.
+    std::unique_ptr<GlyphShape>& slot(char32_t code);
+
     std::array<std::unique_ptr<GlyphShape>, 256> shapes_;
+    std::unordered_map<char32_t, std::unique_ptr<GlyphShape>> others_;
 };
 
 }  // namespace vyr

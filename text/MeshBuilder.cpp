@@ -11,6 +11,7 @@
 #include <limits>
 #include <vector>
 
+#include "core/Utf8.h"
 #include "core/WorkerPool.h"
 #include "text/Filters.h"
 #include "text/FontCache.h"
@@ -177,12 +178,12 @@ GlyphListFont* Text::openFont(BuildResult& failure) {
 BuildResult Text::buildMesh() {
     const auto start = std::chrono::steady_clock::now();
     const TextParameters& p = parameters;
-    const std::string chars = p.text;
-    const size_t n = chars.size();
+    const size_t n = codePointCount(p.text);
     if (n > TextParameters::kMaxTextLength) {
         return {false, "the text has " + std::to_string(n) + " characters; at most " +
                            std::to_string(TextParameters::kMaxTextLength) + " can be built"};
     }
+    const std::u32string codes = decodeUtf8(p.text);
 
     BuildResult failure;
     GlyphListFont* font = openFont(failure);
@@ -202,7 +203,7 @@ BuildResult Text::buildMesh() {
     if (!glyphCache_)
         glyphCache_ = std::make_unique<GlyphMeshCache>();
     glyphCache_->use(fontCache_->generation(), p.precision);
-    glyphCache_->prepare(chars, *font);
+    glyphCache_->prepare(codes, *font);
     std::vector<const GlyphShape*> shapes(n);
     double xOffset = 0.0;
     for (size_t i = 0; i < n; ++i) {
@@ -212,7 +213,7 @@ BuildResult Text::buildMesh() {
             e.front = std::make_unique<TriangleList>(e.outline.get(), 0);
             e.back = std::make_unique<TriangleList>(e.outline.get(), 0);
         }
-        e.code = static_cast<unsigned char>(chars[i]);
+        e.code = static_cast<int>(codes[i]);
         const GlyphShape& shape = glyphCache_->shape(e.code, *font);
         shapes[i] = &shape;
         e.hasGlyph = shape.glyph != nullptr;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/Archive.h"
+#include "core/Utf8.h"
 
 namespace vyr {
 
@@ -70,11 +71,29 @@ bool TextParameters::shapeDiffers(const TextParameters& o) const {
            filter2 != o.filter2;
 }
 
+std::string TextParameters::latin1Text() const {
+    if (std::optional<std::string> latin1 = utf8ToLatin1(text))
+        return *latin1;
+    std::string out;
+    for (const char32_t c : decodeUtf8(text))
+        out += c < 0x100 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+bool TextParameters::beyondLatin1() const {
+    return !utf8ToLatin1(text).has_value();
+}
+
 void TextParameters::serialize(Archive& ar) {
     std::string path = fontPath();
     ar.io(fontsFolder);
     ar.io(fontFile);
-    ar.io(text);
+    // One byte per character: a text beyond Latin-1 is written with '?' for what it cannot
+    // hold, and whole in the scene file's extension block.
+    std::string latin1 = ar.isStoring() ? latin1Text() : std::string();
+    ar.io(latin1);
+    if (!ar.isStoring())
+        text = latin1ToUtf8(latin1);
     ar.io(precision);
     ar.io(extrusionLength);
     ar.io(bevelDepth);

@@ -32,7 +32,9 @@ struct TextParameters {
     /// directly, a scene file's own, or the one kept when the folder changed (see
     /// moveToFolder). Empty when the joined name is the location.
     std::string keptFontPath;
-    /// The characters, one byte each (Latin-1).
+    /// The characters, in UTF-8. The builder reads a byte that is not part of a well-formed
+    /// sequence as U+FFFD; the command line, the dialog and the scene file give only
+    /// well-formed text.
     std::string text = "@";
     /// The flattening step in pixels.
     double precision = 18.0;
@@ -62,7 +64,13 @@ struct TextParameters {
     /// Whether a field that shapes the mesh differs (exact comparison, case included).
     bool shapeDiffers(const TextParameters& other) const;
 
-    /// The fields in file order. Loading replaces the values only.
+    /// Whether the text holds a character beyond Latin-1 (or is not well-formed UTF-8), which
+    /// the scene file's fixed layout cannot hold.
+    bool beyondLatin1() const;
+    /// The text one byte per character, '?' for a character beyond Latin-1.
+    std::string latin1Text() const;
+
+    /// The fields in file order; the text as latin1Text(). Loading replaces the values only.
     void serialize(Archive& archive);
 };
 

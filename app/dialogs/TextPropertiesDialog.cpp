@@ -40,19 +40,6 @@ std::optional<QString> filterMessage(const QComboBox* box) {
     return std::nullopt;
 }
 
-// The text is stored one byte per character, so it must stay within Latin-1.
-std::optional<QString> latin1Message(const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() > 0xFF) {
-            return QStringLiteral(
-                       "The text can hold only Latin-1 characters (codes up to 255); "
-                       "\"%1\" is not one of them.")
-                .arg(c);
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 TextPropertiesDialog::TextPropertiesDialog(QWidget* parent, const TextParameters& text)
@@ -65,10 +52,8 @@ TextPropertiesDialog::TextPropertiesDialog(QWidget* parent, const TextParameters
 
     makeFontBoxes(text);
 
-    text_ = new QLineEdit(
-        QString::fromLatin1(text.text.data(), static_cast<qsizetype>(text.text.size())), this);
+    text_ = new QLineEdit(QString::fromStdString(text.text), this);
     text_->setObjectName(QStringLiteral("text"));
-    addCheck(text_, [this] { return latin1Message(text_->text()); });
     precision_ = doubleField(QStringLiteral("precision"), text.precision,
                              TextParameters::kMinPrecision, TextParameters::kMaxPrecision);
     extrusion_ = doubleField(QStringLiteral("extrusionLength"), text.extrusionLength, 0.0,
@@ -161,8 +146,7 @@ void TextPropertiesDialog::apply(TextParameters& text) const {
     text.filter1 = typedIndex(filter1_);
     text.filter2 = typedIndex(filter2_);
     text.chooseFont(folder_.toStdString(), font_->currentText().toStdString());
-    const QByteArray latin1 = text_->text().toLatin1();
-    text.text.assign(latin1.constData(), static_cast<size_t>(latin1.size()));
+    text.text = text_->text().toStdString();
     text.precision = doubleValue(precision_);
     text.extrusionLength = doubleValue(extrusion_);
     text.bevelOn = bevel_->isChecked();

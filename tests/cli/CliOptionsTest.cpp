@@ -19,7 +19,7 @@ TEST(CliOptions, TextAndCameraOptionsLandInTheSavedScene) {
     ASSERT_TRUE(loadScene(scene, dir / "t.vyr").ok);
     const TextParameters& t = scene.text().parameters;
     EXPECT_EQ(std::tuple(t.text, t.fontPath(), t.fontFile, t.filter1, t.filter2),
-              std::tuple("\xA0\xE9", VYR_TEST_FONT_LIBERATION, "LiberationSans-Regular.ttf",
+              std::tuple("\xC2\xA0\xC3\xA9", VYR_TEST_FONT_LIBERATION, "LiberationSans-Regular.ttf",
                          kFilterSemiCircle, kFilterChaos));
     EXPECT_EQ(std::tie(t.precision, t.extrusionLength, t.bevelDepth, t.bevelWidth, t.bevelOn,
                        t.roundedEdges),
@@ -63,7 +63,7 @@ TEST(CliOptions, MalformedArgumentsAreRefused) {
         {"--size", "4097x1"},       {"--size", "32"},           {"--size"},
         {"--antialias", "yes"},     {"--glow-colour", "F00"},   {"--background", "GG0000"},
         {"--flare-position", "1"},  {"--view", "top"},          {"--camera-eye", "0,0,nan"},
-        {"--camera-target", "1,2"}, {"--text", "\xE2\x82\xAC"},  // the euro sign
+        {"--camera-target", "1,2"}, {"--text", "\xED\xA0\x80"},  // a surrogate
         {"--text", "\xC3"},         {"--text", "\xE9"},  // cut short; a Latin-1 byte
         // Standard output takes one single-file format, named, and no statistics.
         {"-o", "-"}, {"--format", "c", "-o", "-"}, {"--format", "stl"},

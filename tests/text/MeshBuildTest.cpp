@@ -141,3 +141,21 @@ TEST(MeshBuild, BothFiltersApplyAndNeverLeaveNaN) {
         }
     }
 }
+
+// Characters beyond Latin-1 come through the font's Unicode map, one entry per code point; a
+// code point the font does not map is an entry with no glyph and no advance, and a byte that
+// is not UTF-8 is read as U+FFFD.
+TEST(MeshBuild, CodePointsBeyondLatin1AreGlyphsAndUnmappedOnesAdvanceNothing) {
+    Text t = textOn(VYR_TEST_FONT_DEJAVU, "\xD0\x96\xCE\xA9\xE6\xBC\xA2\xD0\x96\xFF");  // ЖΩ漢Ж
+    ASSERT_TRUE(t.buildMesh().ok);
+    const TextMesh& m = t.mesh();
+    ASSERT_EQ(m.entryCount, 5);
+    const int codes[] = {0x416, 0x3A9, 0x6F22, 0x416, 0xFFFD};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(m.entries[i].code, codes[i]);
+    EXPECT_TRUE(m.entries[0].vectorised && m.entries[1].vectorised && m.entries[3].vectorised);
+    EXPECT_FALSE(m.entries[2].hasGlyph);
+    EXPECT_EQ(m.entries[3].xOffset, m.entries[2].xOffset);
+    EXPECT_EQ(m.entries[3].xOffset - m.entries[1].xOffset, m.entries[1].outline->advance());
+    EXPECT_EQ(m.entries[3].records.size(), m.entries[0].records.size());
+}
