@@ -14,11 +14,11 @@ FontFace::~FontFace() {
     engine_ = nullptr;
 }
 
-bool FontFace::open(const std::string& path) {
+bool FontFace::open(const std::string& path, int faceIndex) {
     if (face_ != nullptr || engine_ == nullptr || engine_->library() == nullptr)
         return false;
     FT_Face face = nullptr;
-    if (FT_New_Face(engine_->library(), path.c_str(), 0, &face) != 0)
+    if (faceIndex < 0 || FT_New_Face(engine_->library(), path.c_str(), faceIndex, &face) != 0)
         return false;
     // Only scalable outline faces can be flattened; a bitmap font would give no contours.
     if (!FT_IS_SCALABLE(face)) {

@@ -19,9 +19,10 @@ class FontFace {
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
 
-    /// Opens the face and fills the code table. True on success; false when the face is
-    /// already open, there is no engine, or the file is missing, unreadable or not a font.
-    bool open(const std::string& path);
+    /// Opens the face (`faceIndex` in a font collection) and fills the code table. True on success;
+    /// false when the face is already open, there is no engine, or the file is missing, unreadable
+    /// or not a font.
+    bool open(const std::string& path, int faceIndex = 0);
     void close();
     bool isOpen() const { return face_ != nullptr; }
 

@@ -13,18 +13,30 @@ FontGlyph::FontGlyph(FontInstance* instance) : instance_(instance) {}
 FontGlyph::~FontGlyph() = default;
 
 bool FontGlyph::load(int code) {
+    const bool open =
+        instance_ != nullptr && instance_->face() != nullptr && instance_->face()->isOpen();
+    const bool loaded = loadAt(open ? instance_->face()->glyphIndex(code) : 0);
+    code_ = code;
+    return loaded;
+}
+
+bool FontGlyph::loadIndex(uint32_t index) {
+    const bool loaded = loadAt(index);
+    code_ = -1;
+    return loaded;
+}
+
+bool FontGlyph::loadAt(uint32_t index) {
     loaded_ = false;
     hasOutline_ = false;
     outline_ = GlyphOutline();
     metrics_.fill(0);
-    code_ = code;
     if (instance_ == nullptr || instance_->face() == nullptr || !instance_->face()->isOpen()) {
         return false;
     }
     if (!instance_->activate())
         return false;
     FT_Face face = instance_->face()->handle();
-    const uint32_t index = instance_->face()->glyphIndex(code);
     // Scaled and hinted; embedded bitmaps are skipped so that an outline is always loaded.
     if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0)
         return false;

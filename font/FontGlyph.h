@@ -19,9 +19,11 @@ class FontGlyph {
     FontGlyph(const FontGlyph&) = delete;
     FontGlyph& operator=(const FontGlyph&) = delete;
 
-    /// Loads the glyph that the face's code table gives for `code` (outside 0..255: entry 0),
+    /// Loads the glyph that the face's code table gives for `code` (see FontFace::glyphIndex),
     /// scaled and hinted at the instance's size. True on success; a failed load keeps nothing.
     bool load(int code);
+    /// Loads the glyph of a glyph index, as a shaper chose it; its code is -1.
+    bool loadIndex(uint32_t index);
 
     /// The advance in pixels (0.0 when no glyph is loaded).
     double advance() const;
@@ -34,6 +36,8 @@ class FontGlyph {
     const std::array<int32_t, 7>& metrics() const { return metrics_; }
 
   private:
+    bool loadAt(uint32_t index);
+
     FontInstance* instance_;
     int code_ = -1;
     bool loaded_ = false;

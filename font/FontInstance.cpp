@@ -48,6 +48,15 @@ bool FontInstance::setPointSize(double points) {
     return FT_Set_Char_Size(face_->handle(), 0, size26_6, hres_, vres_) == 0;
 }
 
+double FontInstance::lineHeight() const {
+    return size_ == nullptr ? 0.0 : static_cast<double>(size_->metrics.height) / 64.0;
+}
+
+double FontInstance::pixelsPerUnit() const {
+    // x_scale takes font units to 26.6 pixels, in 16.16 fixed point.
+    return size_ == nullptr ? 0.0 : static_cast<double>(size_->metrics.x_scale) / 65536.0 / 64.0;
+}
+
 int FontInstance::activate() const {
     if (size_ == nullptr)
         return 0;

@@ -23,6 +23,12 @@ class FontInstance {
     /// Makes this size the face's current one before a glyph load.
     int activate() const;
 
+    /// The distance between lines in pixels: the face's ascender minus its descender plus its
+    /// line gap at this size (0 before a size is set).
+    double lineHeight() const;
+    /// Pixels per font unit along x at this size (0 before a size is set).
+    double pixelsPerUnit() const;
+
     FontFace* face() const { return face_; }
 
   private:

@@ -28,4 +28,16 @@ const FontGlyph* GlyphListFont::glyph(int code) {
     return glyphs_ ? glyphs_->glyph(code) : nullptr;
 }
 
+const FontGlyph* GlyphListFont::glyphAt(uint32_t index) {
+    return glyphs_ ? glyphs_->glyphAt(index) : nullptr;
+}
+
+double GlyphListFont::lineHeight() const {
+    return instance_ ? instance_->lineHeight() : 0.0;
+}
+
+double GlyphListFont::pixelsPerUnit() const {
+    return instance_ ? instance_->pixelsPerUnit() : 0.0;
+}
+
 }  // namespace vyr

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "font/FontInstance.h"
@@ -24,6 +25,12 @@ class GlyphListFont {
     /// The glyph of character code c (0..255, or a code point above), loaded on first use;
     /// nullptr when it failed.
     const FontGlyph* glyph(int code);
+    /// The glyph of a glyph index, likewise.
+    const FontGlyph* glyphAt(uint32_t index);
+    /// The distance between lines in pixels (0 before create()).
+    double lineHeight() const;
+    /// Pixels per font unit along x (0 before create()).
+    double pixelsPerUnit() const;
     GlyphSet* glyphs() { return glyphs_.get(); }
     FontFace* face() const { return face_; }
 

@@ -43,4 +43,14 @@ const FontGlyph* GlyphSet::glyph(int code) {
     return glyphs_[code].get();
 }
 
+const FontGlyph* GlyphSet::glyphAt(uint32_t index) {
+    const auto [at, fresh] = byIndex_.try_emplace(index);
+    if (fresh && instance_ != nullptr) {
+        auto g = std::make_unique<FontGlyph>(instance_);
+        if (g->loadIndex(index))
+            at->second = std::move(g);
+    }
+    return at->second.get();
+}
+
 }  // namespace vyr

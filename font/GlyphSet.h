@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <unordered_map>
 
@@ -24,6 +25,8 @@ class GlyphSet {
     virtual bool loadAll();
     /// The glyph of a code, loading it now if needed; nullptr when loading failed.
     const FontGlyph* glyph(int code);
+    /// The glyph of a glyph index, likewise.
+    const FontGlyph* glyphAt(uint32_t index);
 
   private:
     enum class Slot : unsigned char { kUnknown, kLoaded, kFailed };
@@ -32,6 +35,7 @@ class GlyphSet {
     std::array<Slot, 256> state_{};
     // Code points above U+00FF; a failed load keeps nullptr.
     std::unordered_map<int, std::unique_ptr<FontGlyph>> others_;
+    std::unordered_map<uint32_t, std::unique_ptr<FontGlyph>> byIndex_;
 };
 
 }  // namespace vyr

@@ -113,22 +113,64 @@ std::string unaffordable(const TextParameters& t) {
 }
 
 // What the fixed layout cannot hold follows it in one extension block: the tag "VYRX", the
-// block's version and the length of its fields, then the fields (version 1: the text in
-// UTF-8). The block is written only when needed, so a scene the fixed layout expresses keeps
-// its bytes.
+// block's version and the length of its fields, then the fields. Version 1: the text in
+// UTF-8, the layout, the direction, the language, the features, the line spacing, the
+// alignment and the face index. The block is written only when a value needs it, so a scene
+// the fixed layout expresses keeps its bytes.
 constexpr uint32_t kExtensionTag = 'V' | 'Y' << 8 | 'R' << 16 | uint32_t{'X'} << 24;
 constexpr uint32_t kExtensionVersion = 1;
+
+template <class Enum>
+void serializeEnum(Archive& archive, Enum& value) {
+    auto n = static_cast<int32_t>(value);
+    archive.io(n);
+    value = static_cast<Enum>(n);
+}
+
+// The block's fields in order; `utf8` is the text (kept apart, so that a bad one is refused
+// before it reaches the parameters).
+void serializeExtension(Archive& archive, std::string& utf8, TextParameters& t) {
+    archive.io(utf8);
+    serializeEnum(archive, t.layout);
+    serializeEnum(archive, t.direction);
+    archive.io(t.language);
+    archive.io(t.features);
+    archive.io(t.lineSpacing);
+    serializeEnum(archive, t.alignment);
+    int32_t face = t.faceIndex;
+    archive.io(face);
+    t.faceIndex = face;
+}
 
 void writeExtension(Archive& archive, const TextParameters& text) {
     Archive fields;
     std::string utf8;
     for (const char32_t c : decodeUtf8(text.text))
         appendUtf8(utf8, c);
-    fields.writeString(utf8);
+    TextParameters values = text;
+    serializeExtension(fields, utf8, values);
     archive.writeUInt(kExtensionTag);
     archive.writeUInt(kExtensionVersion);
     archive.writeUInt(static_cast<uint32_t>(fields.bytes().size()));
     archive.writeBytes(fields.bytes());
+}
+
+// What is wrong with a loaded block's values, or "".
+std::string badExtensionValue(const TextParameters& t) {
+    const auto outside = [](int32_t v, int32_t high) { return v < 0 || v > high; };
+    if (outside(static_cast<int32_t>(t.layout), 1) ||
+        outside(static_cast<int32_t>(t.direction), 2) ||
+        outside(static_cast<int32_t>(t.alignment), 2) ||
+        outside(t.faceIndex, TextParameters::kMaxFaceIndex))
+        return "its extension block holds a layout, direction, alignment or face index that "
+               "this program does not know";
+    if (!(t.lineSpacing >= TextParameters::kMinLineSpacing &&
+          t.lineSpacing <= TextParameters::kMaxLineSpacing))
+        return "its extension block holds a line spacing outside 0.1 to 10";
+    if (t.language.size() > 64 || t.features.size() > 4096 || utf8ErrorOffset(t.language) ||
+        utf8ErrorOffset(t.features))
+        return "its extension block holds a language or feature list that cannot be one";
+    return {};
 }
 
 // Reads the extension block that starts at the archive's position into `text`; the problem
@@ -149,17 +191,24 @@ std::string readExtension(Archive& archive, const uint8_t* data, size_t size,
                std::to_string(size - fieldsAt) + " follow";
     Archive fields(data + fieldsAt, length);
     std::string utf8;
+    TextParameters values = text;
     try {
-        utf8 = fields.readString();
+        serializeExtension(fields, utf8, values);
     } catch (const ArchiveError&) {
-        return "the text in its extension block is cut short";
+        return "its extension block is cut short";
     }
     if (fields.position() != length)
         return "its extension block holds more than its fields";
-    if (const std::optional<size_t> bad = utf8ErrorOffset(utf8))
+    if (const std::optional<size_t> bad = utf8ErrorOffset(utf8)) {
+        // The text comes first, after its length: one byte, or three, or seven.
+        const size_t prefix = utf8.size() < 255 ? 1 : utf8.size() < 65534 ? 3 : 7;
         return "the text in its extension block is not UTF-8 (byte " +
-               std::to_string(fieldsAt + length - utf8.size() + *bad) + " of the file)";
-    text.text = utf8;
+               std::to_string(fieldsAt + prefix + *bad) + " of the file)";
+    }
+    if (std::string why = badExtensionValue(values); !why.empty())
+        return why;
+    values.text = utf8;
+    text = values;
     return {};
 }
 
@@ -176,7 +225,7 @@ std::vector<uint8_t> sceneBytes(const Scene& scene) {
     size_t part = 0;
     serializeParts(archive, s.camera(), {&s.light(1), &s.light(2), &s.light(3)},
                    s.text().parameters, part);
-    if (scene.text().parameters.beyondLatin1())
+    if (scene.text().parameters.beyondFixedLayout())
         writeExtension(archive, scene.text().parameters);
     return archive.bytes();
 }

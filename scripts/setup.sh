@@ -5,11 +5,13 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     libfreetype-dev libglu1-mesa-dev libgl-dev libegl-dev libegl-mesa0 libgl1-mesa-dri
-    libturbojpeg0-dev libpng-dev libfontconfig-dev libpolyclipping-dev
+    libturbojpeg0-dev libpng-dev libfontconfig-dev libpolyclipping-dev libharfbuzz-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     # the export tests read glTF's JSON chunk with it
     nlohmann-json3-dev
     fonts-dejavu-core fonts-liberation2
+    # the shaping tests: Arabic, Devanagari, CJK in a font collection, and a wide Latin font
+    fonts-hosny-amiri fonts-lohit-deva fonts-wqy-microhei fonts-freefont-ttf
     qt6-base-dev libqt6opengl6-dev xvfb xauth xdotool imagemagick
     # the Debian package, its manual pages and its checks (tests/package/check-package.sh)
     help2man dpkg-dev file lintian desktop-file-utils appstream shared-mime-info

@@ -19,6 +19,7 @@ void GlyphMeshCache::use(unsigned fontGeneration, double precision) {
     for (auto& s : shapes_)
         s.reset();
     others_.clear();
+    byIndex_.clear();
     ++epoch_;
     fontGeneration_ = fontGeneration;
     precision_ = precision;
@@ -64,12 +65,41 @@ void GlyphMeshCache::prepare(std::u32string_view codes, GlyphListFont& font) {
         if (seen[code])
             add(code);
     }
+    completeAll(fresh);
+}
+
+void GlyphMeshCache::completeAll(const std::vector<GlyphShape*>& fresh) const {
     // Worth the other threads only for many new shapes (a font's first long text).
     const size_t grain = fresh.size() < 32 ? fresh.size() : 2;
     WorkerPool::shared().forEach(fresh.size(), grain, [&](size_t begin, size_t end) {
         for (size_t i = begin; i != end; ++i)
             complete(*fresh[i], precision_);
     });
+}
+
+void GlyphMeshCache::prepareGlyphs(const std::vector<uint32_t>& indices, GlyphListFont& font) {
+    std::vector<GlyphShape*> fresh;
+    for (const uint32_t index : indices) {
+        std::unique_ptr<GlyphShape>& s = byIndex_[index];
+        if (s)
+            continue;
+        s = std::make_unique<GlyphShape>();
+        s->glyph = font.glyphAt(index);
+        if (s->glyph != nullptr)
+            fresh.push_back(s.get());
+    }
+    completeAll(fresh);
+}
+
+const GlyphShape& GlyphMeshCache::glyphShape(uint32_t index, GlyphListFont& font) {
+    std::unique_ptr<GlyphShape>& s = byIndex_[index];
+    if (!s) {
+        s = std::make_unique<GlyphShape>();
+        s->glyph = font.glyphAt(index);
+        if (s->glyph != nullptr)
+            complete(*s, precision_);
+    }
+    return *s;
 }
 
 void GlyphMeshCache::complete(GlyphShape& s, double precision) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <unordered_map>
@@ -42,6 +43,10 @@ class GlyphMeshCache {
     void prepare(std::u32string_view codes, GlyphListFont& font);
     /// The shape of a code, computed on first use.
     const GlyphShape& shape(int code, GlyphListFont& font);
+    /// Computes the shapes of the glyph indices not known yet, as prepare() does.
+    void prepareGlyphs(const std::vector<uint32_t>& indices, GlyphListFont& font);
+    /// The shape of a glyph index (as a shaper chose it), computed on first use.
+    const GlyphShape& glyphShape(uint32_t index, GlyphListFont& font);
     /// Changes whenever the cache forgets its shapes: a shape is told apart by its address
     /// and this number.
     unsigned epoch() const { return epoch_; }
@@ -49,6 +54,8 @@ class GlyphMeshCache {
   private:
     // Flattens and triangulates the outline of a shape whose glyph is set.
     static void complete(GlyphShape& s, double precision);
+    // Completes new shapes, over the cores when there are many.
+    void completeAll(const std::vector<GlyphShape*>& fresh) const;
 
     unsigned fontGeneration_ = 0;
     unsigned epoch_ = 0;
@@ -59,6 +66,7 @@ class GlyphMeshCache {
 
     std::array<std::unique_ptr<GlyphShape>, 256> shapes_;
     std::unordered_map<char32_t, std::unique_ptr<GlyphShape>> others_;
+    std::unordered_map<uint32_t, std::unique_ptr<GlyphShape>> byIndex_;
 };
 
 }  // namespace vyr

@@ -18,6 +18,7 @@
 #include "text/FontLocator.h"
 #include "text/GlyphMeshCache.h"
 #include "text/MeshGeometry.h"
+#include "text/Shaper.h"
 #include "text/SoundInset.h"
 #include "text/Text.h"
 
@@ -66,12 +67,13 @@ uint64_t bitsOf(T v) {
 // Everything buildCharacter reads, bit for bit: equal inputs give an equal entry, so a
 // character whose inputs are those it was built from is not built again. (A field added to
 // Placement or read from the entry belongs here too.)
-std::array<uint64_t, 8> inputsOf(const TextMeshEntry& e, const GlyphShape& shape,
+std::array<uint64_t, 9> inputsOf(const TextMeshEntry& e, const GlyphShape& shape,
                                  const Placement& at) {
     return {
         reinterpret_cast<uintptr_t>(&shape),
         bitsOf(e.code) | uint64_t(at.shapeEpoch) << 32,
         bitsOf(e.xOffset),
+        bitsOf(e.yOffset),
         bitsOf(at.shift),
         bitsOf(at.yMin) | bitsOf(at.yMax) << 32,
         bitsOf(at.width),
@@ -88,7 +90,7 @@ std::array<uint64_t, 8> inputsOf(const TextMeshEntry& e, const GlyphShape& shape
 // characters, so the characters of a text can be built in any order and on any thread with the same
 // result.
 void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& at) {
-    const std::array<uint64_t, 8> inputs = inputsOf(e, shape, at);
+    const std::array<uint64_t, 9> inputs = inputsOf(e, shape, at);
     if (inputs == e.builtFrom)
         return;
     e.builtFrom = inputs;
@@ -121,13 +123,18 @@ void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& 
         triangles.push_back({corners[t[0]], corners[t[1]], corners[t[2]]});
     e.front->assign(triangles.data(), static_cast<int>(triangles.size()));
 
-    // Place along x, filter, inset, triangulate the back face.
+    // Place, filter, inset, triangulate the back face. (A first line adds no y at all, so
+    // that its points keep the sign of a zero.)
     const double xOffset = e.xOffset;
     for (int k = 0; k < v.contourCount(); ++k) {
         Contour& contour = *v.contour(k);
         const int count = contour.count;
         for (int j = 0; j < count; ++j)
             contour[j].y -= at.shift;
+        if (e.yOffset != 0.0) {
+            for (int j = 0; j < count; ++j)
+                contour[j].y += e.yOffset;
+        }
         for (int j = 0; j < count; ++j) {
             const ContourPoint& point = contour[j];
             VertexRecord& r = *point.user;
@@ -146,6 +153,92 @@ void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& 
     // The inset, its soundness check and the back face. Only a bevelled solid shows the
     // inset; without one the plain inset is kept as is.
     e.bevelFit = insetCharacter(e, at.bevelWidth, at.bevelOn);
+}
+
+// The shape of a line break, and of a character no font has: no glyph.
+const GlyphShape kNoGlyph;
+
+// A glyph placed on its line: its shape, the character it shows (by its index in the text),
+// its line and its position there (x from the line's start, y up).
+struct Placed {
+    const GlyphShape* shape;
+    uint32_t source;
+    size_t line;
+    double x, y;
+};
+
+struct Layout {
+    std::vector<Placed> glyphs;
+    std::vector<double> lineWidths;
+    TextDirection direction = TextDirection::kLeftToRight;
+};
+
+bool endsLine(std::u32string_view codes, size_t i) {
+    return codes[i] == U'\n' ||
+           (codes[i] == U'\r' && i + 1 < codes.size() && codes[i + 1] == U'\n');
+}
+
+// Each character at the previous one's advance; a line's width sums the advances of its
+// vectorised characters in single precision. A line break is an entry without a glyph.
+Layout placeSimply(std::u32string_view codes, GlyphMeshCache& cache, GlyphListFont& font) {
+    cache.prepare(codes, font);
+    Layout out;
+    out.glyphs.reserve(codes.size());
+    float width = 0.0f;
+    double pen = 0.0;
+    for (size_t i = 0; i < codes.size(); ++i) {
+        const size_t line = out.lineWidths.size();
+        if (endsLine(codes, i)) {
+            out.glyphs.push_back({&kNoGlyph, static_cast<uint32_t>(i), line, pen, 0.0});
+            if (codes[i] == U'\n') {
+                out.lineWidths.push_back(width);
+                width = 0.0f;
+                pen = 0.0;
+            }
+            continue;
+        }
+        const GlyphShape& s = cache.shape(static_cast<int>(codes[i]), font);
+        out.glyphs.push_back({&s, static_cast<uint32_t>(i), line, pen, 0.0});
+        if (s.glyph != nullptr && s.vectorised)
+            width = static_cast<float>(width + s.outline.advance());
+        if (s.glyph != nullptr)
+            pen += s.outline.advance();
+    }
+    out.lineWidths.push_back(width);
+    return out;
+}
+
+// Each line shaped on its own; a line's width is the sum of its glyphs' advances. Glyph 0
+// (the font has no glyph for the character) keeps its advance but shows nothing.
+Layout shapeLines(std::u32string_view codes, const TextParameters& p, GlyphMeshCache& cache,
+                  Shaper& shaper, GlyphListFont& font) {
+    std::vector<std::vector<ShapedGlyph>> lines;
+    std::vector<uint32_t> indices;
+    Layout out;
+    for (size_t begin = 0, end = 0; begin <= codes.size(); begin = end + 1) {
+        end = begin;
+        while (end < codes.size() && codes[end] != U'\n')
+            ++end;
+        size_t last = end;
+        if (last > begin && codes[last - 1] == U'\r')
+            --last;
+        lines.push_back(shaper.shape(codes, begin, last, p.direction, p.language, p.features,
+                                     lines.empty() ? &out.direction : nullptr));
+        for (const ShapedGlyph& g : lines.back())
+            indices.push_back(g.index);
+    }
+    cache.prepareGlyphs(indices, font);
+    const double scale = font.pixelsPerUnit();
+    for (size_t line = 0; line < lines.size(); ++line) {
+        double pen = 0.0;
+        for (const ShapedGlyph& g : lines[line]) {
+            const GlyphShape* s = g.index == 0 ? &kNoGlyph : &cache.glyphShape(g.index, font);
+            out.glyphs.push_back({s, g.cluster, line, pen + g.xOffset * scale, g.yOffset * scale});
+            pen += g.xAdvance * scale;
+        }
+        out.lineWidths.push_back(pen);
+    }
+    return out;
 }
 
 }  // namespace
@@ -169,7 +262,7 @@ GlyphListFont* Text::openFont(BuildResult& failure) {
     }
     if (!fontCache_)
         fontCache_ = std::make_unique<FontCache>();
-    GlyphListFont* font = fontCache_->fontFor(resolvedFont_, kPointSize);
+    GlyphListFont* font = fontCache_->fontFor(resolvedFont_, kPointSize, parameters.faceIndex);
     if (font == nullptr)
         failure = {false, "cannot open \"" + resolvedFont_ + "\" as a TrueType font"};
     return font;
@@ -193,41 +286,63 @@ BuildResult Text::buildMesh() {
     // From here on the build cannot fail: the new mesh is built in place of the old one,
     // whose arrays it reuses (a rebuild of the same text allocates almost nothing).
     TextMesh& m = mesh_;
-    m.entries.resize(n);
     m.width = 0.0f;
     m.minY = 1e20;
     m.maxY = -1e20;
 
-    // The shape of each character code (flattened outline, front triangles) is computed once
-    // and copied for every occurrence. Glyphs load on this thread; the font is not shared.
+    // The shape of each character code or glyph (flattened outline, front triangles) is
+    // computed once and copied for every occurrence. Glyphs load on this thread; the font is
+    // not shared.
     if (!glyphCache_)
         glyphCache_ = std::make_unique<GlyphMeshCache>();
     glyphCache_->use(fontCache_->generation(), p.precision);
-    glyphCache_->prepare(codes, *font);
-    std::vector<const GlyphShape*> shapes(n);
-    double xOffset = 0.0;
-    for (size_t i = 0; i < n; ++i) {
+    if (p.layout == TextLayout::kShaped && !shaper_)
+        shaper_ = std::make_unique<Shaper>();
+    // A font HarfBuzz cannot read (FreeType could) is placed simply.
+    const Layout layout =
+        p.layout == TextLayout::kShaped && shaper_->open(resolvedFont_, p.faceIndex)
+            ? shapeLines(codes, p, *glyphCache_, *shaper_, *font)
+            : placeSimply(codes, *glyphCache_, *font);
+    const std::vector<Placed>& placed = layout.glyphs;
+    const std::vector<double>& lineWidths = layout.lineWidths;
+    m.direction = layout.direction;
+    const size_t count = placed.size();
+    m.entries.resize(count);
+    std::vector<const GlyphShape*> shapes(count);
+    // Each line is moved by the room the alignment leaves it, and down by its line steps.
+    m.lineCount = static_cast<int>(lineWidths.size());
+    double widest = 0.0;
+    for (const double w : lineWidths)
+        widest = std::max(widest, w);
+    const double lineStep = font->lineHeight() * p.lineSpacing;
+    for (size_t i = 0; i < count; ++i) {
+        const Placed& g = placed[i];
         TextMeshEntry& e = m.entries[i];
         if (!e.outline) {
             e.outline = std::make_unique<OutlineVectorizer>();
             e.front = std::make_unique<TriangleList>(e.outline.get(), 0);
             e.back = std::make_unique<TriangleList>(e.outline.get(), 0);
         }
-        e.code = static_cast<int>(codes[i]);
-        const GlyphShape& shape = glyphCache_->shape(e.code, *font);
-        shapes[i] = &shape;
-        e.hasGlyph = shape.glyph != nullptr;
-        e.vectorised = e.hasGlyph && shape.vectorised;
-        e.outlineMerged = e.vectorised && shape.merged;
-        e.xOffset = xOffset;
-        if (e.vectorised) {
-            m.width = static_cast<float>(m.width + shape.outline.advance());
-            m.minY = std::min(m.minY, shape.minY);
-            m.maxY = std::max(m.maxY, shape.maxY);
+        e.code = static_cast<int>(codes[g.source]);
+        e.source = g.source;
+        shapes[i] = g.shape;
+        e.hasGlyph = g.shape->glyph != nullptr;
+        e.vectorised = e.hasGlyph && g.shape->vectorised;
+        e.outlineMerged = e.vectorised && g.shape->merged;
+        e.xOffset = g.x;
+        e.yOffset = g.y;
+        if (p.alignment != TextAlignment::kLeft) {
+            const double room = widest - lineWidths[g.line];
+            e.xOffset += p.alignment == TextAlignment::kCenter ? room / 2.0 : room;
         }
-        if (e.hasGlyph)
-            xOffset += shape.outline.advance();
+        if (g.line > 0)
+            e.yOffset -= static_cast<double>(g.line) * lineStep;
+        if (e.vectorised) {
+            m.minY = std::min(m.minY, e.yOffset != 0.0 ? g.shape->minY + e.yOffset : g.shape->minY);
+            m.maxY = std::max(m.maxY, e.yOffset != 0.0 ? g.shape->maxY + e.yOffset : g.shape->maxY);
+        }
     }
+    m.width = static_cast<float>(widest);
 
     Placement at;
     at.shift = verticalShift(m.minY, m.maxY);
@@ -240,13 +355,13 @@ BuildResult Text::buildMesh() {
     at.bevelOn = p.bevelOn;
     at.shapeEpoch = glyphCache_->epoch();
     // Each character writes only its own entry; the chunks only decide which thread does it.
-    WorkerPool::shared().forEach(n, n < kParallelFrom ? n : kCharactersPerTask,
+    WorkerPool::shared().forEach(count, count < kParallelFrom ? count : kCharactersPerTask,
                                  [&](size_t begin, size_t end) {
                                      for (size_t i = begin; i != end; ++i)
                                          buildCharacter(m.entries[i], *shapes[i], at);
                                  });
 
-    m.entryCount = static_cast<int>(n);
+    m.entryCount = static_cast<int>(count);
     openedFontFile_ = resolvedFont_;
     ++buildGeneration_;
     lastBuildMs_ =

@@ -64,8 +64,8 @@ class ListSink {
         normalF(sink_, s), vertex(sink_, e.p(CornerKind::kWall).position);
     }
     void bevel(const SolidEdge& e) {
-        const BevelNormals bn = bevelNormals(e.contour, e.prev, e.cur, tp_.bevelDepth,
-                                             tp_.roundedEdges);
+        const BevelNormals bn =
+            bevelNormals(e.contour, e.prev, e.cur, tp_.bevelDepth, tp_.roundedEdges);
         put(bn.t1, e.bevelFirst());
         put(bn.t2, e.bevelSecond());
     }

@@ -2,6 +2,7 @@
 
 #include "text/FontCache.h"
 #include "text/GlyphMeshCache.h"
+#include "text/Shaper.h"
 
 namespace vyr {
 

@@ -13,6 +13,7 @@ class Archive;
 class GlSink;
 class GlyphListFont;
 class FontCache;
+class Shaper;
 class GlyphMeshCache;
 
 /// Outcome of a mesh build.
@@ -74,6 +75,7 @@ class Text {
     double lastBuildMs_ = 0.0;
     std::unique_ptr<FontCache> fontCache_;
     std::unique_ptr<GlyphMeshCache> glyphCache_;
+    std::unique_ptr<Shaper> shaper_;
 };
 
 }  // namespace vyr

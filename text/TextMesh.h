@@ -8,14 +8,19 @@
 #include "font/OutlineVectorizer.h"
 #include "font/TriangleList.h"
 #include "text/SoundInset.h"
+#include "text/TextParameters.h"
 #include "text/VertexRecord.h"
 
 namespace vyr {
 
-/// One character of the text. Every character has an entry, also a space or a code the
-/// font lacks; such entries hold no contours and no triangles.
+/// One character of the text, or with the shaped layout one glyph. In the simple layout
+/// every character has an entry, also a space, a line break or a code the font lacks; such
+/// entries hold no contours and no triangles.
 struct TextMeshEntry {
+    /// The character's code point (of a shaped glyph: of the first character it shows).
     int code = 0;
+    /// The index of that character in the text, counted in code points.
+    uint32_t source = 0;
     /// The flattened outline. After a build each ContourPoint's x, y hold the inset position
     /// (offset and filters included) and its `user` points at the point's VertexRecord.
     std::unique_ptr<OutlineVectorizer> outline;
@@ -26,9 +31,10 @@ struct TextMeshEntry {
     std::vector<VertexRecord> records;
     /// What the entry was built from (glyph shape, place, build parameters), so that a
     /// rebuild leaves a character whose inputs did not change as it is; all zero before.
-    std::array<uint64_t, 8> builtFrom{};
-    /// Offset of the character's glyph origin along x.
+    std::array<uint64_t, 9> builtFrom{};
+    /// Offset of the character's glyph origin along x, and along y (0 on the first line).
     double xOffset = 0.0;
+    double yOffset = 0.0;
     /// A glyph was found for the code (the offset advances by it).
     bool hasGlyph = false;
     /// The outline was read and flattened (its advance counts towards the width).
@@ -49,8 +55,13 @@ struct TextMeshEntry {
 struct TextMesh {
     std::vector<TextMeshEntry> entries;
     int entryCount = 0;
-    /// Sum of the advances of the vectorised characters.
+    /// Sum of the advances of the vectorised characters (shaped: of all glyphs) of the widest
+    /// line.
     float width = 0.0f;
+    /// Lines of text: one more than the line breaks.
+    int lineCount = 1;
+    /// The direction the shaper found for the first line (left to right in the simple layout).
+    TextDirection direction = TextDirection::kLeftToRight;
     /// Lowest and highest outline y before the vertical placement (1e20 / -1e20 when empty).
     double minY = 1e20;
     double maxY = -1e20;

@@ -68,7 +68,9 @@ bool TextParameters::shapeDiffers(const TextParameters& o) const {
     return fontFile != o.fontFile || text != o.text || extrusionLength != o.extrusionLength ||
            precision != o.precision || bevelOn != o.bevelOn || roundedEdges != o.roundedEdges ||
            bevelWidth != o.bevelWidth || bevelDepth != o.bevelDepth || filter1 != o.filter1 ||
-           filter2 != o.filter2;
+           filter2 != o.filter2 || layout != o.layout || direction != o.direction ||
+           language != o.language || features != o.features || lineSpacing != o.lineSpacing ||
+           alignment != o.alignment || faceIndex != o.faceIndex;
 }
 
 std::string TextParameters::latin1Text() const {
@@ -80,8 +82,12 @@ std::string TextParameters::latin1Text() const {
     return out;
 }
 
-bool TextParameters::beyondLatin1() const {
-    return !utf8ToLatin1(text).has_value();
+bool TextParameters::beyondFixedLayout() const {
+    const TextParameters defaults;
+    return !utf8ToLatin1(text).has_value() || layout != defaults.layout ||
+           direction != defaults.direction || language != defaults.language ||
+           features != defaults.features || lineSpacing != defaults.lineSpacing ||
+           alignment != defaults.alignment || faceIndex != defaults.faceIndex;
 }
 
 void TextParameters::serialize(Archive& ar) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "text/Material.h"
@@ -9,6 +10,14 @@
 namespace vyr {
 
 class Archive;
+
+/// How the characters are placed: each glyph at the previous one's advance, or shaped by
+/// the font's rules (kerning, ligatures, joining, reordering, right-to-left runs).
+enum class TextLayout : int32_t { kSimple, kShaped };
+/// The direction of shaped text: found from its characters, or given.
+enum class TextDirection : int32_t { kAuto, kLeftToRight, kRightToLeft };
+/// Where the lines of a text of several lines start.
+enum class TextAlignment : int32_t { kLeft, kCenter, kRight };
 
 /// Everything the user chooses about the text: the characters, the font, the shape of the
 /// solid, the filters, the materials and the scale. A value: copied, compared and stored in
@@ -43,6 +52,19 @@ struct TextParameters {
     float bevelWidth = 4.0f;
     bool bevelOn = true;
     bool roundedEdges = false;
+    TextLayout layout = TextLayout::kSimple;
+    TextDirection direction = TextDirection::kAuto;
+    /// A BCP 47 language tag for shaping ("" to find it from the characters).
+    std::string language;
+    /// Shaping features in HarfBuzz's syntax, separated by commas ("-liga,+smcp").
+    std::string features;
+    /// Line distance as a multiple of the font's line height (a line break is U+000A).
+    double lineSpacing = 1.0;
+    TextAlignment alignment = TextAlignment::kLeft;
+    /// The face in a font collection (.ttc, .otc); 0 for a single font.
+    int faceIndex = 0;
+    static constexpr double kMinLineSpacing = 0.1, kMaxLineSpacing = 10.0;
+    static constexpr int kMaxFaceIndex = 65535;
     /// Indices into the filter table (4 is none).
     int filter1 = 4;
     int filter2 = 4;
@@ -64,9 +86,10 @@ struct TextParameters {
     /// Whether a field that shapes the mesh differs (exact comparison, case included).
     bool shapeDiffers(const TextParameters& other) const;
 
-    /// Whether the text holds a character beyond Latin-1 (or is not well-formed UTF-8), which
-    /// the scene file's fixed layout cannot hold.
-    bool beyondLatin1() const;
+    /// Whether a value lies beyond what the scene file's fixed layout holds: a character
+    /// beyond Latin-1 (or text that is not well-formed UTF-8), or a layout value other than
+    /// its default.
+    bool beyondFixedLayout() const;
     /// The text one byte per character, '?' for a character beyond Latin-1.
     std::string latin1Text() const;
 

@@ -33,9 +33,11 @@ TEST(SceneExtension, TextBeyondLatin1RoundTripsAndLatin1NeedsNoBlock) {
     unicode.text().parameters.text = utf8;
     const std::vector<uint8_t> bytes = sceneBytes(unicode);
     // The fixed text field: '?' for each character beyond Latin-1; then the block: tag,
-    // version 1, the length of its one field, the field (a short string: one length byte).
+    // version 1, the length of its fields, the text (a short string: one length byte), then
+    // the default layout, direction, language, features, line spacing 1, alignment, face.
     const std::vector<uint8_t> tail =
-        bytesOf(std::string("VYRX\x01\0\0\0\x09\0\0\0\x08", 13) + utf8);
+        bytesOf(std::string("VYRX\x01\0\0\0\x23\0\0\0\x08", 13) + utf8 + std::string(10, '\0') +
+                std::string("\0\0\0\0\0\0\xF0\x3F", 8) + std::string(8, '\0'));
     ASSERT_GT(bytes.size(), tail.size());
     EXPECT_TRUE(std::equal(tail.begin(), tail.end(), bytes.end() - tail.size()));
     const std::vector<uint8_t> field = bytesOf("\x04? ?\xE9");
@@ -55,23 +57,25 @@ TEST(SceneExtension, ADamagedBlockIsRefusedAndChangesNothing) {
     unicode.text().parameters.text = "\xD0\x96\xD0\x96";
     const std::vector<uint8_t> good = sceneBytes(unicode),
                                latin = sceneBytes(Scene("/nonexistent"));
-    const size_t block = good.size() - 17;  // tag, version, length, then 1 + 4 bytes of text
-    const auto changed = [&](size_t at, uint8_t value) {
+    const size_t block = good.size() - 43;  // header, then 5 bytes of text and 26 of values
+    const auto changed = [&](size_t at, uint8_t value, int grow = 0) {
         std::vector<uint8_t> b = good;
         b[at] = value;
+        b.resize(b.size() + grow);
         return b;
     };
-    std::vector<uint8_t> cut(good.begin(), good.end() - 1), longer = good, junk = latin;
-    longer.push_back(0);
+    std::vector<uint8_t> junk = latin;
     junk.insert(junk.end(), {'x', 'y'});
     const std::pair<std::vector<uint8_t>, std::string> cases[] = {
         {junk, "2 bytes after the scene are not an extension block"},
         {changed(block + 3, 'Y'), "are not an extension block"},
         {changed(block + 4, 2), "extension block has version 2"},
-        {cut, "should hold 5 bytes but 4 follow"},
-        {longer, "should hold 5 bytes but 6 follow"},
-        {changed(block + 12, 9), "text in its extension block is cut short"},
-        {changed(block + 12, 3), "holds more than its fields"},
+        {changed(block, 'V', -1), "should hold 31 bytes but 30 follow"},
+        {changed(block, 'V', 1), "should hold 31 bytes but 32 follow"},
+        {changed(block + 8, 27, -4), "extension block is cut short"},
+        {changed(block + 8, 32, 1), "holds more than its fields"},
+        {changed(block + 17, 7), "does not know"},                   // the layout
+        {changed(block + 33, 0), "line spacing outside 0.1 to 10"},  // an exponent byte
         {changed(block + 15, 0xFF),
          "not UTF-8 (byte " + std::to_string(block + 15) + " of the file)"}};
     for (const auto& [bytes, says] : cases) {
