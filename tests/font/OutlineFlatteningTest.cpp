@@ -24,71 +24,56 @@ MATCHER(NearPoint, "within 1e-12 in x and y") {
 }  // namespace
 
 TEST(OutlineFlattening, OneContourByHand) {
-    const auto fiveWide = makeOutline({{{0, 0}, {2, 4, false}, {5, 0}}});
-    const auto eightWide = makeOutline({{{0, 0}, {4, 8, false}, {8, 0}}});
-    const auto twoOff = makeOutline({{{0, 0}, {0, 8, false}, {8, 8, false}, {8, 0}}});
-    const auto offOff = makeOutline({{{0, 0, false}, {0, 8, false}, {8, 8}, {8, 0}}});
-    const auto allOff = makeOutline({{{0, 0, false}, {0, 8, false}, {8, 8, false}, {8, 0, false}}});
+    using Curve = std::vector<test::P>;
+    const Curve fiveWide = {{0, 0}, {2, 4, false}, {5, 0}};
+    const Curve twoOff = {{0, 0}, {0, 8, false}, {8, 8, false}, {8, 0}};
+    const Curve offOff = {{0, 0, false}, {0, 8, false}, {8, 8}, {8, 0}};
+    const Curve allOff = {{0, 0, false}, {0, 8, false}, {8, 8, false}, {8, 0, false}};
     const Points n3 = {{0, 0}, {13.0 / 9, 16.0 / 9}, {28.0 / 9, 16.0 / 9}, {5, 0}};
     const Points quarters = {{0, 0}, {2, 3}, {4, 4}, {6, 3}, {8, 0}};
-    const auto square = makeOutline({test::outer(0, 0, 10, 10)});
     const Points squarePoints = {{0, 0}, {0, 10}, {10, 10}, {10, 0}};
-    struct Case {
-        GlyphOutline outline;
-        double precision;
-        Points expected;
-    };
-    const Case cases[] = {
+    const Points twoOffFine = {{0, 0},      {0.25, 3.5}, {1, 6},      {2.25, 7.5}, {4, 8},
+                               {5.75, 7.5}, {7, 6},      {7.75, 3.5}, {8, 0}};
+    // One contour, the precision and the points it is flattened into.
+    const std::tuple<Curve, double, Points> cases[] = {
         {fiveWide, 2.0, n3},  // n = int(2.5 + 0.5): half rounds up
         {fiveWide, 1.6, n3},  // n = int(3.125 + 0.5)
         {fiveWide, 2.5, {{0, 0}, {2.25, 2}, {5, 0}}},
         {fiveWide, 4.0, {{0, 0}, {5, 0}}},
         // Two points: a line there and back.
-        {makeOutline({{{0, 0}, {5, 0}}}), 18.0, {{0, 0}, {5, 0}}},
+        {{{0, 0}, {5, 0}}, 18.0, {{0, 0}, {5, 0}}},
         {fiveWide, kInf, {{0, 0}, {5, 0}}},
         // n = 0: the curve adds its start only.
-        {makeOutline({{{0, 0}, {2, 4, false}, {5, 0}, {5, -20}, {0, -20}}}),
+        {{{0, 0}, {2, 4, false}, {5, 0}, {5, -20}, {0, -20}},
          12.5,
          {{0, 0}, {5, 0}, {5, -20}, {0, -20}}},
-        {eightWide, 2.0, quarters},  // t = 1/4, 1/2, 3/4
+        {{{0, 0}, {4, 8, false}, {8, 0}}, 2.0, quarters},  // t = 1/4, 1/2, 3/4
         // A closing curve does not repeat the first point.
-        {makeOutline({{{0, 0}, {8, 0}, {4, 8, false}}}),
-         2.0,
-         {{0, 0}, {8, 0}, {6, 3}, {4, 4}, {2, 3}}},
-        {square, 18.0, squarePoints},
+        {{{0, 0}, {8, 0}, {4, 8, false}}, 2.0, {{0, 0}, {8, 0}, {6, 3}, {4, 4}, {2, 3}}},
+        {test::outer(0, 0, 10, 10), 18.0, squarePoints},
         // Equal successive points give one, before a line or a curve.
-        {makeOutline({{{0, 0}, {0, 10}, {0, 10}, {10, 10}, {10, 0}}}), 18.0, squarePoints},
-        {makeOutline({{{0, 0}, {0, 0}, {4, 8, false}, {8, 0}}}), 2.0, quarters},
+        {{{0, 0}, {0, 10}, {0, 10}, {10, 10}, {10, 0}}, 18.0, squarePoints},
+        {{{0, 0}, {0, 0}, {4, 8, false}, {8, 0}}, 2.0, quarters},
         // Two off points meet at their midpoint; coarse, straight through it.
-        {twoOff,
-         2.0,
-         {{0, 0},
-          {0.25, 3.5},
-          {1, 6},
-          {2.25, 7.5},
-          {4, 8},
-          {5.75, 7.5},
-          {7, 6},
-          {7.75, 3.5},
-          {8, 0}}},
+        {twoOff, 2.0, twoOffFine},
         {twoOff, 100.0, {{0, 0}, {4, 8}, {8, 0}}},
         // An off first point: the contour closes with a line, or starts at a midpoint.
-        {makeOutline({{{0, 0, false}, {0, 8}, {8, 8}, {8, 0}}}), 2.0, {{0, 8}, {8, 8}, {8, 0}}},
+        {{{0, 0, false}, {0, 8}, {8, 8}, {8, 0}}, 2.0, {{0, 8}, {8, 8}, {8, 0}}},
         {offOff, 100.0, {{0, 4}, {8, 8}, {8, 0}}},
         {offOff, 2.0, {{0, 4}, {0.5, 5.75}, {2, 7}, {4.5, 7.75}, {8, 8}, {8, 0}}},
         // All off: the last piece closes straight to the first midpoint.
         {allOff, 100.0, {{0, 4}, {4, 8}, {8, 4}}},
         {allOff, 2.0, {{0, 4}, {1, 7}, {4, 8}, {7, 7}, {8, 4}, {7, 1}}},
     };
-    for (const Case& k : cases) {
-        SCOPED_TRACE(::testing::PrintToString(k.expected));
+    for (const auto& [contour, precision, expected] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(expected));
         OutlineVectorizer v;
-        test::vectorize(v, k.outline, k.precision);
+        test::vectorize(v, makeOutline({contour}), precision);
         ASSERT_EQ(v.contourCount(), 1);
-        EXPECT_THAT(test::pointsOf(*v.contour(0)), testing::Pointwise(NearPoint(), k.expected));
+        EXPECT_THAT(test::pointsOf(*v.contour(0)), testing::Pointwise(NearPoint(), expected));
         // A second run starts afresh.
         v.vectorize();
-        EXPECT_THAT(test::pointsOf(*v.contour(0)), testing::Pointwise(NearPoint(), k.expected));
+        EXPECT_THAT(test::pointsOf(*v.contour(0)), testing::Pointwise(NearPoint(), expected));
     }
 }
 
