@@ -33,12 +33,8 @@ TEST(RayClaims, HalfOpenEdgesCountAVertexOnceWhereTheBoundaryPassesThrough) {
     const Contour diamond = test::contourOf({{5, 0}, {10, 5}, {5, 10}, {0, 5}});
     const Contour bump =
         test::contourOf({{0, 0}, {0, 10}, {5, 10}, {5, 15}, {10, 15}, {10, 10}, {15, 10}, {15, 0}});
-    struct Case {
-        const Contour* contour;
-        double x, y;
-        bool claimed;
-    };
-    const Case cases[] = {
+    // A contour, a point (x, y) and whether the contour claims it.
+    const std::tuple<const Contour*, double, double, bool> cases[] = {
         {&square, 5, 5, true},    {&square, -1, 5, false},   {&square, 5, 11, false},
         {&square, 15, 5, false},  {&square, 0, 5, true},     {&square, 10, 5, false},
         {&square, 12, 10, false}, {&square, 12, 0, false},   {&closingLeft, 5, 5, true},
@@ -47,10 +43,9 @@ TEST(RayClaims, HalfOpenEdgesCountAVertexOnceWhereTheBoundaryPassesThrough) {
         {&bump, 20, 15, false},   {&bump, 20, 10, false},    {&bump, 7, 12, true},
         {&bump, 12, 8, true},
     };
-    for (const Case& k : cases) {
-        EXPECT_EQ(rayClaims(*k.contour, k.x, k.y), k.claimed)
-            << "contour " << (k.contour - &square) << " at (" << k.x << ", " << k.y << ")";
-    }
+    for (const auto& [contour, x, y, claimed] : cases)
+        EXPECT_EQ(rayClaims(*contour, x, y), claimed)
+            << "contour " << (contour - &square) << " at (" << x << ", " << y << ")";
 }
 
 TEST(ContourOrder, EachHoleFollowsTheSmallestOuterContourContainingIt) {
@@ -60,11 +55,7 @@ TEST(ContourOrder, EachHoleFollowsTheSmallestOuterContourContainingIt) {
                               {20, 10}, {20, 30}, {30, 30}, {30, 0}};
     const std::vector<P> diamond = {{0, 50}, {50, 100}, {100, 50}, {50, 0}};
     const std::vector<P> innerDiamond = {{30, 50}, {50, 30}, {70, 50}, {50, 70}};
-    struct Case {
-        std::vector<std::vector<P>> contours;
-        Names expected;
-    };
-    const Case cases[] = {
+    const std::pair<std::vector<std::vector<P>>, Names> cases[] = {
         {{hole(2, 2, 8, 8), outer(0, 0, 10, 10)}, {"outer 0,0", "hole 2,2"}},
         {{hole(100, 100, 110, 110), outer(0, 0, 10, 10), hole(2, 2, 8, 8), outer(20, 0, 30, 10)},
          {"outer 0,0", "hole 2,2", "outer 20,0", "hole 100,100"}},
@@ -89,36 +80,30 @@ TEST(ContourOrder, EachHoleFollowsTheSmallestOuterContourContainingIt) {
          {"outer 30,30", "hole 40,40", "outer 0,0", "hole 10,10"}},
         {{hole(20, 0, 30, 10), hole(0, 0, 10, 10)}, {"hole 20,0", "hole 0,0"}},
     };
-    for (const Case& k : cases)
-        EXPECT_EQ(order(k.contours), k.expected);
+    for (const auto& [contours, expected] : cases)
+        EXPECT_EQ(order(contours), expected);
 }
 
 TEST(Contour, AreaOrientationAndBoxByHand) {
-    struct Case {
-        test::Points points;
-        double area;
-        int clockwise;
-        double minX, maxX, minY, maxY;
-    };
-    const Case cases[] = {
-        {{{0, 0}, {4, 0}, {0, 3}}, 6.0, 0, 0, 4, 0, 3},
-        {{{0, 3}, {4, 0}, {0, 0}}, -6.0, 1, 0, 4, 0, 3},
+    // Points, area, clockwise, box (min x, max x, min y, max y).
+    const std::tuple<test::Points, double, int, std::array<double, 4>> cases[] = {
+        {{{0, 0}, {4, 0}, {0, 3}}, 6.0, 0, {0, 4, 0, 3}},
+        {{{0, 3}, {4, 0}, {0, 0}}, -6.0, 1, {0, 4, 0, 3}},
         // Away from the origin the closing edge counts: without it the sum is 13.5.
-        {{{1, 1}, {5, 1}, {5, 4}, {1, 4}}, 12.0, 0, 1, 5, 1, 4},
-        {{{-2, 7}, {3, -1}, {9, 4}, {1, 11}}, 63.0, 0, -2, 9, -1, 11},
+        {{{1, 1}, {5, 1}, {5, 4}, {1, 4}}, 12.0, 0, {1, 5, 1, 4}},
+        {{{-2, 7}, {3, -1}, {9, 4}, {1, 11}}, 63.0, 0, {-2, 9, -1, 11}},
         // A line has no area; a sliver of a tenth of a pixel has one, counter-clockwise.
-        {{{0, 0}, {5, 0}}, 0.0, 0, 0, 5, 0, 0},
-        {{{0, 0}, {1, 0}, {0, 0.1}}, 0.05, 0, 0, 1, 0, 0.1},
+        {{{0, 0}, {5, 0}}, 0.0, 0, {0, 5, 0, 0}},
+        {{{0, 0}, {1, 0}, {0, 0.1}}, 0.05, 0, {0, 1, 0, 0.1}},
         // Fewer than two points: no area, an empty box.
-        {{}, 0.0, 0, 1e20, -1e20, 1e20, -1e20},
-        {{{3, 4}}, 0.0, 0, 3, 3, 4, 4},
+        {{}, 0.0, 0, {1e20, -1e20, 1e20, -1e20}},
+        {{{3, 4}}, 0.0, 0, {3, 3, 4, 4}},
     };
-    for (const Case& k : cases) {
-        SCOPED_TRACE(::testing::PrintToString(k.points));
-        const Contour c = test::contourOf(k.points);
-        EXPECT_DOUBLE_EQ(c.area, k.area);
-        EXPECT_EQ(c.clockwise, k.clockwise);
-        EXPECT_EQ((std::vector<double>{c.minX, c.maxX, c.minY, c.maxY}),
-                  (std::vector<double>{k.minX, k.maxX, k.minY, k.maxY}));
+    for (const auto& [points, area, clockwise, box] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(points));
+        const Contour c = test::contourOf(points);
+        EXPECT_DOUBLE_EQ(c.area, area);
+        EXPECT_EQ(c.clockwise, clockwise);
+        EXPECT_EQ((std::array<double, 4>{c.minX, c.maxX, c.minY, c.maxY}), box);
     }
 }
