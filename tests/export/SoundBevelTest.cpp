@@ -78,15 +78,13 @@ TEST(SoundBevel, HandMadeOutlinesNarrowByHalvesWhereTheInsetFails) {
     for (test::P& p : tab2)
         p.x += 300;
     const std::vector<test::P> bowtie = {{0, 0}, {10, 10}, {10, 0}, {0, 10}},
-                               eight = {{200, 0}, {400, 100}, {400, 0}, {200, 50}};
+                               eight = {{200, 0}, {400, 100}, {400, 0}, {200, 50}},
+                               tinyEight = {{2.5, 0}, {5, 1.25}, {5, 0}, {2.5, .625}};
     const BevelFit plain = BevelFit::kPlain, narrowed = BevelFit::kNarrowed;
-    struct HandCase {
-        std::vector<std::vector<test::P>> contours;
-        float width;
-        BevelFit verdict;
-        std::vector<double> parts;  // point by point, repeated round
-    };
-    const HandCase cases[] = {
+    const std::vector<double> ringEight = {.5, .5, .5, .5, .5, .5, .5, .5, 1, 1, 1, 1};
+    // Contours, bevel width, verdict, and each point's part of the plain inset, repeated round.
+    using Contours = std::vector<std::vector<test::P>>;
+    const std::tuple<Contours, float, BevelFit, std::vector<double>> cases[] = {
         {{outer(0, 0, 100, 100)}, 4, plain, {1}},
         {{outer(0, 0, 100, 100)}, 60, narrowed, {0.5}},
         {{outer(0, 0, 100, 6)}, 4, narrowed, {0.5}},
@@ -97,21 +95,16 @@ TEST(SoundBevel, HandMadeOutlinesNarrowByHalvesWhereTheInsetFails) {
         {{tab, tab2}, 4, narrowed, {1, 1, .75, .5, .5, .5, .5, .5, .5, .5, .5, .5, .5, .75, 1, 1}},
         {{bowtie}, 2, BevelFit::kFlat, {0}},
         {{eight}, 8, narrowed, {1}},
-        {{outer(0, 0, 100, 100), hole(10, 10, 90, 90), eight},
-         8,
-         narrowed,
-         {.5, .5, .5, .5, .5, .5, .5, .5, 1, 1, 1, 1}},
-        {{outer(0, 0, 1.25, 1.25),
-          hole(.125, .125, 1.125, 1.125),
-          {{2.5, 0}, {5, 1.25}, {5, 0}, {2.5, .625}}},
+        {{outer(0, 0, 100, 100), hole(10, 10, 90, 90), eight}, 8, narrowed, ringEight},
+        {{outer(0, 0, 1.25, 1.25), hole(.125, .125, 1.125, 1.125), tinyEight},
          0.1f,
          narrowed,
-         {.5, .5, .5, .5, .5, .5, .5, .5, 1, 1, 1, 1}},
+         ringEight},
     };
-    for (const HandCase& k : cases) {
+    for (const auto& [contours, width, verdict, expected] : cases) {
         TextMeshEntry e;
         e.outline = std::make_unique<OutlineVectorizer>();
-        test::vectorize(*e.outline, test::makeOutline(k.contours));
+        test::vectorize(*e.outline, test::makeOutline(contours));
         e.records.resize(size_t(e.outline->pointCount()));
         for (int c = 0, r = 0; c < e.contourCount(); ++c) {
             for (int j = 0; j < e.contour(c).count; ++j, ++r) {
@@ -124,10 +117,10 @@ TEST(SoundBevel, HandMadeOutlinesNarrowByHalvesWhereTheInsetFails) {
         e.back = std::make_unique<TriangleList>(e.outline.get());
         e.front->buildInOnePass();
         e.vectorised = true;
-        EXPECT_EQ(insetCharacter(e, k.width, true), k.verdict);
-        const std::vector<double> parts = partsOfThePlainInset(e, k.width);
+        EXPECT_EQ(insetCharacter(e, width, true), verdict);
+        const std::vector<double> parts = partsOfThePlainInset(e, width);
         for (size_t i = 0; i < parts.size(); ++i)
-            EXPECT_NEAR(parts[i], k.parts[i % k.parts.size()], 1e-12) << "point " << i;
+            EXPECT_NEAR(parts[i], expected[i % expected.size()], 1e-12) << "point " << i;
     }
 }
 

@@ -32,11 +32,8 @@ TEST(VrmlWorld, EachPartAloneFollowsTheHeaderAndEndsTheFile) {
 }
 
 TEST(VrmlViewpoint, PositionAndOrientationAreWrittenAsWorkedOutByHand) {
-    struct Case {
-        Float3 eye, target, up;
-        const char* orientation;
-    };
-    const Case cases[] = {
+    // Eye, target, up and the orientation written.
+    const std::tuple<Float3, Float3, Float3, const char*> cases[] = {
         // Looking down -z with +y up keeps the direction form, for any eye on the +z side and
         // for a turn too small to print.
         {{0, 0, 5}, {0, 0, 0}, {0, 1, 0}, "0.00 0.00 -5.00 0.0"},
@@ -57,12 +54,12 @@ TEST(VrmlViewpoint, PositionAndOrientationAreWrittenAsWorkedOutByHand) {
         // No direction at all: the identity form with a zero direction.
         {{1, 1, 1}, {1, 1, 1}, {0, 1, 0}, "0.00 0.00 0.00 0.0"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [eye, target, up, orientation] : cases) {
         std::ostringstream out;
-        EXPECT_TRUE(writeVrmlViewpoint(c.eye, c.target, c.up, out).ok);
+        EXPECT_TRUE(writeVrmlViewpoint(eye, target, up, out).ok);
         EXPECT_EQ(out.str(), test::format("\r\nViewpoint {\r\n\t\t position %.2f %.2f %.2f\r\n",
-                                          c.eye.x, c.eye.y, c.eye.z) +
-                                 "\t\t orientation " + c.orientation + "\r\n}\r\n");
+                                          eye.x, eye.y, eye.z) +
+                                 "\t\t orientation " + orientation + "\r\n}\r\n");
     }
 }
 
@@ -73,12 +70,9 @@ Vec3 rotate(Vec3 v, Vec3 axis, double angle) {
 }
 
 TEST(VrmlViewpoint, OrientationTurnsTheDefaultViewOntoTheCamera) {
-    struct Case {
-        Float3 eye, target, up;
-    };
-    // Turns of every size; past a quarter turn the largest diagonal entry x, y or z (the
-    // quaternion's scalar negative in the second case of each), no entry off it zero.
-    const Case cases[] = {
+    // Eye, target and up. Turns of every size; past a quarter turn the largest diagonal entry x, y
+    // or z (the quaternion's scalar negative in the second case of each), no entry off it zero.
+    const std::tuple<Float3, Float3, Float3> cases[] = {
         {{3, 1, 2}, {0, 0, 0}, {0, 1, 0}},     {{-2, 4, 1}, {1, 0, -1}, {0, 1, 0}},
         {{0, 0, 4}, {0, 0, 0}, {1, 1, 0}},     {{0, -3, 0.5f}, {0, 0, 0}, {0, 0, 1}},
         {{0.1f, 4, 0}, {0, 0, 0}, {0, 1, 0}},  {{-1, -1, -1}, {0, 0, 0}, {1, 0, 0}},
@@ -86,18 +80,17 @@ TEST(VrmlViewpoint, OrientationTurnsTheDefaultViewOntoTheCamera) {
         {{-1, -1, -1}, {0, 0, 0}, {-1, 0, 0}}, {{-2, 1, 1}, {0, 0, 0}, {-1, 0, 0}},
         {{-2, -1, 1}, {0, 0, 0}, {1, 0, 0}},
     };
-    for (const Case& c : cases) {
-        const ViewpointOrientation o = viewpointOrientation(c.eye, c.target, c.up);
+    for (const auto& [eye, target, cameraUp] : cases) {
+        const ViewpointOrientation o = viewpointOrientation(eye, target, cameraUp);
         ASSERT_FALSE(o.identity);
         EXPECT_NEAR(std::sqrt(dot(o.axis, o.axis)), 1.0, 1e-12);
-        const Vec3 f =
-            normalize(Vec3{c.target.x - c.eye.x, c.target.y - c.eye.y, c.target.z - c.eye.z});
+        const Vec3 f = normalize(Vec3{target.x - eye.x, target.y - eye.y, target.z - eye.z});
         const Vec3 miss = rotate({0, 0, -1}, o.axis, o.angle) - f;
         EXPECT_NEAR(dot(miss, miss), 0.0, 1e-18);
         // The turned +y lies in the plane of the view direction and the camera's up, on the
         // up vector's side.
         const Vec3 up = rotate({0, 1, 0}, o.axis, o.angle);
-        const Vec3 u{c.up.x, c.up.y, c.up.z};
+        const Vec3 u{cameraUp.x, cameraUp.y, cameraUp.z};
         EXPECT_NEAR(dot(up, f), 0.0, 1e-9);
         EXPECT_NEAR(dot(cross(f, u), up), 0.0, 1e-9);
         EXPECT_GT(dot(up, u), 0.0);
