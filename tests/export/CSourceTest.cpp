@@ -4,7 +4,7 @@
 
 #include "ExportTestSupport.h"
 #include "export/CSourceWriter.h"
-#include "text/Text.h"
+#include "tests/text/TextTestSupport.h"
 
 namespace vyr {
 namespace {
@@ -93,9 +93,7 @@ TEST(CSource, BadHeaderNamesFailedStreamsAndValuesThatAreNotNumbersAreReported) 
 TEST(CSource, GeneratedPairCompilesWithoutWarningsAndLinks) {
     if (std::system("command -v gcc >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "gcc is not installed";
-    Text text("/nonexistent-folder");
-    text.parameters.chooseFontPath(VYR_TEST_FONT_DEJAVU);
-    text.parameters.text = "Vyr 3D!";
+    Text text = test::textOn(VYR_TEST_FONT_DEJAVU, "Vyr 3D!");
     text.parameters.roundedEdges = true;
     EXPECT_TRUE(exportViewOf(text).parameters.roundedEdges);
     ASSERT_TRUE(text.buildMesh().ok);

@@ -31,9 +31,8 @@ using SyntheticTriangle = std::array<Corner, 3>;
 
 struct SyntheticChar {
     int code = 'A';
-    std::vector<std::vector<SyntheticPoint>> contours;
-    std::vector<SyntheticTriangle> front;
-    std::vector<SyntheticTriangle> back;
+    std::vector<std::vector<SyntheticPoint>> contours{};
+    std::vector<SyntheticTriangle> front{}, back{};
 };
 
 inline std::unique_ptr<TriangleList> makeTriangles(OutlineVectorizer* v,
@@ -97,14 +96,13 @@ inline TextMesh makeMesh(const std::vector<SyntheticChar>& chars, float width) {
 /// A clockwise (outer) right triangle with its legs on the axes, inset by one unit, and its
 /// face triangle wound counter-clockwise seen from +z, as the tessellator gives it.
 inline SyntheticChar rightTriangle(double x = 0.0) {
-    SyntheticChar c;
-    c.code = 'v';
-    c.contours = {{{{x + 0, 0, 0}, {x + 1, 1, 0}},
-                   {{x + 0, 10, 0}, {x + 1, 8, 0}},
-                   {{x + 10, 0, 0}, {x + 8, 1, 0}}}};
-    c.front = {{Corner{0, 0}, Corner{0, 2}, Corner{0, 1}}};
-    c.back = c.front;
-    return c;
+    const std::vector<SyntheticTriangle> face = {{Corner{0, 0}, Corner{0, 2}, Corner{0, 1}}};
+    return {'v',
+            {{{{x + 0, 0, 0}, {x + 1, 1, 0}},
+              {{x + 0, 10, 0}, {x + 1, 8, 0}},
+              {{x + 10, 0, 0}, {x + 8, 1, 0}}}},
+            face,
+            face};
 }
 
 /// A 2m by 10 rectangle, clockwise from (0, 0) up to its top-left corner (given twice), with
@@ -131,17 +129,12 @@ inline SyntheticChar comb(int m) {
 
 /// The smallest contour a flattening keeps: two points, no area, no face triangles.
 inline SyntheticChar twoPointContour() {
-    SyntheticChar c;
-    c.code = '-';
-    c.contours = {{{{20, 0, 0}, {20, 1, 0}}, {{30, 0, 0}, {30, 1, 0}}}};
-    return c;
+    return {'-', {{{{20, 0, 0}, {20, 1, 0}}, {{30, 0, 0}, {30, 1, 0}}}}};
 }
 
 /// A space: an entry without contours or triangles.
 inline SyntheticChar space() {
-    SyntheticChar c;
-    c.code = ' ';
-    return c;
+    return {' '};
 }
 
 inline TextExportView viewOf(const TextMesh& mesh, bool bevelOn, bool rounded = false) {
