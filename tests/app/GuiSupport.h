@@ -76,12 +76,14 @@ void whenModal(std::type_identity_t<std::function<void(W*)>> step, QWidget* unde
     });
 }
 
-// Answers the next message box above `under` with OK, keeping its text in `text`.
-inline void answerMessage(QString* text, QWidget* under) {
+// Answers the next message box above `under` with `button`, keeping its text in `text`.
+inline void answerMessage(QString* text, QWidget* under,
+                          QMessageBox::StandardButton button = QMessageBox::Ok) {
     whenModal<QMessageBox>(
-        [text](QMessageBox* box) {
-            *text = box->text();
-            box->button(QMessageBox::Ok)->click();
+        [text, button](QMessageBox* box) {
+            if (text != nullptr)
+                *text = box->text();
+            box->button(button)->click();
         },
         under);
 }

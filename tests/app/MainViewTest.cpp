@@ -1,9 +1,9 @@
 // The main window driven as a user would: menus, toolbar, drags, popup, files, pixels.
 
 #include <QActionGroup>
-#include <QLabel>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -54,15 +54,8 @@ class MainViewTest : public QObject {
     void clickTool(int id) {
         QTest::mouseClick(view->toolBar()->widgetForAction(view->action(id)), Qt::LeftButton);
     }
-    // Answers the next message box over the window with `button`, keeping its text.
     void answer(QMessageBox::StandardButton button, QString* text = nullptr) {
-        whenModal<QMessageBox>(
-            [=](QMessageBox* box) {
-                if (text != nullptr)
-                    *text = box->text();
-                box->button(button)->click();
-            },
-            view.get());
+        answerMessage(text, view.get(), button);
     }
 
   private slots:
@@ -128,29 +121,27 @@ class MainViewTest : public QObject {
     // Each parameter command opens the dialog of its own object (told by a field's text) and,
     // cancelled, redraws, except "Render"; flat, Gouraud and a view command redraw too.
     void commandsOpenTheirObjectsDialogAndRedraw() {
-        const struct {
-            int command;
-            QString field, shows;
-            int redraws;
-        } rows[] = {{40043, "eyeZ", "Camera 4", 1},
-                    {40057, "positionX", "Light 0", 1},
-                    {40060, "positionX", "Light 3", 1},
-                    {40061, "positionX", "Light -3", 1},
-                    {40055, "precision", "Text Properties 18", 1},
-                    {40065, "frontShininess", "Text Materials 3", 1},
-                    {40062, "fileName", "Render VYR.jpg", 0}};
-        for (const auto& row : rows) {
+        // The command, a field of its dialog, the title and field shown, the frames drawn.
+        const std::tuple<int, QString, QString, int> rows[] = {
+            {40043, "eyeZ", "Camera 4", 1},
+            {40057, "positionX", "Light 0", 1},
+            {40060, "positionX", "Light 3", 1},
+            {40061, "positionX", "Light -3", 1},
+            {40055, "precision", "Text Properties 18", 1},
+            {40065, "frontShininess", "Text Materials 3", 1},
+            {40062, "fileName", "Render VYR.jpg", 0}};
+        for (const auto& [command, field, shows, redraws] : rows) {
             const int frames = view->viewport()->framesDrawn();
             QString shown;
             whenModal(
                 [&](QWidget* w) {
-                    shown = w->windowTitle() + " " + w->findChild<QLineEdit*>(row.field)->text();
+                    shown = w->windowTitle() + " " + w->findChild<QLineEdit*>(field)->text();
                     qobject_cast<QDialog*>(w)->reject();
                 },
                 view.get());
-            view->action(row.command)->trigger();
-            QCOMPARE(shown, row.shows);
-            QCOMPARE(view->viewport()->framesDrawn(), frames + row.redraws);
+            view->action(command)->trigger();
+            QCOMPARE(shown, shows);
+            QCOMPARE(view->viewport()->framesDrawn(), frames + redraws);
         }
         const int frames = view->viewport()->framesDrawn();
         view->action(40006)->trigger();
@@ -275,7 +266,7 @@ class MainViewTest : public QObject {
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(100, 'x')) == 100);
         damaged.close();
         QString message;
-        answerMessage(&message, view.get());
+        answer(QMessageBox::Ok, &message);
         view->loadSceneFrom(damaged.fileName());
         QCOMPARE(sceneBytes(), saved);
         QVERIFY2(message.contains("damaged.vyr"), qPrintable(message));
