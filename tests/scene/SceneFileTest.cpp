@@ -24,24 +24,17 @@ constexpr size_t kTextOffset = 64 + 3 * 104;
 
 // Moves every object away from its defaults so that a lost or swapped field shows.
 void changeEverything(Scene& s) {
-    Camera& c = s.camera();
-    c.setTarget(0.5f, -0.25f, 0.125f);
-    c.orbitVertical(-71);
+    s.camera().setTarget(0.5f, -0.25f, 0.125f);
+    s.camera().orbitVertical(-71);
     s.yellowLight().turn(17, 4);
     s.blueLight().move({0.1, 0.2, 0.3});
     s.greenLight().colour = 0x00123456;
-    Text& t = s.text();
-    t.parameters.text = "VYR scene";
-    t.parameters.precision = 7.25;
-    t.parameters.extrusionLength = 12.5;
-    t.parameters.bevelDepth = 1.75;
-    t.parameters.bevelWidth = 2.5f;
-    t.parameters.filter1 = 2;
-    t.parameters.scale = {0.01f, -0.02f, 0.03f};
-    t.parameters.frontMaterial.diffuse = {0.1f, 0.2f, 0.3f, 0.4f};
-    t.parameters.sideMaterial.shininess = 77.0f;
-    t.parameters.bevelMaterial.emission[3] = 0.5f;
-    t.parameters.chooseFontPath("/nonexistent/font.ttf");  // keeps a rebuild short: it fails
+    TextParameters& p = s.text().parameters;
+    p.text = "VYR scene", p.precision = 7.25, p.extrusionLength = 12.5, p.bevelDepth = 1.75;
+    p.bevelWidth = 2.5f, p.filter1 = 2, p.scale = {0.01f, -0.02f, 0.03f};
+    p.frontMaterial.diffuse = {0.1f, 0.2f, 0.3f, 0.4f}, p.sideMaterial.shininess = 77.0f;
+    p.bevelMaterial.emission[3] = 0.5f;
+    p.chooseFontPath("/nonexistent/font.ttf");  // keeps a rebuild short: it fails
 }
 
 struct SceneFileTest : ::testing::Test {
@@ -83,8 +76,7 @@ TEST_F(SceneFileTest, DefaultSceneIs636BytesPlusItsFourShortStrings) {
 
 TEST_F(SceneFileTest, LongTextsUseTheLongerLengthPrefixesAndLoadBack) {
     Scene scene(kWindowsFonts);
-    scene.text().parameters.chooseFontPath(
-        "/nonexistent/font.ttf");  // keeps the rebuild short: it fails
+    scene.text().parameters.chooseFontPath("/nonexistent/font.ttf");  // a short rebuild: it fails
     const size_t at = kTextOffset + 1 + scene.text().parameters.fontsFolder.size() + 1 +
                       scene.text().parameters.fontFile.size();
     // One byte below 255, then 0xFF and 16 bits below 65534, then 0xFF, 0xFFFF and 32 bits.
