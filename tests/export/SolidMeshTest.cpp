@@ -42,31 +42,26 @@ TEST(SolidMesh, SolidsAreClosedCentredScaledAndHoldTheirVolume) {
                    comb = test::makeMesh({test::comb(10)}, 20.0f);
     TextMesh foreign = test::makeMesh({test::comb(10)}, 20.0f);
     const std::vector<VertexRecord> records = std::move(foreign.entries[0].records);
-    struct Case {
-        const TextMesh& mesh;
-        bool bevel;
-        std::array<float, 3> scale;
-        size_t vertices;
-        std::array<size_t, 3> parts;
-        double volume;
-    };
     const double frustum = 5.0 / 6.0 * (50.0 + 4.0 * 36.125 + 24.5);
     const float s = 0.0025f;
-    const Case cases[] = {{prism, false, {1, 1, 1}, 6, {2, 6, 0}, 1500.0},
-                          {prism, true, {1, 1, 1}, 9, {2, 6, 6}, 1500.0 + frustum},
-                          {comb, false, {1, 1, 1}, 46, {42, 46, 0}, 6000.0},
-                          {comb, true, {1, 1, 1}, 69, {42, 46, 46}, 7000.0},
-                          {foreign, false, {1, 1, 1}, 46, {42, 46, 0}, 6000.0},
-                          {foreign, true, {1, 1, 1}, 69, {42, 46, 46}, 7000.0},
-                          {prism, false, {s, s, s}, 6, {2, 6, 0}, 1500.0 * s * s * s},
-                          {comb, false, {-2, -1, -1}, 46, {42, 46, 0}, 12000.0}};
-    for (const Case& k : cases) {
-        TextExportView view = test::viewOf(k.mesh, k.bevel);
-        view.parameters.scale = k.scale;
+    // Mesh, bevel, scale, welded vertices, triangles of each part, volume.
+    using Sizes = std::array<size_t, 3>;
+    const std::tuple<const TextMesh&, bool, std::array<float, 3>, size_t, Sizes, double> cases[] = {
+        {prism, false, {1, 1, 1}, 6, {2, 6, 0}, 1500.0},
+        {prism, true, {1, 1, 1}, 9, {2, 6, 6}, 1500.0 + frustum},
+        {comb, false, {1, 1, 1}, 46, {42, 46, 0}, 6000.0},
+        {comb, true, {1, 1, 1}, 69, {42, 46, 46}, 7000.0},
+        {foreign, false, {1, 1, 1}, 46, {42, 46, 0}, 6000.0},
+        {foreign, true, {1, 1, 1}, 69, {42, 46, 46}, 7000.0},
+        {prism, false, {s, s, s}, 6, {2, 6, 0}, 1500.0 * s * s * s},
+        {comb, false, {-2, -1, -1}, 46, {42, 46, 0}, 12000.0}};
+    for (const auto& [mesh, bevel, scale, vertices, parts, volume] : cases) {
+        TextExportView view = test::viewOf(mesh, bevel);
+        view.parameters.scale = scale;
         const SolidMesh solid = buildSolidMesh(view);
         EXPECT_TRUE(solid.sound()) << solid.faultReport();
-        EXPECT_EQ(solid.vertices.size(), k.vertices);
-        EXPECT_EQ(partSizes(solid), k.parts);
+        EXPECT_EQ(solid.vertices.size(), vertices);
+        EXPECT_EQ(partSizes(solid), parts);
         float lo = 1e9f, hi = -1e9f;
         for (const auto& v : solid.vertices) {
             lo = std::min(lo, v[0]), hi = std::max(hi, v[0]);
@@ -74,10 +69,10 @@ TEST(SolidMesh, SolidsAreClosedCentredScaledAndHoldTheirVolume) {
                 EXPECT_FALSE(f == 0.0f && std::signbit(f));
         }
         EXPECT_EQ(lo, -hi);
-        EXPECT_EQ(hi, k.mesh.width / 2 * std::fabs(k.scale[0]));
+        EXPECT_EQ(hi, mesh.width / 2 * std::fabs(scale[0]));
         const test::SolidCheck c = readBack(solid);
         EXPECT_TRUE(c.closedAndOriented());
-        EXPECT_NEAR(c.volume, k.volume, k.volume * 1e-6);
+        EXPECT_NEAR(c.volume, volume, volume * 1e-6);
     }
 }
 
@@ -95,15 +90,11 @@ TEST(SolidMesh, FaultsAreReportedPerCharacter) {
                       open = head + "the surface is not closed; " + nan,
                       dropped = head + nan + "character 2 ('-'): " + nan,
                       both = head + flat + "character 2 ('-'): " + flat;
-    struct Case {
-        const test::SyntheticChar& first;
-        bool bevel;
-        std::array<float, 3> scale;
-        double PlanePoint::*notANumber;
-        std::string report;
-    };
+    // The first character, bevel, scale, a coordinate of its first point made NaN, the report.
+    using Char = test::SyntheticChar;
+    using Scale = std::array<float, 3>;
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<const Char&, bool, Scale, double PlanePoint::*, std::string> cases[] = {
         {folded, true, {1, 1, 1}, nullptr,
          head + "the bevel inset crosses itself (bevel too wide for the outline)\n"},
         {folded, false, {1, 1, 1}, nullptr, ""},
@@ -115,24 +106,25 @@ TEST(SolidMesh, FaultsAreReportedPerCharacter) {
         {v, false, {0, 1, 1}, nullptr, both}, {v, false, {1, 0, 1}, nullptr, both},
         {v, false, {1, 1, 0}, nullptr, both}};
     // clang-format on
-    for (const Case& c : cases) {
+    for (const auto& [first, bevel, scale, notANumber, report] : cases) {
         TextMesh mesh =
-            test::makeMesh({c.first, c.bevel ? test::space() : test::twoPointContour()}, 30.0f);
-        if (c.notANumber != nullptr)
-            mesh.entries[0].records[0].position.*c.notANumber = std::nan("");
-        TextExportView view = test::viewOf(mesh, c.bevel);
-        view.parameters.scale = c.scale;
+            test::makeMesh({first, bevel ? test::space() : test::twoPointContour()}, 30.0f);
+        if (notANumber != nullptr)
+            mesh.entries[0].records[0].position.*notANumber = std::nan("");
+        TextExportView view = test::viewOf(mesh, bevel);
+        view.parameters.scale = scale;
         const SolidMesh solid = buildSolidMesh(view);
-        EXPECT_EQ(solid.faultReport(), c.report);
+        EXPECT_EQ(solid.faultReport(), report);
         for (const auto& p : solid.vertices)
             ASSERT_TRUE(std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]));
     }
     // Codes outside 33 .. 126 are given as numbers.
     SolidMesh m;
     m.faults = {{0, 32, true}, {1, 33, true}, {2, 127, true}};
-    EXPECT_EQ(m.faultReport(), "character 1 (code 32): the surface is not closed\n"
-                               "character 2 ('!'): the surface is not closed\n"
-                               "character 3 (code 127): the surface is not closed\n");
+    EXPECT_EQ(m.faultReport(),
+              "character 1 (code 32): the surface is not closed\n"
+              "character 2 ('!'): the surface is not closed\n"
+              "character 3 (code 127): the surface is not closed\n");
 }
 
 TEST(SolidMesh, ATextWithoutDepthIsItsFrontFaceAloneReportedOnce) {
