@@ -26,15 +26,6 @@ std::string viaPrintf(const char* fmt, Args... args) {
     return test::crlf(s);
 }
 
-template <class... Args>
-std::string viaStream(const char* fmt, Args... args) {
-    std::ostringstream out;
-    CrlfStream s(out);
-    s.format(fmt, args...);
-    s.flush();
-    return out.str();
-}
-
 // Ties and their neighbours at every rounding digit, signed zeros, subnormals, magnitudes
 // on both sides of the 64-bit fast path, then random values of every size and random bits.
 std::vector<double> delicateValues() {
@@ -80,7 +71,11 @@ TEST(CrlfStream, EveryNumberFormatOfTheWritersMatchesPrintf) {
 
 TEST(CrlfStream, WholeWriterFormatsMatchPrintfWithCrlf) {
     const auto same = [](const char* fmt, auto... args) {
-        EXPECT_EQ(viaStream(fmt, args...), viaPrintf(fmt, args...)) << fmt;
+        std::ostringstream out;
+        CrlfStream s(out);
+        s.format(fmt, args...);
+        s.flush();
+        EXPECT_EQ(out.str(), viaPrintf(fmt, args...)) << fmt;
     };
     const double a = 0.125, b = -0.0, c = 1234.565, d = -7.0078125;
     same("\nGLfloat %s%s[] = { %.2f , %.2f, %.2f, %.2f };", "side_", "ambient", a, b, c, d);
