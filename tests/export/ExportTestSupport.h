@@ -117,11 +117,10 @@ inline SyntheticChar comb(int m) {
     for (int x = 2 * m; x >= 1; --x)
         c.contours[0].push_back(at(x, 0));
     const auto q = [m](int x) { return Corner{0, x == 0 ? 0 : 4 + 2 * m - x}; };
-    for (int k = 0; k < m; ++k) {
+    for (int k = 0; k < m; ++k)
         for (SyntheticTriangle t : {SyntheticTriangle{q(2 * k), q(2 * k + 1), q(2 * k + 2)},
                                     SyntheticTriangle{q(2 * k), q(2 * k + 2), Corner{0, 1}}})
             c.front.push_back({t[k % 3], t[(k + 1) % 3], t[(k + 2) % 3]});
-    }
     c.front.push_back({q(2 * m), Corner{0, 3}, Corner{0, 1}});
     c.back = c.front;
     return c;

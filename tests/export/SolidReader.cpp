@@ -48,10 +48,9 @@ FileTriangles readStl(const std::string& b) {
         // The stored normal is the winding's unit normal; the attribute bytes are zero.
         const Point w = cross(tri);
         const double length = std::hypot(w[0], w[1], w[2]);
-        for (size_t k = 0; k < 3; ++k) {
+        for (size_t k = 0; k < 3; ++k)
             if (!(std::fabs(f32(b, at + 4 * k) - w[k] / length) < 1e-5))
                 f.error = "a facet normal is not the unit normal of its winding";
-        }
         if (b[at + 48] != 0 || b[at + 49] != 0)
             f.error = "attribute bytes that are not zero";
         f.triangles.push_back(tri);

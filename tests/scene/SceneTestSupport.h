@@ -26,10 +26,9 @@ bool allFinite(Part& object) {
     Archive out;
     object.serialize(out);
     Archive in(out.bytes().data(), out.bytes().size());
-    for (size_t i = 0; i < out.bytes().size(); i += 4) {
+    for (size_t i = 0; i < out.bytes().size(); i += 4)
         if (!std::isfinite(in.readFloat()))
             return false;
-    }
     return true;
 }
 
