@@ -23,16 +23,12 @@ size_t count(const std::string& s, const std::string& what) {
     return n;
 }
 
-TEST(CSource, OneTriangleIsWrittenByteForByte) {
+TEST(CSource, OneTriangleIsWrittenByteForByteAndRoundedEdgesChangeOnlyItsBevelNormals) {
     // Bevel off: each front block followed by its back block. Bevel on: the back face at L + D
     // from the insets, the strip, then one bevel list of 4 passes, the closing edge twice.
     const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
     EXPECT_TRUE(source(test::viewOf(mesh, false)) == test::golden("triangle-bevel-off.c"));
     EXPECT_TRUE(source(test::viewOf(mesh, true)) == test::golden("triangle-bevel-on.c"));
-}
-
-TEST(CSource, RoundedEdgesChangeOnlyTheBevelNormals) {
-    const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
     std::istringstream flat(source(test::viewOf(mesh, true, false))),
         rounded(source(test::viewOf(mesh, true, true)));
     // Nprev, Ncur, NprevIn, NprevIn, Ncur, NcurIn per pass, blended from the walls, the
