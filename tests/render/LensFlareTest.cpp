@@ -30,12 +30,10 @@ class LensFlareTest : public ::testing::Test {
                 pixels[k] =
                     i < 10 ? 6 * (4 * i + (k % 16 > 7) + 2 * (k / 16 > 7)) + 12 : 250 * (i == 10);
             const Image sgi = encodeSgi(pixels.data(), 16, 16, i % 2);
-            std::ofstream(folder +
-                          (i < 10   ? "/Shine" + std::to_string(i)
-                           : i < 16 ? "/Flare" + std::to_string(i - 9)
-                                    : "/OpenGL") +
-                          ".bw")
-                .write(reinterpret_cast<const char*>(sgi.data()), sgi.size());
+            const std::string name = i < 10   ? "Shine" + std::to_string(i)
+                                     : i < 16 ? "Flare" + std::to_string(i - 9)
+                                              : "OpenGL";
+            std::ofstream(folder + "/" + name + ".bw") << std::string(sgi.begin(), sgi.end());
         }
     }
     // Eye (1, 2, 3) looking along (-2, 1, -2) with up (-1, 2, 2), the view's axes turned by an
