@@ -23,10 +23,8 @@ struct Files {
 
 Files writeAll(const SolidMesh& solid) {
     std::ostringstream stl, obj, mtl, glb;
-    EXPECT_TRUE(writeStl(solid, stl).ok);
-    EXPECT_TRUE(writeObj(solid, "text.mtl", obj).ok);
-    EXPECT_TRUE(writeMtl(solid, mtl).ok);
-    EXPECT_TRUE(writeGlb(solid, glb).ok);
+    EXPECT_TRUE(writeStl(solid, stl).ok && writeObj(solid, "text.mtl", obj).ok &&
+                writeMtl(solid, mtl).ok && writeGlb(solid, glb).ok);
     return {stl.str(), obj.str(), mtl.str(), glb.str()};
 }
 

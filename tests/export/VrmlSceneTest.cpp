@@ -26,8 +26,8 @@ TEST(VrmlWorld, EachPartAloneFollowsTheHeaderAndEndsTheFile) {
     test::FailingStream failing;
     EXPECT_FALSE(writeVrml(scene, failing, {}).ok);
     const std::string lights = world(scene, {false, true, false});
-    EXPECT_TRUE(lights.starts_with("#VRML V2.0 utf8\r\n\r\nSpotLight {"));
-    EXPECT_TRUE(lights.ends_with("location -3.00 0.00 1.00\r\n}"));
+    EXPECT_TRUE(lights.starts_with("#VRML V2.0 utf8\r\n\r\nSpotLight {") &&
+                lights.ends_with("location -3.00 0.00 1.00\r\n}"));
     EXPECT_TRUE(world(scene, {true, false, false}).ends_with("0.0\r\n}\r\n"));
 }
 
