@@ -55,7 +55,9 @@ struct Case {
     double precision = 18.0;
 };
 
-const std::string kSerif = "/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf";
+const std::string kSans = VYR_TEST_FONT_LIBERATION, kDejaVu = VYR_TEST_FONT_DEJAVU,
+                  kMono = VYR_TEST_FONT_MONO,
+                  kSerif = "/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf";
 
 class SoundBevel : public testing::TestWithParam<Case> {};
 
@@ -168,15 +170,10 @@ TEST_P(SoundBevel, EveryCharacterIsClosedWithItsBevelFacingBackAndItsInsetSound)
             << "code " << e.code;
 }
 
-INSTANTIATE_TEST_SUITE_P(RealFonts, SoundBevel,
-                         testing::Values(Case{VYR_TEST_FONT_DEJAVU, 4.0f, 1, 4},
-                                         Case{VYR_TEST_FONT_LIBERATION, 8.0f, 1, 4},
-                                         Case{VYR_TEST_FONT_LIBERATION, 4.0f, 0, 4},
-                                         Case{VYR_TEST_FONT_MONO, 2.0f, 0, 4},
-                                         Case{VYR_TEST_FONT_MONO, 8.0f, 1, 4},
-                                         Case{VYR_TEST_FONT_DEJAVU, 16.0f, 1, 0},
-                                         Case{VYR_TEST_FONT_LIBERATION, 100.0f, 1, 2},
-                                         Case{kSerif, 1.0f, 1, 4, 60}, Case{kSerif, 4.0f, 0, 4, 60},
-                                         Case{kSerif, 8.0f, 1, 4, 100},
-                                         Case{VYR_TEST_FONT_LIBERATION, 4.0f, 1, 6, 100},
-                                         Case{VYR_TEST_FONT_MONO, 16.0f, 1, 4, 80}));
+INSTANTIATE_TEST_SUITE_P(
+    RealFonts, SoundBevel,
+    testing::Values(Case{kDejaVu, 4.0f, 1, 4}, Case{kSans, 8.0f, 1, 4}, Case{kSans, 4.0f, 0, 4},
+                    Case{kMono, 2.0f, 0, 4}, Case{kMono, 8.0f, 1, 4}, Case{kDejaVu, 16.0f, 1, 0},
+                    Case{kSans, 100.0f, 1, 2}, Case{kSerif, 1.0f, 1, 4, 60},
+                    Case{kSerif, 4.0f, 0, 4, 60}, Case{kSerif, 8.0f, 1, 4, 100},
+                    Case{kSans, 4.0f, 1, 6, 100}, Case{kMono, 16.0f, 1, 4, 80}));
