@@ -62,27 +62,22 @@ inline TextMesh makeMesh(const std::vector<SyntheticChar>& chars, float width) {
         e.outline = std::make_unique<OutlineVectorizer>();
         // Distinct collinear points: no contour is taken for an outer one, so the order stays.
         GlyphOutline outline;
-        int total = 0;
         for (size_t k = 0; k < c.contours.size(); ++k) {
             for (size_t j = 0; j < c.contours[k].size(); ++j) {
                 outline.points.push_back({int64_t(j + 1) * 64, int64_t(k) * 64});
                 outline.tags.push_back(1);
-                ++total;
             }
-            outline.contourEnds.push_back(total - 1);
+            outline.contourEnds.push_back(int(outline.points.size()) - 1);
         }
         e.outline->initOutline(outline);
         e.outline->vectorize();
-        e.records.resize(static_cast<size_t>(total));
+        e.records.resize(outline.points.size());
         VertexRecord* r = e.records.data();
-        for (size_t k = 0; k < c.contours.size(); ++k) {
-            Contour& contour = *e.outline->contour(static_cast<int>(k));
-            for (size_t j = 0; j < c.contours[k].size(); ++j) {
-                r->position = c.contours[k][j].position;
-                r->inset = c.contours[k][j].inset;
-                contour[static_cast<int>(j)].x = r->inset.x;
-                contour[static_cast<int>(j)].y = r->inset.y;
-                contour[static_cast<int>(j)].user = r++;
+        for (int k = 0; k < int(c.contours.size()); ++k) {
+            for (int j = 0; j < int(c.contours[k].size()); ++j, ++r) {
+                ContourPoint& p = (*e.outline->contour(k))[j];
+                r->position = c.contours[k][j].position, r->inset = c.contours[k][j].inset;
+                p.x = r->inset.x, p.y = r->inset.y, p.user = r;
             }
         }
         e.front = makeTriangles(e.outline.get(), c.front);
@@ -145,11 +140,8 @@ inline TextExportView viewOf(const TextMesh& mesh, bool bevelOn, bool rounded = 
 /// Every line feed as carriage return and line feed: the form the text exports store.
 inline std::string crlf(const std::string& s) {
     std::string out;
-    for (char ch : s) {
-        if (ch == '\n')
-            out += '\r';
-        out += ch;
-    }
+    for (char ch : s)
+        out += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
     return out;
 }
 

@@ -1,8 +1,8 @@
 #include "SolidReader.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -20,10 +20,7 @@ uint32_t u32(const std::string& b, size_t at) {
 }
 
 float f32(const std::string& b, size_t at) {
-    const uint32_t v = u32(b, at);
-    float f;
-    std::memcpy(&f, &v, 4);
-    return f;
+    return std::bit_cast<float>(u32(b, at));
 }
 
 Point cross(const std::array<Point, 3>& t) {
