@@ -34,9 +34,8 @@ std::vector<test::FileTriangles> readAll(const Files& f) {
 
 TEST(MeshFormats, ObjAndGlbGroupFacesByMaterialAndKeepMaterialValuesInRange) {
     const TextMesh mesh = test::makeMesh({test::rightTriangle()}, 10.0f);
-    // Colours outside 0 .. 1 or not numbers become 0 or 1 and a negative shininess 0, as
-    // readers demand; glTF takes the diffuse colour and shininess s as a roughness of
-    // sqrt(2 / (s + 2)).
+    // Colours outside 0 .. 1 or not numbers become 0 or 1 and a negative shininess 0, as readers
+    // demand; glTF takes the diffuse colour and shininess s as a roughness of sqrt(2 / (s + 2)).
     TextExportView view = test::viewOf(mesh, true);
     view.parameters.sideMaterial = {
         {NAN, 2, 0.5f, 1}, {-0.5f, 1.5f, NAN, 1}, {0.25f, 0.5f, 0.75f, 1}, {1, 0, 0.5f, 1}, -3};

@@ -134,18 +134,18 @@ TEST_P(SoundBevel, EveryCharacterIsClosedWithItsBevelFacingBackAndItsInsetSound)
     std::string printable;
     for (int code = 33; code < 256; ++code)
         printable += code < 127 || code > 160 ? std::string(1, char(code)) : "";
-    Text t = test::textOn(GetParam().font, printable, GetParam().bevel);
-    t.parameters.bevelWidth = GetParam().width;
-    t.parameters.filter1 = GetParam().filter;
-    t.parameters.precision = GetParam().precision;
+    const Case& c = GetParam();
+    Text t = test::textOn(c.font, printable, c.bevel);
+    t.parameters.bevelWidth = c.width, t.parameters.filter1 = c.filter;
+    t.parameters.precision = c.precision;
     ASSERT_TRUE(t.buildMesh().ok);
-    const bool shown = GetParam().filter == kFilterNone && GetParam().bevel;
+    const bool shown = c.filter == kFilterNone && c.bevel;
     for (const TextMeshEntry& e : t.mesh().entries) {
         SCOPED_TRACE("code " + std::to_string(e.code));
         ASSERT_NE(e.bevelFit, BevelFit::kFlat);
-        for (double part : partsOfThePlainInset(e, GetParam().width))
+        for (double part : partsOfThePlainInset(e, c.width))
             ASSERT_TRUE(e.bevelFit == BevelFit::kPlain ? part == 1.0 : part >= 0 && part <= 1);
-        EXPECT_TRUE(GetParam().bevel || e.bevelFit == BevelFit::kPlain);
+        EXPECT_TRUE(c.bevel || e.bevelFit == BevelFit::kPlain);
         std::vector<OutlineEdge> edges;
         for (int k = 0; k < e.contourCount(); ++k)
             appendEdges(e.contour(k), k, edges);

@@ -21,10 +21,9 @@ std::string vrmlText(const TextExportView& view) {
 }
 
 TEST(VrmlText, OneTriangleIsWrittenByteForByteAlsoAmongCharactersWithoutOutline) {
-    // Bevel off: front points in reversed corner order, then the back points triangle by
-    // triangle, then the side walls with 2n index lines. Bevel on: three shapes. Spaces
-    // around the triangle (enough characters for several parts, the outline in a later one)
-    // add nothing.
+    // Bevel off: front points in reversed corner order, then the back points triangle by triangle,
+    // then the side walls with 2n index lines. Bevel on: three shapes. Spaces around the triangle
+    // (enough characters for several parts, the outline in a later one) add nothing.
     std::vector<test::SyntheticChar> chars(70, test::space());
     chars[41] = test::rightTriangle();
     const TextMesh meshes[] = {test::makeMesh({test::rightTriangle()}, 10.0f),

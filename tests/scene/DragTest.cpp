@@ -49,11 +49,11 @@ TEST_F(DragTest, TranslateModeMovesTheSelectedLightOnly) {
     settings.lightAction = LightAction::Translate;
     drag(DragTarget::BlueLight, 10, -10);
     const Light& blue = scene.blueLight();
-    EXPECT_EQ(blue.position, (Float4{3, 0.04f, 1.04f, 1}));
-    EXPECT_EQ(blue.beamEnd, (Float4{0, 0.04f, 0.04f, 1}));
-    EXPECT_EQ(blue.referencePoint, (Float4{3, 0, 1, 1}));
-    EXPECT_EQ(scene.greenLight().position, (Float4{-3, 0, 1, 1}));
-    EXPECT_EQ(settings.flarePosition, (Float4{0.5f, 0.5f, 0.0f, 1.0f}));
+    EXPECT_EQ(
+        std::tie(blue.position, blue.beamEnd, blue.referencePoint),
+        std::tuple(Float4{3, 0.04f, 1.04f, 1}, Float4{0, 0.04f, 0.04f, 1}, Float4{3, 0, 1, 1}));
+    EXPECT_EQ(std::tie(scene.greenLight().position, settings.flarePosition),
+              std::tuple(Float4{-3, 0, 1, 1}, Float4{0.5f, 0.5f, 0.0f, 1.0f}));
 }
 
 TEST_F(DragTest, ScaleModeWidensToTheRightAndHeightensUpward) {

@@ -6,11 +6,7 @@ using namespace vyr;
 using test::expectNear3;
 using test::kRoot3;
 
-namespace {
-
 const auto xyz = [](const Float4& p) { return Float3{p.x, p.y, p.z}; };
-
-}  // namespace
 
 // Numbers outside 1 to 3 (possible in a scene file) are white and have no renderer light.
 TEST(Light, EachNumberHasItsMarkerColourAndRendererLight) {
