@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "ExportTestSupport.h"
 #include "SolidReader.h"
@@ -89,8 +87,8 @@ void expectSoundFiles(const SolidMesh& solid) {
     for (const test::FileTriangles& file : readAll(writeAll(solid))) {
         EXPECT_EQ(file.error, "");
         const test::SolidCheck c = test::checkSolid(file);
-        EXPECT_EQ(c.triangles, solid.triangles.size());
-        EXPECT_EQ(c.vertices, solid.vertices.size());
+        EXPECT_EQ(std::pair(c.triangles, c.vertices),
+                  std::pair(solid.triangles.size(), solid.vertices.size()));
         EXPECT_TRUE(c.closedAndOriented() && c.volume > 0.0) << c.volume;
     }
 }
@@ -99,8 +97,7 @@ void expectSoundFiles(const SolidMesh& solid) {
 // inset crosses itself the exporter names the characters, and the rest of the line is sound.
 void expectPangramSolid(const char* font, bool bevel) {
     SCOPED_TRACE(std::string(font) + (bevel ? " bevel on" : " bevel off"));
-    const Text text = builtText(font, test::kPangram, bevel);
-    const SolidMesh solid = buildSolidMesh(text);
+    const SolidMesh solid = buildSolidMesh(builtText(font, test::kPangram, bevel));
     EXPECT_TRUE(bevel || solid.sound()) << solid.faultReport();
     if (solid.sound())
         return expectSoundFiles(solid);
@@ -110,17 +107,15 @@ void expectPangramSolid(const char* font, bool bevel) {
         EXPECT_TRUE(f.folded || f.open) << solid.faultReport();
         rest[size_t(f.character)] = ' ';
     }
-    const Text sound = builtText(font, rest, bevel);
-    const SolidMesh soundSolid = buildSolidMesh(sound);
+    const SolidMesh soundSolid = buildSolidMesh(builtText(font, rest, bevel));
     EXPECT_TRUE(soundSolid.sound()) << soundSolid.faultReport();
     expectSoundFiles(soundSolid);
 }
 
 TEST(MeshFormats, PangramIsAClosedSolidInBothFonts) {
-    for (const char* font : {VYR_TEST_FONT_DEJAVU, VYR_TEST_FONT_LIBERATION}) {
-        expectPangramSolid(font, false);
-        expectPangramSolid(font, true);
-    }
+    for (const char* font : {VYR_TEST_FONT_DEJAVU, VYR_TEST_FONT_LIBERATION})
+        for (const bool bevel : {false, true})
+            expectPangramSolid(font, bevel);
 }
 
 // The Khronos validator (npm package gltf-validator), when node can load it from
