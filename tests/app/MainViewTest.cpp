@@ -2,11 +2,9 @@
 
 #include <QActionGroup>
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>

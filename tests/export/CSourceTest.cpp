@@ -1,6 +1,5 @@
 // The C/OpenGL pair: exact text on a hand-checked mesh and a compile and link of the generated
 // code.
-#include <gtest/gtest.h>
 
 #include "ExportTestSupport.h"
 #include "export/CSourceWriter.h"

@@ -6,11 +6,7 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <random>
-#include <sstream>
-#include <string>
-#include <vector>
 
 #include "ExportTestSupport.h"
 #include "core/WorkerPool.h"

@@ -1,9 +1,6 @@
 // The bevel of hand-made outlines and of every printable Latin-1 character in real fonts, from
 // a narrow bevel to one far wider than the strokes: a closed solid whose bevel never faces
 // forwards, narrowed by halves and tapered off where the plain inset would not be sound.
-#include <gtest/gtest.h>
-
-#include <cmath>
 
 #include "export/SolidMesh.h"
 #include "tests/font/FontTestSupport.h"

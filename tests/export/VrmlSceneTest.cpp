@@ -2,7 +2,6 @@
 #include <gmock/gmock.h>
 
 #include <cmath>
-#include <sstream>
 
 #include "ExportTestSupport.h"
 #include "export/VrmlWriter.h"

@@ -1,8 +1,6 @@
 // The text group of a VRML world, byte for byte, on meshes small enough to check on paper.
 #include <gmock/gmock.h>
 
-#include <sstream>
-
 #include "ExportTestSupport.h"
 #include "export/VrmlWriter.h"
 

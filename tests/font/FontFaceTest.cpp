@@ -4,8 +4,6 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
-#include <filesystem>
-#include <fstream>
 #include <tuple>
 
 #include "FontTestSupport.h"

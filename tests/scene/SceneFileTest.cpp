@@ -5,8 +5,6 @@
 #include <sys/resource.h>
 
 #include <csignal>
-#include <filesystem>
-#include <fstream>
 
 #include "core/Archive.h"
 #include "scene/SceneFile.h"
