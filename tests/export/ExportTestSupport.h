@@ -41,10 +41,8 @@ inline std::unique_ptr<TriangleList> makeTriangles(OutlineVectorizer* v,
     list->triangles = std::make_unique<Triangle[]>(tris.size() + 1);
     list->triangleCount = static_cast<int>(tris.size());
     for (size_t t = 0; t < tris.size(); ++t) {
-        ContourPoint* p[3];
-        for (int k = 0; k < 3; ++k)
-            p[k] = &(*v->contour(tris[t][k][0]))[tris[t][k][1]];
-        list->triangles[t] = Triangle{p[0], p[1], p[2]};
+        const auto at = [&](int k) { return &(*v->contour(tris[t][k][0]))[tris[t][k][1]]; };
+        list->triangles[t] = Triangle{at(0), at(1), at(2)};
     }
     return list;
 }
