@@ -133,9 +133,8 @@ using FontCodeTable = test::RealFont;
 
 TEST_P(FontCodeTable, CodesAreLatin1CodePointsAndGlyphsMatchFreeTypeAt220PointsHinted) {
     LoadedFont font(GetParam());
-    ASSERT_TRUE(font.opened);
     const ReferenceFace ref(GetParam());
-    ASSERT_NE(ref.face, nullptr);
+    ASSERT_TRUE(font.opened && ref.face != nullptr);
     EXPECT_EQ(std::pair(font.face.charmapPlatform(), font.face.charmapEncoding()), std::pair(3, 1));
     EXPECT_EQ(font.face.glyphIndex(-1), font.face.glyphIndex(0));
     // Above Latin-1 the face's Unicode map answers (the euro sign, Cyrillic Zhe).
