@@ -153,8 +153,7 @@ TEST_F(RenderImage, SpotConesOpenFromTheLightAlongItsDirection) {
                                             {{0.2f, 0.3f, 0}, {0.5, -0.4, -0.5}}};
     for (const auto& [position, d] : rows) {
         const Vec3 end = v3(position) + d;
-        light.position = position;
-        light.beamEnd = {float(end.x), float(end.y), float(end.z)};
+        light.position = position, light.beamEnd = {float(end.x), float(end.y), float(end.z)};
         light.referencePoint = {-float(d.x), -float(d.y), -float(d.z)};
         // The apex at the light, the rim round the beam's end.
         Spot expected;
@@ -249,8 +248,7 @@ TEST_F(RenderImage, GlowRingsFollowTheShiftedCopiesOfTheText) {
         return px > x + box[0] * sx && px < x + box[1] * sx && py > y + (kH - box[3]) * sy &&
                py < y + (kH - box[2]) * sy;
     };
-    settings.glow = true;
-    settings.glowColour = 0x00C08040, settings.background = 0x00102030;
+    settings.glow = true, settings.glowColour = 0x00C08040, settings.background = 0x00102030;
     const int glow[3] = {0x40, 0x80, 0xC0}, background[3] = {0x30, 0x20, 0x10};
     // 280 rings take two passes of the stencil's 255 values.
     for (const int n : {0, 3, 280}) {
