@@ -23,10 +23,12 @@ float f32(const std::string& b, size_t at) {
     return std::bit_cast<float>(u32(b, at));
 }
 
-Point cross(const std::array<Point, 3>& t) {
-    const double ux = t[1][0] - t[0][0], uy = t[1][1] - t[0][1], uz = t[1][2] - t[0][2];
-    const double wx = t[2][0] - t[0][0], wy = t[2][1] - t[0][1], wz = t[2][2] - t[0][2];
-    return {float(uy * wz - uz * wy), float(uz * wx - ux * wz), float(ux * wy - uy * wx)};
+// (b - a) x (c - a) for the triangle (a, b, c), from differences taken in double precision.
+std::array<double, 3> cross(const std::array<Point, 3>& t) {
+    const double ux = double(t[1][0]) - t[0][0], uy = double(t[1][1]) - t[0][1],
+                 uz = double(t[1][2]) - t[0][2], wx = double(t[2][0]) - t[0][0],
+                 wy = double(t[2][1]) - t[0][1], wz = double(t[2][2]) - t[0][2];
+    return {uy * wz - uz * wy, uz * wx - ux * wz, ux * wy - uy * wx};
 }
 
 }  // namespace
@@ -43,7 +45,7 @@ FileTriangles readStl(const std::string& b) {
         for (size_t k = 0; k < 9; ++k)
             tri[k / 3][k % 3] = f32(b, at + 12 + 4 * k);
         // The stored normal is the winding's unit normal; the attribute bytes are zero.
-        const Point w = cross(tri);
+        const std::array<double, 3> w = cross(tri);
         const double length = std::hypot(w[0], w[1], w[2]);
         for (size_t k = 0; k < 3; ++k)
             if (!(std::fabs(f32(b, at + 4 * k) - w[k] / length) < 1e-5))
@@ -158,14 +160,10 @@ SolidCheck checkSolid(const FileTriangles& file) {
         }
         for (int k = 0; k < 3; ++k)
             ++directed[{v[k], v[(k + 1) % 3]}];
-        const Point n = cross(tri);
-        c.degenerate += n[0] == 0.0f && n[1] == 0.0f && n[2] == 0.0f;
-        // Signed volume of the tetrahedron with the origin: a . (b x c) / 6.
-        const auto& [a, p, q] = tri;
-        c.volume += (double(a[0]) * (double(p[1]) * q[2] - double(p[2]) * q[1]) -
-                     double(a[1]) * (double(p[0]) * q[2] - double(p[2]) * q[0]) +
-                     double(a[2]) * (double(p[0]) * q[1] - double(p[1]) * q[0])) /
-                    6.0;
+        const std::array<double, 3> n = cross(tri);
+        c.degenerate += n[0] == 0.0 && n[1] == 0.0 && n[2] == 0.0;
+        // Signed volume of the tetrahedron with the origin: a . (b x c) / 6 = a . n / 6.
+        c.volume += (tri[0][0] * n[0] + tri[0][1] * n[1] + tri[0][2] * n[2]) / 6.0;
     }
     for (const auto& [edge, n] : directed) {
         const auto back = directed.find({edge.second, edge.first});
