@@ -95,8 +95,7 @@ TEST(CSource, GeneratedPairCompilesWithoutWarningsAndLinks) {
     {
         std::ofstream header(dir / "VyrText.h", std::ios::binary),
             src(dir / "VyrText.c", std::ios::binary);
-        ASSERT_TRUE(writeCHeader(header).ok);
-        ASSERT_TRUE(writeCSource(text, "VyrText.h", src).ok);
+        ASSERT_TRUE(writeCHeader(header).ok && writeCSource(text, "VyrText.h", src).ok);
         std::ofstream(dir / "main.c")
             << "#include \"VyrText.h\"\nint main(void) { if (0) { InitVyrText(); "
                "DisplayVyrText(); } return 0; }\n";
