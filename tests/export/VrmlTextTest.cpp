@@ -9,7 +9,6 @@ namespace {
 
 using test::crlf;
 using testing::HasSubstr;
-using testing::Not;
 
 std::string vrmlText(const TextExportView& view) {
     std::ostringstream out;
@@ -71,7 +70,7 @@ TEST(VrmlText, ValueThatIsNotANumberIsWrittenAsZeroAndAFailedStreamIsReported) {
     std::ostringstream out;
     EXPECT_THAT(writeVrmlText(test::viewOf(mesh, false), out).message,
                 HasSubstr("not a finite number"));
-    EXPECT_THAT(out.str(), Not(HasSubstr("nan")));
+    EXPECT_THAT(out.str(), testing::Not(HasSubstr("nan")));
     EXPECT_THAT(out.str(), HasSubstr("\t\t\t\t\tpoint[0.00 0.00 0.00\r\n"));
     test::FailingStream failing;
     EXPECT_THAT(writeVrmlText(test::viewOf(mesh, true), failing).message, HasSubstr("failed"));

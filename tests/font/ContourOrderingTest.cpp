@@ -6,7 +6,6 @@
 
 using namespace vyr;
 using test::hole;
-using test::makeOutline;
 using test::outer;
 using test::P;
 
@@ -15,7 +14,7 @@ namespace {
 // The contours after vectorize, each named by orientation and lower-left corner.
 std::vector<std::string> order(const std::vector<std::vector<P>>& contours) {
     OutlineVectorizer v;
-    test::vectorize(v, makeOutline(contours));
+    test::vectorize(v, test::makeOutline(contours));
     std::vector<std::string> names;
     for (int i = 0; i < v.contourCount(); ++i) {
         const Contour& c = *v.contour(i);

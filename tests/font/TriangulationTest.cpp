@@ -5,13 +5,12 @@
 #include "font/TriangleSink.h"
 
 using namespace vyr;
-using test::makeOutline;
 
 TEST(TriangleList, SelfIntersectingContourReportsTheErrorOnlyWhenAskedAndKeepsValidTriangles) {
     // A figure-eight: its crossing would need a new vertex.
     for (int report : {0, 1}) {
         OutlineVectorizer v;
-        test::vectorize(v, makeOutline({{{0, 0}, {0, 10}, {20, 0}, {20, 2}}}));
+        test::vectorize(v, test::makeOutline({{{0, 0}, {0, 10}, {20, 0}, {20, 2}}}));
         TriangleList list(&v, report);
         ::testing::internal::CaptureStderr();
         list.build();
