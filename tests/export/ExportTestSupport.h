@@ -90,12 +90,9 @@ inline TextMesh makeMesh(const std::vector<SyntheticChar>& chars, float width) {
 /// face triangle wound counter-clockwise seen from +z, as the tessellator gives it.
 inline SyntheticChar rightTriangle(double x = 0.0) {
     const std::vector<SyntheticTriangle> face = {{Corner{0, 0}, Corner{0, 2}, Corner{0, 1}}};
-    return {'v',
-            {{{{x + 0, 0, 0}, {x + 1, 1, 0}},
-              {{x + 0, 10, 0}, {x + 1, 8, 0}},
-              {{x + 10, 0, 0}, {x + 8, 1, 0}}}},
-            face,
-            face};
+    const std::vector<SyntheticPoint> contour = {
+        {{x, 0, 0}, {x + 1, 1, 0}}, {{x, 10, 0}, {x + 1, 8, 0}}, {{x + 10, 0, 0}, {x + 8, 1, 0}}};
+    return {'v', {contour}, face, face};
 }
 
 /// A 2m by 10 rectangle, clockwise from (0, 0) up to its top-left corner (given twice), with
