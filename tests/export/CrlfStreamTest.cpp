@@ -56,8 +56,7 @@ TEST(CrlfStream, EveryNumberFormatOfTheWritersMatchesPrintf) {
         std::string expected;
         CrlfStream s(out);
         for (double v : values) {
-            s.format(fmt, v);
-            s.text("|");
+            s.format(fmt, v), s.text("|");
             expected += viaPrintf(fmt, v) + "|";
         }
         s.flush();

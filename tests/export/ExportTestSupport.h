@@ -100,8 +100,7 @@ inline SyntheticChar rightTriangle(double x = 0.0) {
 /// every second bottom point and, as the tessellator leaves them, a triangle of no area spans
 /// each point skipped; triangles in varied rotations, inset = position.
 inline SyntheticChar comb(int m) {
-    SyntheticChar c;
-    c.code = 'E';
+    SyntheticChar c{'E'};
     const auto at = [](double x, double y) { return SyntheticPoint{{x, y, 0}, {x, y, 0}}; };
     c.contours = {{at(0, 0), at(0, 10), at(0, 10), at(2 * m, 10)}};
     for (int x = 2 * m; x >= 1; --x)
