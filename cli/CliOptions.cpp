@@ -8,6 +8,7 @@
 #include "core/Utf8.h"
 #include "export/OutputFormats.h"
 #include "text/Filters.h"
+#include "text/Shaper.h"
 #include "text/TextParameters.h"
 
 namespace vyr {
@@ -78,6 +79,24 @@ struct Parser {
         }
         into = index;
         return true;
+    }
+
+    // One of `names`, as its index.
+    bool choice(const std::string& name, std::initializer_list<const char*> names,
+                std::optional<int>& into) {
+        const auto text = value(name);
+        if (!text)
+            return false;
+        std::string listed;
+        int index = 0;
+        for (const char* n : names) {
+            if (*text == n) {
+                into = index;
+                return true;
+            }
+            listed += (index++ ? ", " : "") + std::string(n);
+        }
+        return fail(name + " takes one of " + listed + "; not \"" + *text + "\"");
     }
 
     bool scale() {
@@ -216,6 +235,32 @@ struct Parser {
                 filter(a, o.filter1);
             } else if (a == "--filter2") {
                 filter(a, o.filter2);
+            } else if (a == "--layout") {
+                choice(a, {"simple", "shaped"}, o.layout);
+            } else if (a == "--direction") {
+                choice(a, {"auto", "ltr", "rtl"}, o.direction);
+            } else if (a == "--align") {
+                choice(a, {"left", "center", "right"}, o.alignment);
+            } else if (a == "--language") {
+                if (auto v = value(a)) {
+                    if (v->size() > 64 || v->find_first_not_of("abcdefghijklmnopqrstuvwxyz"
+                                                               "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                                               "0123456789-") != std::string::npos)
+                        fail("--language takes a language tag such as ar or hi-IN, not \"" + *v +
+                             "\"");
+                    o.language = *v;
+                }
+            } else if (a == "--features") {
+                if (auto v = value(a)) {
+                    if (const auto why = featureProblem(*v))
+                        fail("--features: " + *why);
+                    o.features = *v;
+                }
+            } else if (a == "--line-spacing") {
+                number(a, TextParameters::kMinLineSpacing, TextParameters::kMaxLineSpacing,
+                       o.lineSpacing);
+            } else if (a == "--face-index") {
+                number(a, 0, TextParameters::kMaxFaceIndex, o.faceIndex);
             } else if (a == "--scale") {
                 scale();
             } else if (a == "--vrml-parts") {
@@ -288,6 +333,18 @@ std::string usageText() {
                "                          chaos, circle, drunk, floppy, none, perspective,\n"
                "                          rainbow, semi-circle, twirl\n"
                "  --scale X,Y,Z           the text's scale (default 0.0025,0.0025,0.0025)\n"
+               "  --layout simple|shaped  place each glyph at the last one's advance (the\n"
+               "                          default), or shape the text with HarfBuzz: kerning,\n"
+               "                          ligatures, joining, reordering, right to left\n"
+               "  --direction auto|ltr|rtl\n"
+               "                          the direction of shaped text (default auto)\n"
+               "  --language TAG          the language for shaping, such as ar or hi\n"
+               "  --features LIST         shaping features, such as -liga,+smcp,kern=0\n"
+               "  --line-spacing F        line distance in font line heights, 0.1 to 10\n"
+               "                          (default 1); a line break in the text starts a line\n"
+               "  --align left|center|right\n"
+               "                          where the lines start (default left)\n"
+               "  --face-index N          the face in a font collection (.ttc; default 0)\n"
                "  -o FILE                 write FILE; the extension picks the format:\n"
                "                          .vyr scene, .wrl VRML 2.0, .c C/OpenGL source (with "
                ".h),\n"

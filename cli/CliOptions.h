@@ -13,7 +13,7 @@ namespace vyr {
 /// What the command line asks for. Values are validated by parseArguments.
 struct CliOptions {
     std::optional<std::string> scene;
-    /// The text as 8-bit (Latin-1) bytes.
+    /// The text in UTF-8.
     std::optional<std::string> text;
     /// "-" reads standard input.
     std::optional<std::string> textFile;
@@ -28,6 +28,11 @@ struct CliOptions {
     std::optional<int> filter1;
     std::optional<int> filter2;
     std::optional<std::array<float, 3>> scale;
+    /// Indices of the choices: simple/shaped, auto/ltr/rtl, left/center/right.
+    std::optional<int> layout, direction, alignment;
+    std::optional<std::string> language, features;
+    std::optional<double> lineSpacing;
+    std::optional<int> faceIndex;
     /// Output paths; "-" is standard output, in the format `format` names.
     std::vector<std::string> outputs;
     std::optional<std::string> format;

@@ -109,6 +109,16 @@ void applyOptions(const CliOptions& o, TextParameters& text, const std::string& 
     assignIf(text.filter1, o.filter1);
     assignIf(text.filter2, o.filter2);
     assignIf(text.scale, o.scale);
+    if (o.layout)
+        text.layout = static_cast<TextLayout>(*o.layout);
+    if (o.direction)
+        text.direction = static_cast<TextDirection>(*o.direction);
+    if (o.alignment)
+        text.alignment = static_cast<TextAlignment>(*o.alignment);
+    assignIf(text.language, o.language);
+    assignIf(text.features, o.features);
+    assignIf(text.lineSpacing, o.lineSpacing);
+    assignIf(text.faceIndex, o.faceIndex);
 }
 
 // A JSON string of UTF-8 text; bytes of a name that is not UTF-8 are read as Latin-1.
@@ -153,7 +163,7 @@ void warnOfMissingGlyphs(const TextMesh& m, std::ostream& err) {
         char code[16];
         std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(m.entries[i].code));
         named += (named.empty() ? "" : ", ") + utf8Of(m.entries[i].code) + " (" + code +
-                 ", character " + std::to_string(i + 1) + ")";
+                 ", character " + std::to_string(m.entries[i].source + 1) + ")";
     }
     if (missing > 0)
         err << "vyr-cli: warning: the font has no glyph for " << missing
@@ -184,7 +194,14 @@ void printStats(std::ostream& out, const Text& text, const BuildTimes& times,
         front += e.frontCount();
         back += e.backCount();
     }
-    out << "{\"characters\": " << m.entryCount << ", \"contours\": " << contours
+    const long glyphs = std::count_if(m.entries.begin(), m.entries.end(),
+                                      [](const TextMeshEntry& e) { return e.hasGlyph; });
+    const char* const directions[] = {"auto", "ltr", "rtl"};
+    out << "{\"characters\": " << codePointCount(text.parameters.text) << ", \"glyphs\": "
+        << glyphs << ", \"lines\": " << m.lineCount << ", \"layout\": "
+        << (text.parameters.layout == TextLayout::kShaped ? "\"shaped\"" : "\"simple\"")
+        << ", \"direction\": \"" << directions[static_cast<int>(m.direction)] << "\""
+        << ", \"contours\": " << contours
         << ", \"points\": " << points << ", \"frontTriangles\": " << front
         << ", \"backTriangles\": " << back << ", \"width\": " << jsonNumber(m.width)
         << ", \"minY\": " << jsonNumber(m.minY) << ", \"maxY\": " << jsonNumber(m.maxY)
@@ -195,14 +212,15 @@ void printStats(std::ostream& out, const Text& text, const BuildTimes& times,
         << ", \"builds\": " << times.full.size()
         << ", \"fontFile\": " << jsonString(text.openedFontFile());
     // Characters whose bevel had to narrow (or lie flat at the outline) to stay sound, and
-    // those whose font contours overlapped and were merged.
+    // those whose font contours overlapped and were merged, by their index in the text (the
+    // glyphs a shaped character became name it once).
     auto list = [&](const char* name, auto&& pick) {
         out << ", \"" << name << "\": [";
-        const char* separator = "";
-        for (size_t i = 0; i < m.entries.size(); ++i) {
-            if (pick(m.entries[i])) {
-                out << separator << i;
-                separator = ", ";
+        long last = -1;
+        for (const TextMeshEntry& e : m.entries) {
+            if (pick(e) && e.source != last) {
+                out << (last < 0 ? "" : ", ") << e.source;
+                last = e.source;
             }
         }
         out << "]";

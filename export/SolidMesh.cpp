@@ -283,7 +283,7 @@ class SolidBuilder {
     void character(int i) {
         const TextMeshEntry& e = text_.mesh->entries[size_t(i)];
         fault_ = SolidFault{};
-        fault_.character = i;
+        fault_.character = static_cast<int>(e.source);
         fault_.code = e.code;
         character_ = i;
         placeCorners(e);

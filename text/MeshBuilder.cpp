@@ -163,13 +163,17 @@ const GlyphShape kNoGlyph;
 struct Placed {
     const GlyphShape* shape;
     uint32_t source;
+    uint32_t glyph;
     size_t line;
     double x, y;
 };
 
+// The placed glyphs, and per line the sum of its advances (`lengths`, which the alignment
+// uses) and its width as a text of one line has it (`widths`: in the simple layout only the
+// vectorised characters' advances, summed in single precision).
 struct Layout {
     std::vector<Placed> glyphs;
-    std::vector<double> lineWidths;
+    std::vector<double> lengths, widths;
     TextDirection direction = TextDirection::kLeftToRight;
 };
 
@@ -187,24 +191,26 @@ Layout placeSimply(std::u32string_view codes, GlyphMeshCache& cache, GlyphListFo
     float width = 0.0f;
     double pen = 0.0;
     for (size_t i = 0; i < codes.size(); ++i) {
-        const size_t line = out.lineWidths.size();
+        const size_t line = out.lengths.size();
         if (endsLine(codes, i)) {
-            out.glyphs.push_back({&kNoGlyph, static_cast<uint32_t>(i), line, pen, 0.0});
+            out.glyphs.push_back({&kNoGlyph, static_cast<uint32_t>(i), 0, line, pen, 0.0});
             if (codes[i] == U'\n') {
-                out.lineWidths.push_back(width);
+                out.widths.push_back(width);
+                out.lengths.push_back(pen);
                 width = 0.0f;
                 pen = 0.0;
             }
             continue;
         }
         const GlyphShape& s = cache.shape(static_cast<int>(codes[i]), font);
-        out.glyphs.push_back({&s, static_cast<uint32_t>(i), line, pen, 0.0});
+        out.glyphs.push_back({&s, static_cast<uint32_t>(i), 0, line, pen, 0.0});
         if (s.glyph != nullptr && s.vectorised)
             width = static_cast<float>(width + s.outline.advance());
         if (s.glyph != nullptr)
             pen += s.outline.advance();
     }
-    out.lineWidths.push_back(width);
+    out.widths.push_back(width);
+    out.lengths.push_back(pen);
     return out;
 }
 
@@ -233,10 +239,12 @@ Layout shapeLines(std::u32string_view codes, const TextParameters& p, GlyphMeshC
         double pen = 0.0;
         for (const ShapedGlyph& g : lines[line]) {
             const GlyphShape* s = g.index == 0 ? &kNoGlyph : &cache.glyphShape(g.index, font);
-            out.glyphs.push_back({s, g.cluster, line, pen + g.xOffset * scale, g.yOffset * scale});
+            out.glyphs.push_back(
+                {s, g.cluster, g.index, line, pen + g.xOffset * scale, g.yOffset * scale});
             pen += g.xAdvance * scale;
         }
-        out.lineWidths.push_back(pen);
+        out.lengths.push_back(pen);
+        out.widths.push_back(pen);
     }
     return out;
 }
@@ -304,17 +312,18 @@ BuildResult Text::buildMesh() {
             ? shapeLines(codes, p, *glyphCache_, *shaper_, *font)
             : placeSimply(codes, *glyphCache_, *font);
     const std::vector<Placed>& placed = layout.glyphs;
-    const std::vector<double>& lineWidths = layout.lineWidths;
+    const std::vector<double>& lengths = layout.lengths;
     m.direction = layout.direction;
     const size_t count = placed.size();
     m.entries.resize(count);
     std::vector<const GlyphShape*> shapes(count);
     // Each line is moved by the room the alignment leaves it, and down by its line steps.
-    m.lineCount = static_cast<int>(lineWidths.size());
+    m.lineCount = static_cast<int>(lengths.size());
     double widest = 0.0;
-    for (const double w : lineWidths)
+    for (const double w : lengths)
         widest = std::max(widest, w);
     const double lineStep = font->lineHeight() * p.lineSpacing;
+    double firstMinY = 1e20, firstMaxY = -1e20;
     for (size_t i = 0; i < count; ++i) {
         const Placed& g = placed[i];
         TextMeshEntry& e = m.entries[i];
@@ -325,6 +334,7 @@ BuildResult Text::buildMesh() {
         }
         e.code = static_cast<int>(codes[g.source]);
         e.source = g.source;
+        e.glyph = g.glyph;
         shapes[i] = g.shape;
         e.hasGlyph = g.shape->glyph != nullptr;
         e.vectorised = e.hasGlyph && g.shape->vectorised;
@@ -332,7 +342,7 @@ BuildResult Text::buildMesh() {
         e.xOffset = g.x;
         e.yOffset = g.y;
         if (p.alignment != TextAlignment::kLeft) {
-            const double room = widest - lineWidths[g.line];
+            const double room = widest - lengths[g.line];
             e.xOffset += p.alignment == TextAlignment::kCenter ? room / 2.0 : room;
         }
         if (g.line > 0)
@@ -340,12 +350,20 @@ BuildResult Text::buildMesh() {
         if (e.vectorised) {
             m.minY = std::min(m.minY, e.yOffset != 0.0 ? g.shape->minY + e.yOffset : g.shape->minY);
             m.maxY = std::max(m.maxY, e.yOffset != 0.0 ? g.shape->maxY + e.yOffset : g.shape->maxY);
+            if (g.line == 0) {
+                firstMinY = std::min(firstMinY, g.shape->minY);
+                firstMaxY = std::max(firstMaxY, g.shape->maxY);
+            }
         }
     }
-    m.width = static_cast<float>(widest);
+    m.width = static_cast<float>(m.lineCount == 1 ? layout.widths[0] : widest);
 
     Placement at;
-    at.shift = verticalShift(m.minY, m.maxY);
+    // A line is placed by its own extent; more lines are centred around where the first one
+    // alone would be.
+    at.shift = m.lineCount == 1 || firstMinY > firstMaxY
+                   ? verticalShift(m.minY, m.maxY)
+                   : verticalShift(firstMinY, firstMaxY) - (m.lineCount - 1) * lineStep / 2.0;
     at.yMin = truncateToInt(m.minY);
     at.yMax = truncateToInt(m.maxY);
     at.width = m.width;

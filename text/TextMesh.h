@@ -21,6 +21,8 @@ struct TextMeshEntry {
     int code = 0;
     /// The index of that character in the text, counted in code points.
     uint32_t source = 0;
+    /// The glyph index a shaper chose; 0 in the simple layout, which goes by the code.
+    uint32_t glyph = 0;
     /// The flattened outline. After a build each ContourPoint's x, y hold the inset position
     /// (offset and filters included) and its `user` points at the point's VertexRecord.
     std::unique_ptr<OutlineVectorizer> outline;

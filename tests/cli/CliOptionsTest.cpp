@@ -13,7 +13,8 @@ TEST(CliOptions, TextAndCameraOptionsLandInTheSavedScene) {
                 " --text \xC2\xA0\xC3\xA9 --precision 7.5 --extrusion 0 --bevel off --rounded on "
                 "--bevel-width 100 --bevel-depth 10000 --filter1 semi-circle --filter2 "
                 "chaos --scale 0.001,-0.002,0.0005 --camera-eye 1,2,3 --camera-target "
-                "-4,5,-6 -o %t.vyr");
+                "-4,5,-6 --layout shaped --direction rtl --language ar --features -liga,kern=0 "
+                "--line-spacing 1.5 --align center --face-index 0 -o %t.vyr");
     ASSERT_EQ(r.status, 0) << r.err;
     Scene scene("/nonexistent");
     ASSERT_TRUE(loadScene(scene, dir / "t.vyr").ok);
@@ -25,6 +26,9 @@ TEST(CliOptions, TextAndCameraOptionsLandInTheSavedScene) {
                        t.roundedEdges),
               std::tuple(7.5, 0.0, 10000.0, 100.0f, false, true));
     EXPECT_EQ(t.scale, (std::array<float, 3>{0.001f, -0.002f, 0.0005f}));
+    EXPECT_EQ(std::tie(t.layout, t.direction, t.language, t.features, t.lineSpacing, t.alignment),
+              std::tuple(TextLayout::kShaped, TextDirection::kRightToLeft, "ar", "-liga,kern=0",
+                         1.5, TextAlignment::kCenter));
     EXPECT_EQ(std::tie(scene.camera().eye, scene.camera().target),
               std::tuple(Float3{1, 2, 3}, Float3{-4, 5, -6}));
 }
@@ -37,6 +41,8 @@ TEST(CliOptions, RangeEndsAreAcceptedAndValuesBeyondThemRefused) {
         {"--extrusion", "0", "10000", "-0.01", "10000.01"},
         {"--bevel-depth", "0", "1e4", "-1", "1e9"},
         {"--bevel-width", "0", "100", "-1", "101"},
+        {"--line-spacing", "0.1", "10", "0.09", "10.5"},
+        {"--face-index", "0", "65535", "-1", "65536"},
         {"--repeat", "1", "100000", "0", "100001"},
         {"--glow-thickness", "0", "50", "-1", "51"},
         {"--quality", "1", "100", "0", "101"},
@@ -65,6 +71,8 @@ TEST(CliOptions, MalformedArgumentsAreRefused) {
         {"--flare-position", "1"},  {"--view", "top"},          {"--camera-eye", "0,0,nan"},
         {"--camera-target", "1,2"}, {"--text", "\xED\xA0\x80"},  // a surrogate
         {"--text", "\xC3"},         {"--text", "\xE9"},  // cut short; a Latin-1 byte
+        {"--layout", "fancy"},      {"--direction", "up"},      {"--align", "justify"},
+        {"--features", "+"},        {"--language", "en US"},
         // Standard output takes one single-file format, named, and no statistics.
         {"-o", "-"}, {"--format", "c", "-o", "-"}, {"--format", "stl"},
         {"-o", "-", "-o", "-", "--format", "stl"}, {"--stats", "-o", "-", "--format", "glb"}};

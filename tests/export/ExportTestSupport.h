@@ -56,7 +56,7 @@ inline TextMesh makeMesh(const std::vector<SyntheticChar>& chars, float width) {
     for (size_t i = 0; i < chars.size(); ++i) {
         const SyntheticChar& c = chars[i];
         TextMeshEntry& e = mesh.entries[i];
-        e.code = c.code;
+        e.code = c.code, e.source = static_cast<uint32_t>(i);
         e.outline = std::make_unique<OutlineVectorizer>();
         // Distinct collinear points: no contour is taken for an outer one, so the order stays.
         GlyphOutline outline;
