@@ -101,6 +101,19 @@ void BM_RebuildLongAllMoved(benchmark::State& state) {
     state.counters["threads"] = static_cast<double>(state.range(0));
 }
 
+// A build from nothing of the line (range(0) 0) or the long text (1), placed simply (range(1)
+// 0) or shaped (1), on every core: what the shaping adds to a build.
+void BM_FirstBuildLayout(benchmark::State& state) {
+    const std::string chars = state.range(0) == 0 ? std::string(kLine) : longText();
+    for (auto _ : state) {
+        vyr::Text t = textOf(chars);
+        if (state.range(1) == 1)
+            t.parameters.layout = vyr::TextLayout::kShaped;
+        t.buildMesh();
+        benchmark::DoNotOptimize(t.mesh().width);
+    }
+}
+
 void BM_SolidMeshLong(benchmark::State& state) {
     vyr::Text t = textOf(longText());
     t.buildMesh();
@@ -135,5 +148,16 @@ BENCHMARK(BM_BuildLong)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
 BENCHMARK(BM_FirstBuildLine)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
 BENCHMARK(BM_RebuildLineOneCharChanged)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
 BENCHMARK(BM_RebuildLongAllMoved)->Unit(benchmark::kMillisecond)->Arg(1)->Arg(2);
+// Arguments: the line or the long text, then simple or shaped, in pairs.
+BENCHMARK(BM_FirstBuildLayout)
+    ->Unit(benchmark::kMillisecond)
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Args({1, 0})
+    ->Args({1, 1});
 BENCHMARK(BM_SolidMeshLong)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteStlLong)->Unit(benchmark::kMillisecond);
