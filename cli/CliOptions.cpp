@@ -243,11 +243,8 @@ struct Parser {
                 choice(a, {"left", "center", "right"}, o.alignment);
             } else if (a == "--language") {
                 if (auto v = value(a)) {
-                    if (v->size() > 64 || v->find_first_not_of("abcdefghijklmnopqrstuvwxyz"
-                                                               "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
-                                                               "0123456789-") != std::string::npos)
-                        fail("--language takes a language tag such as ar or hi-IN, not \"" + *v +
-                             "\"");
+                    if (const auto why = languageProblem(*v))
+                        fail("--language: " + *why);
                     o.language = *v;
                 }
             } else if (a == "--features") {

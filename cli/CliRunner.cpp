@@ -197,14 +197,14 @@ void printStats(std::ostream& out, const Text& text, const BuildTimes& times,
     const long glyphs = std::count_if(m.entries.begin(), m.entries.end(),
                                       [](const TextMeshEntry& e) { return e.hasGlyph; });
     const char* const directions[] = {"auto", "ltr", "rtl"};
-    out << "{\"characters\": " << codePointCount(text.parameters.text) << ", \"glyphs\": "
-        << glyphs << ", \"lines\": " << m.lineCount << ", \"layout\": "
+    out << "{\"characters\": " << codePointCount(text.parameters.text) << ", \"glyphs\": " << glyphs
+        << ", \"lines\": " << m.lineCount << ", \"layout\": "
         << (text.parameters.layout == TextLayout::kShaped ? "\"shaped\"" : "\"simple\"")
         << ", \"direction\": \"" << directions[static_cast<int>(m.direction)] << "\""
-        << ", \"contours\": " << contours
-        << ", \"points\": " << points << ", \"frontTriangles\": " << front
-        << ", \"backTriangles\": " << back << ", \"width\": " << jsonNumber(m.width)
-        << ", \"minY\": " << jsonNumber(m.minY) << ", \"maxY\": " << jsonNumber(m.maxY)
+        << ", \"contours\": " << contours << ", \"points\": " << points
+        << ", \"frontTriangles\": " << front << ", \"backTriangles\": " << back
+        << ", \"width\": " << jsonNumber(m.width) << ", \"minY\": " << jsonNumber(m.minY)
+        << ", \"maxY\": " << jsonNumber(m.maxY)
         << ", \"buildMs\": " << jsonNumber(median(times.full)) << ", \"buildMsMin\": "
         << jsonNumber(*std::min_element(times.full.begin(), times.full.end()))
         << ", \"buildMsFirst\": " << jsonNumber(times.full.front())

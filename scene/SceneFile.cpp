@@ -12,6 +12,7 @@
 #include "core/Archive.h"
 #include "core/AtomicFile.h"
 #include "core/Utf8.h"
+#include "text/Shaper.h"
 
 namespace vyr {
 
@@ -167,8 +168,7 @@ std::string badExtensionValue(const TextParameters& t) {
     if (!(t.lineSpacing >= TextParameters::kMinLineSpacing &&
           t.lineSpacing <= TextParameters::kMaxLineSpacing))
         return "its extension block holds a line spacing outside 0.1 to 10";
-    if (t.language.size() > 64 || t.features.size() > 4096 || utf8ErrorOffset(t.language) ||
-        utf8ErrorOffset(t.features))
+    if (languageProblem(t.language) || featureProblem(t.features))
         return "its extension block holds a language or feature list that cannot be one";
     return {};
 }

@@ -106,11 +106,21 @@ std::vector<ShapedGlyph> Shaper::shape(std::u32string_view codes, size_t begin, 
 }
 
 std::optional<std::string> featureProblem(const std::string& features) {
+    if (features.size() > 4096)
+        return "the feature list is longer than 4096 bytes";
     for (const std::string& item : featureItems(features)) {
         hb_feature_t f;
         if (!hb_feature_from_string(item.c_str(), static_cast<int>(item.size()), &f))
             return "\"" + item + "\" is not a font feature (such as -liga, +smcp or kern=0)";
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> languageProblem(const std::string& language) {
+    if (language.size() > 64 ||
+        language.find_first_not_of(
+            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-") != std::string::npos)
+        return "\"" + language + "\" is not a language tag (such as ar or hi-IN)";
     return std::nullopt;
 }
 

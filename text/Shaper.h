@@ -50,7 +50,11 @@ class Shaper {
 };
 
 /// What is wrong with a feature list ("-liga,+smcp,kern=0"), naming the item; nothing when
-/// HarfBuzz reads every item.
+/// HarfBuzz reads every item (and the list is at most 4,096 bytes).
 std::optional<std::string> featureProblem(const std::string& features);
+
+/// What is wrong with a language tag (letters, digits and hyphens, at most 64); nothing when
+/// it can be one, or is empty.
+std::optional<std::string> languageProblem(const std::string& language);
 
 }  // namespace vyr

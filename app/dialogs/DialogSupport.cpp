@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
@@ -151,8 +152,8 @@ void CheckedDialog::watchEdits() {
                 marked.setColor(QPalette::Base, QColor(255, 210, 210));
             c.control->setPalette(marked);
             // The note goes beside the control being typed in, else the first bad one.
-            const bool typedIn = focus != nullptr && (c.control == focus ||
-                                                      c.control->isAncestorOf(focus));
+            const bool typedIn =
+                focus != nullptr && (c.control == focus || c.control->isAncestorOf(focus));
             if (message && (noted == nullptr || typedIn))
                 noted = &c, noteText = *message;
         }
@@ -161,6 +162,8 @@ void CheckedDialog::watchEdits() {
     };
     for (auto* field : findChildren<QLineEdit*>())
         connect(field, &QLineEdit::textChanged, this, changed);
+    for (auto* text : findChildren<QPlainTextEdit*>())
+        connect(text, &QPlainTextEdit::textChanged, this, changed);
     for (auto* box : findChildren<QComboBox*>())
         connect(box, &QComboBox::currentTextChanged, this, changed);
     for (auto* button : findChildren<QAbstractButton*>()) {

@@ -10,9 +10,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "app/dialogs/SystemFonts.h"
+#include "text/Shaper.h"
 #include "text/TextParameters.h"
 
 namespace vyr {
@@ -26,6 +28,14 @@ QComboBox* filterBox(QWidget* parent, const QString& name, int number) {
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems(filterNames());
     box->setCurrentIndex(number >= 0 && number < filterNames().size() ? number : -1);
+    return box;
+}
+
+QComboBox* choiceBox(QWidget* parent, const QString& name, const QStringList& choices, int chosen) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->addItems(choices);
+    box->setCurrentIndex(chosen);
     return box;
 }
 
@@ -52,8 +62,10 @@ TextPropertiesDialog::TextPropertiesDialog(QWidget* parent, const TextParameters
 
     makeFontBoxes(text);
 
-    text_ = new QLineEdit(QString::fromStdString(text.text), this);
+    text_ = new QPlainTextEdit(QString::fromStdString(text.text), this);
     text_->setObjectName(QStringLiteral("text"));
+    text_->setTabChangesFocus(true);
+    text_->setFixedHeight(text_->fontMetrics().lineSpacing() * 3 + 12);
     precision_ = doubleField(QStringLiteral("precision"), text.precision,
                              TextParameters::kMinPrecision, TextParameters::kMaxPrecision);
     extrusion_ = doubleField(QStringLiteral("extrusionLength"), text.extrusionLength, 0.0,
@@ -69,11 +81,13 @@ TextPropertiesDialog::TextPropertiesDialog(QWidget* parent, const TextParameters
     bevelWidth_ = floatField(QStringLiteral("bevelWidth"), text.bevelWidth, 0.0f,
                              TextParameters::kMaxBevelWidth);
 
+    makeLayoutControls(text);
     layOut();
 
     // Tab order follows the order the values are exchanged and checked.
-    QWidget* order[] = {filter1_,   filter2_, font_,    installed_,  text_,      precision_,
-                        extrusion_, bevel_,   rounded_, bevelDepth_, bevelWidth_};
+    QWidget* order[] = {filter1_,   filter2_,   font_,     installed_, text_,        layout_,
+                        direction_, alignment_, language_, features_,  lineSpacing_, faceIndex_,
+                        precision_, extrusion_, bevel_,    rounded_,   bevelDepth_,  bevelWidth_};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
@@ -94,6 +108,66 @@ void TextPropertiesDialog::makeFontBoxes(const TextParameters& text) {
     for (const InstalledFont& f : installedFonts())
         installed_->addItem(f.family, f.path);
     connect(installed_, &QComboBox::activated, this, &TextPropertiesDialog::pickInstalledFont);
+}
+
+// The layout's choices and fields, checked after the text.
+void TextPropertiesDialog::makeLayoutControls(const TextParameters& text) {
+    layout_ = choiceBox(this, QStringLiteral("layout"),
+                        {QStringLiteral("Simple"), QStringLiteral("Shaped")},
+                        static_cast<int>(text.layout));
+    direction_ = choiceBox(
+        this, QStringLiteral("direction"),
+        {QStringLiteral("Auto"), QStringLiteral("Left to right"), QStringLiteral("Right to left")},
+        static_cast<int>(text.direction));
+    alignment_ =
+        choiceBox(this, QStringLiteral("alignment"),
+                  {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")},
+                  static_cast<int>(text.alignment));
+    language_ = new QLineEdit(QString::fromStdString(text.language), this);
+    language_->setObjectName(QStringLiteral("language"));
+    language_->setPlaceholderText(QStringLiteral("from the text"));
+    features_ = new QLineEdit(QString::fromStdString(text.features), this);
+    features_->setObjectName(QStringLiteral("features"));
+    features_->setPlaceholderText(QStringLiteral("-liga,+smcp"));
+    // The language and the features as the command line and the scene file take them.
+    const auto checked = [this](QLineEdit* field, auto problemOf) {
+        addCheck(field, [field, problemOf]() -> std::optional<QString> {
+            if (const auto why = problemOf(field->text().trimmed().toStdString()))
+                return QString::fromStdString(*why);
+            return std::nullopt;
+        });
+    };
+    checked(language_, languageProblem);
+    checked(features_, featureProblem);
+    lineSpacing_ = doubleField(QStringLiteral("lineSpacing"), text.lineSpacing,
+                               TextParameters::kMinLineSpacing, TextParameters::kMaxLineSpacing);
+    faceIndex_ =
+        doubleField(QStringLiteral("faceIndex"), text.faceIndex, 0, TextParameters::kMaxFaceIndex);
+    addCheck(faceIndex_, [this]() -> std::optional<QString> {
+        const double v = doubleValue(faceIndex_);
+        if (v != static_cast<int>(v))
+            return QStringLiteral("Please enter a whole number.");
+        return std::nullopt;
+    });
+}
+
+QWidget* TextPropertiesDialog::layoutGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Layout"), this);
+    auto* grid = new QGridLayout(group);
+    const std::pair<const char*, QWidget*> cells[] = {{"Layout", layout_},
+                                                      {"Direction", direction_},
+                                                      {"Align", alignment_},
+                                                      {"Language", language_},
+                                                      {"Features", features_},
+                                                      {"Line spacing", lineSpacing_},
+                                                      {"Face in collection", faceIndex_}};
+    int at = 0;
+    for (const auto& [label, control] : cells) {
+        grid->addWidget(new QLabel(QLatin1String(label), group), at / 2, (at % 2) * 2);
+        grid->addWidget(control, at / 2, (at % 2) * 2 + 1);
+        ++at;
+    }
+    return group;
 }
 
 void TextPropertiesDialog::layOut() {
@@ -128,6 +202,7 @@ void TextPropertiesDialog::layOut() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(filters);
     layout->addLayout(main);
+    layout->addWidget(layoutGroup());
     layout->addWidget(bevelGroup);
     layout->addStretch();
     layout->addWidget(okCancelButtons());
@@ -146,7 +221,14 @@ void TextPropertiesDialog::apply(TextParameters& text) const {
     text.filter1 = typedIndex(filter1_);
     text.filter2 = typedIndex(filter2_);
     text.chooseFont(folder_.toStdString(), font_->currentText().toStdString());
-    text.text = text_->text().toStdString();
+    text.text = text_->toPlainText().toStdString();
+    text.layout = static_cast<TextLayout>(layout_->currentIndex());
+    text.direction = static_cast<TextDirection>(direction_->currentIndex());
+    text.alignment = static_cast<TextAlignment>(alignment_->currentIndex());
+    text.language = language_->text().trimmed().toStdString();
+    text.features = features_->text().trimmed().toStdString();
+    text.lineSpacing = doubleValue(lineSpacing_);
+    text.faceIndex = static_cast<int>(doubleValue(faceIndex_));
     text.precision = doubleValue(precision_);
     text.extrusionLength = doubleValue(extrusion_);
     text.bevelOn = bevel_->isChecked();

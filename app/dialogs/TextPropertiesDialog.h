@@ -7,13 +7,15 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPlainTextEdit;
 
 namespace vyr {
 
 struct TextParameters;
 
-/// "Text Properties": filters, font, text and the shape of the extrusion and bevel. The
-/// fonts folder travels with the dialog; picking an installed family sets folder and file.
+/// "Text Properties": filters, font, text (of several lines) and its layout, and the shape of
+/// the extrusion and bevel. The fonts folder travels with the dialog; picking an installed
+/// family sets folder and file.
 class TextPropertiesDialog : public CheckedDialog {
     Q_OBJECT
   public:
@@ -24,6 +26,8 @@ class TextPropertiesDialog : public CheckedDialog {
 
   private:
     void makeFontBoxes(const TextParameters& text);
+    void makeLayoutControls(const TextParameters& text);
+    QWidget* layoutGroup();
     void layOut();
     void pickInstalledFont(int index);
 
@@ -32,7 +36,14 @@ class TextPropertiesDialog : public CheckedDialog {
     QComboBox* filter2_;
     QComboBox* font_;
     QComboBox* installed_;
-    QLineEdit* text_;
+    QPlainTextEdit* text_;
+    QComboBox* layout_;
+    QComboBox* direction_;
+    QComboBox* alignment_;
+    QLineEdit* language_;
+    QLineEdit* features_;
+    QLineEdit* lineSpacing_;
+    QLineEdit* faceIndex_;
     QLineEdit* precision_;
     QLineEdit* extrusion_;
     QCheckBox* bevel_;

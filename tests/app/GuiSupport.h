@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -92,12 +93,15 @@ inline void clickButton(QWidget* dialog, QDialogButtonBox::StandardButton which)
     dialog->findChild<QDialogButtonBox*>()->button(which)->click();
 }
 
-// Replaces a line edit's text by typing, as a user would.
+// Replaces a line edit's or text box's text by typing, as a user would.
 inline void retype(QWidget* dialog, const char* name, const QString& text) {
-    auto* edit = dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
+    auto* edit = dialog->findChild<QWidget*>(QString::fromLatin1(name));
     QVERIFY2(edit != nullptr, name);
     edit->setFocus();
-    edit->selectAll();
+    if (auto* box = qobject_cast<QPlainTextEdit*>(edit))
+        box->selectAll();
+    else
+        static_cast<QLineEdit*>(edit)->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     for (const QChar c : text) {
         if (c.unicode() < 0x80)

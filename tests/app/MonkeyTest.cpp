@@ -83,13 +83,7 @@ struct Monkey {
             if (field->isReadOnly() || !field->isVisible() || pick(3) != 0)
                 continue;
             ++events;
-            const QString before = field->text(), letters = "AaBbgjW&., !0\u00e9\u00c5@#";
-            if (field->objectName() == "text") {
-                QString text;
-                for (int n = pick(9); n > 0; --n)
-                    text += letters[pick(letters.size())];
-                field->setText(text);
-            }
+            const QString before = field->text();
             bool number = false;
             before.toDouble(&number);
             for (int attempt = 0; number && attempt < 4; ++attempt) {
@@ -99,6 +93,14 @@ struct Monkey {
                     break;
                 field->setText(before);
             }
+        }
+        // The text gets random characters of several scripts and lines.
+        if (auto* text = dialog->findChild<QPlainTextEdit*>("text"); text && pick(3) == 0) {
+            const QString letters = "AaBgjW&., !0\u00e9\u00c5@#\u0416\u03a9\u0633\u0915\u093f\n";
+            QString chars;
+            for (int n = pick(9); n > 0; --n)
+                chars += letters[pick(letters.size())];
+            text->setPlainText(chars), ++events;
         }
         for (QWidget* control : dialog->findChildren<QWidget*>()) {
             if (!control->isVisible() || pick(4) != 0)
