@@ -32,6 +32,7 @@ TEST_P(FuzzCorpus, EveryCommittedInputRunsCleanly) {
 INSTANTIATE_TEST_SUITE_P(Targets, FuzzCorpus,
                          ::testing::Values(Target{"scene", vyr::fuzz::sceneFile},
                                            Target{"font", vyr::fuzz::fontText},
+                                           Target{"layout", vyr::fuzz::textLayout},
                                            Target{"cli", vyr::fuzz::cliArguments},
                                            Target{"sgi", vyr::fuzz::sgiImage}),
                          [](const auto& target) { return std::string(target.param.name); });

@@ -19,6 +19,10 @@ int sceneFile(const uint8_t* data, size_t size);
 int fontText(const uint8_t* data, size_t size);
 /// The bytes as vyr-cli's arguments, separated by zero bytes.
 int cliArguments(const uint8_t* data, size_t size);
+/// The bytes as a text and its layout (the first byte: layout, direction, alignment; then a
+/// feature list up to a newline; then the text), built with DejaVu Sans and written in every
+/// format; its scene file, extension block included, loads back to the same bytes.
+int textLayout(const uint8_t* data, size_t size);
 /// The bytes as an SGI texture, read whole and row by row.
 int sgiImage(const uint8_t* data, size_t size);
 
