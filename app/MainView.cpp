@@ -9,12 +9,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -348,10 +348,11 @@ void MainView::showStatus() {
         statusBar()->addPermanentWidget(buildStatus_);
     }
     const SolidMesh solid = buildSolidMesh(text);
-    size_t narrowed = 0, missing = 0;
+    size_t narrowed = 0, missing = 0, fallback = 0;
     for (const TextMeshEntry& e : text.mesh().entries) {
         narrowed += e.bevelFit != BevelFit::kPlain;
-        missing += !e.hasGlyph && e.code > 0xFF;
+        missing += e.font < 0;
+        fallback += e.font > 0;
     }
     const auto counted = [](size_t n, const char* one, const char* many) {
         return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
@@ -361,8 +362,10 @@ void MainView::showStatus() {
                       tr("built in %1 ms").arg(text.lastBuildMs(), 0, 'f', 2)};
     if (narrowed > 0)
         parts << tr("the bevel narrowed in %1").arg(counted(narrowed, "character", "characters"));
+    if (fallback > 0)
+        parts << tr("%1 from other fonts").arg(counted(fallback, "glyph", "glyphs"));
     if (missing > 0)
-        parts << tr("the font lacks %1").arg(counted(missing, "character", "characters"));
+        parts << tr("no font has %1").arg(counted(missing, "character", "characters"));
     if (!solid.noDepth && !solid.faults.empty())
         parts << tr("%1 not a closed solid")
                      .arg(counted(solid.faults.size(), "character is", "characters are"));

@@ -147,28 +147,41 @@ std::string jsonNumber(double v) {
     return buf;
 }
 
-// A character beyond Latin-1 that the font does not map (a Latin-1 code the font lacks
-// shows the font's missing-glyph box, as it always has).
+// A character no installed font has (a Latin-1 code the font lacks shows the font's
+// missing-glyph box, as it always has).
 bool missingGlyph(const TextMeshEntry& e) {
-    return !e.hasGlyph && e.code > 0xFF;
+    return e.font < 0;
 }
 
-// One warning naming the characters the font has no glyph for (the first ten of them).
-void warnOfMissingGlyphs(const TextMesh& m, std::ostream& err) {
-    std::string named;
-    size_t missing = 0;
-    for (size_t i = 0; i < m.entries.size(); ++i) {
-        if (!missingGlyph(m.entries[i]) || ++missing > 10)
+// One warning for the characters of each fallback font and one for those no font has: the
+// first ten of them, by code point and place.
+void warnOfOtherFonts(const Text& text, std::ostream& err) {
+    const TextMesh& m = text.mesh();
+    for (int font = -1; font <= static_cast<int>(text.fallbackFonts().size()); ++font) {
+        if (font == 0)
             continue;
-        char code[16];
-        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(m.entries[i].code));
-        named += (named.empty() ? "" : ", ") + utf8Of(m.entries[i].code) + " (" + code +
-                 ", character " + std::to_string(m.entries[i].source + 1) + ")";
+        std::string named;
+        size_t count = 0;
+        for (const TextMeshEntry& e : m.entries) {
+            if (e.font != font || ++count > 10)
+                continue;
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(e.code));
+            named += (named.empty() ? "" : ", ") + utf8Of(e.code) + " (" + code + ", character " +
+                     std::to_string(e.source + 1) + ")";
+        }
+        if (count == 0)
+            continue;
+        const std::string chars =
+            std::to_string(count) + (count == 1 ? " character" : " characters");
+        const std::string list = named + (count > 10 ? ", ..." : "");
+        if (font < 0)
+            err << "vyr-cli: warning: no installed font has " << chars << ": " << list
+                << "; they take no room\n";
+        else
+            err << "vyr-cli: warning: " << chars << " the font lacks come from "
+                << text.fallbackFonts()[font - 1] << ": " << list << "\n";
     }
-    if (missing > 0)
-        err << "vyr-cli: warning: the font has no glyph for " << missing
-            << (missing == 1 ? " character: " : " characters: ") << named
-            << (missing > 10 ? ", ..." : "") << "; they take no room\n";
 }
 
 // Build times in milliseconds: `full` of builds from nothing (a new text: the font opened,
@@ -231,6 +244,14 @@ void printStats(std::ostream& out, const Text& text, const BuildTimes& times,
          [](const TextMeshEntry& e) { return e.bevelFit == BevelFit::kFlat; });
     list("mergedOutlineCharacters", [](const TextMeshEntry& e) { return e.outlineMerged; });
     list("missingCharacters", missingGlyph);
+    // The fallback fonts that gave this build a glyph.
+    out << ", \"fallbackFonts\": [";
+    for (size_t k = 0, listed = 0; k < text.fallbackFonts().size(); ++k) {
+        const auto from = [k](const TextMeshEntry& e) { return e.font == static_cast<int>(k + 1); };
+        if (std::any_of(m.entries.begin(), m.entries.end(), from))
+            out << (listed++ ? ", " : "") << jsonString(text.fallbackFonts()[k]);
+    }
+    out << "]";
     if (solid != nullptr) {
         out << ", \"solidTriangles\": " << solid->triangles.size() << ", \"unsoundCharacters\": [";
         for (size_t i = 0; i < solid->faults.size(); ++i) {
@@ -355,7 +376,7 @@ int run(const CliOptions& o, std::ostream& out, std::ostream& err) {
     applyImageCamera(o.image, scene);
     const BuildTimes times = buildRepeatedly(text, o.repeat);
 
-    warnOfMissingGlyphs(text.mesh(), err);
+    warnOfOtherFonts(text, err);
     const bool needSolid = needsSolid(o);
     SolidMesh solid;
     if (needSolid) {

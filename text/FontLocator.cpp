@@ -56,6 +56,42 @@ std::string fontconfigMatch(const std::string& pattern) {
     return isRegularFile(file) ? file : std::string();
 }
 
+}  // namespace
+
+std::optional<FontFaceFile> fontForCharacter(char32_t c) {
+    static FcConfig* config = FcInitLoadConfigAndFonts();
+    if (config == nullptr)
+        return std::nullopt;
+    FcPattern* pat = FcPatternCreate();
+    FcCharSet* wanted = FcCharSetCreate();
+    FcCharSetAddChar(wanted, c);
+    FcPatternAddCharSet(pat, FC_CHARSET, wanted);
+    FcPatternAddBool(pat, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(config, pat, FcMatchPattern);
+    FcDefaultSubstitute(pat);
+    FcResult result = FcResultNoMatch;
+    // The best match need not hold the character (fontconfig always answers): check it.
+    FcPattern* match = FcFontMatch(config, pat, &result);
+    std::optional<FontFaceFile> found;
+    FcCharSet* has = nullptr;
+    FcChar8* file = nullptr;
+    int face = 0;
+    if (match != nullptr && FcPatternGetCharSet(match, FC_CHARSET, 0, &has) == FcResultMatch &&
+        FcCharSetHasChar(has, c) && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
+        isRegularFile(reinterpret_cast<const char*>(file))) {
+        FcPatternGetInteger(match, FC_INDEX, 0, &face);
+        face &= 0xFFFF;  // the upper half names an instance of a variable font
+        found = FontFaceFile{reinterpret_cast<const char*>(file), face};
+    }
+    if (match != nullptr)
+        FcPatternDestroy(match);
+    FcPatternDestroy(pat);
+    FcCharSetDestroy(wanted);
+    return found;
+}
+
+namespace {
+
 struct FamilyEntry {
     const char* stem;
     const char* pattern;

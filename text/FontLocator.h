@@ -20,4 +20,14 @@ std::string familyForFontFile(const std::string& fileName);
 std::optional<std::string> resolveFontPath(const std::string& fontPath,
                                            const std::string& fontsFolder);
 
+/// A font file and the face in it.
+struct FontFaceFile {
+    std::string file;
+    int face = 0;
+};
+
+/// The scalable font fontconfig chooses for character `c` among those whose character set
+/// holds it; nothing when no installed font has it.
+std::optional<FontFaceFile> fontForCharacter(char32_t c);
+
 }  // namespace vyr

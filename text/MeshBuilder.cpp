@@ -13,6 +13,7 @@
 
 #include "core/Utf8.h"
 #include "core/WorkerPool.h"
+#include "text/FallbackFont.h"
 #include "text/Filters.h"
 #include "text/FontCache.h"
 #include "text/FontLocator.h"
@@ -159,11 +160,13 @@ void buildCharacter(TextMeshEntry& e, const GlyphShape& shape, const Placement& 
 const GlyphShape kNoGlyph;
 
 // A glyph placed on its line: its shape, the character it shows (by its index in the text),
-// its line and its position there (x from the line's start, y up).
+// the glyph index a shaper chose, its font (see TextMeshEntry::font), its line and its
+// position there (x from the line's start, y up).
 struct Placed {
     const GlyphShape* shape;
     uint32_t source;
     uint32_t glyph;
+    int font;
     size_t line;
     double x, y;
 };
@@ -183,17 +186,20 @@ bool endsLine(std::u32string_view codes, size_t i) {
 }
 
 // Each character at the previous one's advance; a line's width sums the advances of its
-// vectorised characters in single precision. A line break is an entry without a glyph.
-Layout placeSimply(std::u32string_view codes, GlyphMeshCache& cache, GlyphListFont& font) {
-    cache.prepare(codes, font);
+// vectorised characters in single precision. A line break is an entry without a glyph, and so
+// is a character no font has.
+Layout placeSimply(std::u32string_view codes, const std::vector<int>& fonts,
+                   const std::vector<FontSource>& sources) {
+    sources[0].shapes->prepare(codes, *sources[0].font);
     Layout out;
     out.glyphs.reserve(codes.size());
     float width = 0.0f;
     double pen = 0.0;
     for (size_t i = 0; i < codes.size(); ++i) {
         const size_t line = out.lengths.size();
+        const auto source = static_cast<uint32_t>(i);
         if (endsLine(codes, i)) {
-            out.glyphs.push_back({&kNoGlyph, static_cast<uint32_t>(i), 0, line, pen, 0.0});
+            out.glyphs.push_back({&kNoGlyph, source, 0, 0, line, pen, 0.0});
             if (codes[i] == U'\n') {
                 out.widths.push_back(width);
                 out.lengths.push_back(pen);
@@ -202,8 +208,11 @@ Layout placeSimply(std::u32string_view codes, GlyphMeshCache& cache, GlyphListFo
             }
             continue;
         }
-        const GlyphShape& s = cache.shape(static_cast<int>(codes[i]), font);
-        out.glyphs.push_back({&s, static_cast<uint32_t>(i), 0, line, pen, 0.0});
+        const int f = fonts[i];
+        const GlyphShape& s =
+            f < 0 ? kNoGlyph
+                  : sources[f].shapes->shape(static_cast<int>(codes[i]), *sources[f].font);
+        out.glyphs.push_back({&s, source, 0, f, line, pen, 0.0});
         if (s.glyph != nullptr && s.vectorised)
             width = static_cast<float>(width + s.outline.advance());
         if (s.glyph != nullptr)
@@ -214,12 +223,20 @@ Layout placeSimply(std::u32string_view codes, GlyphMeshCache& cache, GlyphListFo
     return out;
 }
 
-// Each line shaped on its own; a line's width is the sum of its glyphs' advances. Glyph 0
-// (the font has no glyph for the character) keeps its advance but shows nothing.
-Layout shapeLines(std::u32string_view codes, const TextParameters& p, GlyphMeshCache& cache,
-                  Shaper& shaper, GlyphListFont& font) {
-    std::vector<std::vector<ShapedGlyph>> lines;
-    std::vector<uint32_t> indices;
+// A run of a line shaped in one font.
+struct Run {
+    int font;
+    std::vector<ShapedGlyph> glyphs;
+};
+
+// Each line shaped on its own, in runs of the characters of one font (a character no font
+// has is left out); a right-to-left line puts its runs from right to left. A line's width is
+// the sum of its glyphs' advances. Glyph 0 (the font has no glyph) keeps its advance but
+// shows nothing.
+Layout shapeLines(std::u32string_view codes, const TextParameters& p, const std::vector<int>& fonts,
+                  const std::vector<FontSource>& sources) {
+    std::vector<std::vector<Run>> lines;
+    std::vector<std::vector<uint32_t>> indices(sources.size());
     Layout out;
     for (size_t begin = 0, end = 0; begin <= codes.size(); begin = end + 1) {
         end = begin;
@@ -228,20 +245,39 @@ Layout shapeLines(std::u32string_view codes, const TextParameters& p, GlyphMeshC
         size_t last = end;
         if (last > begin && codes[last - 1] == U'\r')
             --last;
-        lines.push_back(shaper.shape(codes, begin, last, p.direction, p.language, p.features,
-                                     lines.empty() ? &out.direction : nullptr));
-        for (const ShapedGlyph& g : lines.back())
-            indices.push_back(g.index);
+        std::vector<Run>& runs = lines.emplace_back();
+        TextDirection direction = TextDirection::kLeftToRight;
+        for (size_t from = begin, to = begin; from < last; from = to) {
+            while (to < last && fonts[to] == fonts[from])
+                ++to;
+            if (fonts[from] < 0)
+                continue;
+            const FontSource& source = sources[fonts[from]];
+            runs.push_back({fonts[from],
+                            source.shaper->shape(codes, from, to, p.direction, p.language,
+                                                 p.features, runs.empty() ? &direction : nullptr)});
+            for (const ShapedGlyph& g : runs.back().glyphs)
+                indices[fonts[from]].push_back(g.index);
+        }
+        if (direction == TextDirection::kRightToLeft)
+            std::reverse(runs.begin(), runs.end());
+        if (lines.size() == 1)
+            out.direction = direction;
     }
-    cache.prepareGlyphs(indices, font);
-    const double scale = font.pixelsPerUnit();
+    for (size_t f = 0; f < sources.size(); ++f)
+        sources[f].shapes->prepareGlyphs(indices[f], *sources[f].font);
     for (size_t line = 0; line < lines.size(); ++line) {
         double pen = 0.0;
-        for (const ShapedGlyph& g : lines[line]) {
-            const GlyphShape* s = g.index == 0 ? &kNoGlyph : &cache.glyphShape(g.index, font);
-            out.glyphs.push_back(
-                {s, g.cluster, g.index, line, pen + g.xOffset * scale, g.yOffset * scale});
-            pen += g.xAdvance * scale;
+        for (const Run& run : lines[line]) {
+            const FontSource& source = sources[run.font];
+            const double scale = source.font->pixelsPerUnit();
+            for (const ShapedGlyph& g : run.glyphs) {
+                const GlyphShape* s =
+                    g.index == 0 ? &kNoGlyph : &source.shapes->glyphShape(g.index, *source.font);
+                out.glyphs.push_back({s, g.cluster, g.index, run.font, line,
+                                      pen + g.xOffset * scale, g.yOffset * scale});
+                pen += g.xAdvance * scale;
+            }
         }
         out.lengths.push_back(pen);
         out.widths.push_back(pen);
@@ -250,6 +286,53 @@ Layout shapeLines(std::u32string_view codes, const TextParameters& p, GlyphMeshC
 }
 
 }  // namespace
+
+std::vector<int> Text::chooseFonts(std::u32string_view codes, GlyphListFont& font,
+                                   std::vector<FontSource>& sources) {
+    // Another font of the text asks fontconfig again: it may have other characters.
+    if (fallbackGeneration_ != fontCache_->generation()) {
+        fallbackFor_.clear();
+        fallbackGeneration_ = fontCache_->generation();
+    }
+    std::vector<int> fonts(codes.size(), 0);
+    for (size_t i = 0; i < codes.size(); ++i) {
+        // Latin-1 always comes from the text's font, as it always has (a code it lacks shows
+        // its missing-glyph box).
+        const char32_t c = codes[i];
+        if (c <= 0xFF || font.face()->glyphIndex(static_cast<int>(c)) != 0)
+            continue;
+        auto [choice, fresh] = fallbackFor_.try_emplace(c, -1);
+        if (fresh)
+            choice->second = fallbackIndex(c);
+        fonts[i] = choice->second < 0 ? -1 : choice->second + 1;
+    }
+    usedFallbacks_.clear();
+    for (const auto& fallback : fallbacks_) {
+        GlyphListFont* opened = fallback->fonts.fontFor(fallback->file, kPointSize, fallback->face);
+        fallback->shapes.use(fallback->fonts.generation(), parameters.precision);
+        sources.push_back({opened, &fallback->shapes, &fallback->shaper});
+        usedFallbacks_.push_back(fallback->file);
+    }
+    return fonts;
+}
+
+int Text::fallbackIndex(char32_t c) {
+    const std::optional<FontFaceFile> chosen = fontForCharacter(c);
+    if (!chosen)
+        return -1;
+    for (size_t k = 0; k < fallbacks_.size(); ++k) {
+        if (fallbacks_[k]->file == chosen->file && fallbacks_[k]->face == chosen->face)
+            return static_cast<int>(k);
+    }
+    auto fallback = std::make_unique<FallbackFont>();
+    fallback->file = chosen->file;
+    fallback->face = chosen->face;
+    if (fallback->fonts.fontFor(chosen->file, kPointSize, chosen->face) == nullptr ||
+        !fallback->shaper.open(chosen->file, chosen->face))
+        return -1;
+    fallbacks_.push_back(std::move(fallback));
+    return static_cast<int>(fallbacks_.size() - 1);
+}
 
 GlyphListFont* Text::openFont(BuildResult& failure) {
     // The lookup (a folder scan, fontconfig) runs again only when the font's location or the
@@ -304,13 +387,18 @@ BuildResult Text::buildMesh() {
     if (!glyphCache_)
         glyphCache_ = std::make_unique<GlyphMeshCache>();
     glyphCache_->use(fontCache_->generation(), p.precision);
-    if (p.layout == TextLayout::kShaped && !shaper_)
+    if (!shaper_)
         shaper_ = std::make_unique<Shaper>();
+    std::vector<FontSource> sources{{font, glyphCache_.get(), shaper_.get()}};
+    const std::vector<int> fonts = chooseFonts(codes, *font, sources);
+    unsigned shapeEpoch = glyphCache_->epoch();
+    for (const auto& fallback : fallbacks_)
+        shapeEpoch += fallback->shapes.epoch();
     // A font HarfBuzz cannot read (FreeType could) is placed simply.
     const Layout layout =
         p.layout == TextLayout::kShaped && shaper_->open(resolvedFont_, p.faceIndex)
-            ? shapeLines(codes, p, *glyphCache_, *shaper_, *font)
-            : placeSimply(codes, *glyphCache_, *font);
+            ? shapeLines(codes, p, fonts, sources)
+            : placeSimply(codes, fonts, sources);
     const std::vector<Placed>& placed = layout.glyphs;
     const std::vector<double>& lengths = layout.lengths;
     m.direction = layout.direction;
@@ -335,6 +423,7 @@ BuildResult Text::buildMesh() {
         e.code = static_cast<int>(codes[g.source]);
         e.source = g.source;
         e.glyph = g.glyph;
+        e.font = g.font;
         shapes[i] = g.shape;
         e.hasGlyph = g.shape->glyph != nullptr;
         e.vectorised = e.hasGlyph && g.shape->vectorised;
@@ -371,7 +460,7 @@ BuildResult Text::buildMesh() {
     at.filter2 = p.filter2;
     at.bevelWidth = p.bevelWidth;
     at.bevelOn = p.bevelOn;
-    at.shapeEpoch = glyphCache_->epoch();
+    at.shapeEpoch = shapeEpoch;
     // Each character writes only its own entry; the chunks only decide which thread does it.
     WorkerPool::shared().forEach(count, count < kParallelFrom ? count : kCharactersPerTask,
                                  [&](size_t begin, size_t end) {

@@ -1,5 +1,6 @@
 #include "text/Text.h"
 
+#include "text/FallbackFont.h"
 #include "text/FontCache.h"
 #include "text/GlyphMeshCache.h"
 #include "text/Shaper.h"

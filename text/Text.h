@@ -3,6 +3,9 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "text/TextMesh.h"
 #include "text/TextParameters.h"
@@ -12,6 +15,8 @@ namespace vyr {
 class Archive;
 class GlSink;
 class GlyphListFont;
+struct FallbackFont;
+struct FontSource;
 class FontCache;
 class Shaper;
 class GlyphMeshCache;
@@ -55,6 +60,9 @@ class Text {
     const std::string& openedFontFile() const { return openedFontFile_; }
     /// Increments at every successful build; the renderer recompiles its lists when it moves.
     unsigned buildGeneration() const { return buildGeneration_; }
+    /// The font files the last build took characters from that the text's font lacks
+    /// (TextMeshEntry::font counts from 1 into them).
+    const std::vector<std::string>& fallbackFonts() const { return usedFallbacks_; }
     /// How long the last successful build took, in milliseconds.
     double lastBuildMs() const { return lastBuildMs_; }
 
@@ -64,6 +72,11 @@ class Text {
   private:
     /// The parameters' font, opened; nullptr with `failure` saying why.
     GlyphListFont* openFont(BuildResult& failure);
+    /// Each character's font (see TextMeshEntry::font), the fallback fonts joining `sources`.
+    std::vector<int> chooseFonts(std::u32string_view codes, GlyphListFont& font,
+                                 std::vector<FontSource>& sources);
+    /// The fallback font fontconfig chooses for `c`, opened if new; -1 for none.
+    int fallbackIndex(char32_t c);
 
     TextMesh mesh_;
     std::string openedFontFile_;
@@ -76,6 +89,13 @@ class Text {
     std::unique_ptr<FontCache> fontCache_;
     std::unique_ptr<GlyphMeshCache> glyphCache_;
     std::unique_ptr<Shaper> shaper_;
+    // Fonts for the characters the text's font lacks, as fontconfig chose them: the fonts
+    // opened so far, each character's choice (an index into them, -1 for none) while the
+    // text's font stays the one of `fallbackGeneration_`, and the files the last build used.
+    std::vector<std::unique_ptr<FallbackFont>> fallbacks_;
+    std::unordered_map<char32_t, int> fallbackFor_;
+    unsigned fallbackGeneration_ = 0;
+    std::vector<std::string> usedFallbacks_;
 };
 
 }  // namespace vyr

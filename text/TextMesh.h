@@ -23,6 +23,9 @@ struct TextMeshEntry {
     uint32_t source = 0;
     /// The glyph index a shaper chose; 0 in the simple layout, which goes by the code.
     uint32_t glyph = 0;
+    /// The font of the glyph: 0 the text's own, k > 0 Text::fallbackFonts()[k - 1], -1 none
+    /// (no installed font has the character).
+    int font = 0;
     /// The flattened outline. After a build each ContourPoint's x, y hold the inset position
     /// (offset and filters included) and its `user` points at the point's VertexRecord.
     std::unique_ptr<OutlineVectorizer> outline;

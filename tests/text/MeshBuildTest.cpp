@@ -142,19 +142,23 @@ TEST(MeshBuild, BothFiltersApplyAndNeverLeaveNaN) {
     }
 }
 
-// Characters beyond Latin-1 come through the font's Unicode map, one entry per code point; a
-// code point the font does not map is an entry with no glyph and no advance, and a byte that
-// is not UTF-8 is read as U+FFFD.
-TEST(MeshBuild, CodePointsBeyondLatin1AreGlyphsAndUnmappedOnesAdvanceNothing) {
-    Text t = textOn(VYR_TEST_FONT_DEJAVU, "\xD0\x96\xCE\xA9\xE6\xBC\xA2\xD0\x96\xFF");  // ЖΩ漢Ж
+// Characters beyond Latin-1 come through the font's Unicode map, one entry per code point;
+// one the font lacks comes from the font fontconfig chooses (the CJK one for 漢), and one no
+// font has (U+0378 is unassigned) is an entry with no glyph and no advance. A byte that is
+// not UTF-8 is read as U+FFFD.
+TEST(MeshBuild, CodePointsBeyondLatin1AreGlyphsFromTheFontOrAFallback) {
+    Text t = textOn(VYR_TEST_FONT_DEJAVU, "\xD0\x96\xCE\xA9\xCD\xB8\xD0\x96\xFF\xE6\xBC\xA2");
     ASSERT_TRUE(t.buildMesh().ok);
     const TextMesh& m = t.mesh();
-    ASSERT_EQ(m.entryCount, 5);
-    const int codes[] = {0x416, 0x3A9, 0x6F22, 0x416, 0xFFFD};
-    for (int i = 0; i < 5; ++i)
+    ASSERT_EQ(m.entryCount, 6);
+    const int codes[] = {0x416, 0x3A9, 0x378, 0x416, 0xFFFD, 0x6F22};
+    for (int i = 0; i < 6; ++i)
         EXPECT_EQ(m.entries[i].code, codes[i]);
     EXPECT_TRUE(m.entries[0].vectorised && m.entries[1].vectorised && m.entries[3].vectorised);
-    EXPECT_FALSE(m.entries[2].hasGlyph);
+    EXPECT_TRUE(!m.entries[2].hasGlyph && m.entries[2].font == -1 && m.entries[0].font == 0);
+    ASSERT_EQ(m.entries[5].font, 1);
+    EXPECT_TRUE(m.entries[5].vectorised);
+    EXPECT_NE(t.fallbackFonts()[0].find("wqy-microhei.ttc"), std::string::npos);
     EXPECT_EQ(m.entries[3].xOffset, m.entries[2].xOffset);
     EXPECT_EQ(m.entries[3].xOffset - m.entries[1].xOffset, m.entries[1].outline->advance());
     EXPECT_EQ(m.entries[3].records.size(), m.entries[0].records.size());

@@ -137,3 +137,18 @@ TEST(Shaping, LinesAreAlignedAndSpaced) {
         EXPECT_EQ(deepest, -4.0 * lineStep);
     }
 }
+
+// A character the font lacks comes from the font fontconfig chooses for it, shaped in a run
+// of its own after the others; Greek and Cyrillic need nothing beyond DejaVu Sans.
+TEST(Shaping, FallbackFontsGiveWhatTheFontLacks) {
+    const Text cjk = shaped(VYR_TEST_FONT_DEJAVU, "A\xE6\xBC\xA2\xE5\xAD\x97");  // A漢字
+    const TextMesh& m = cjk.mesh();
+    ASSERT_EQ(m.entryCount, 3);
+    EXPECT_TRUE(m.entries[0].font == 0 && m.entries[1].font == 1 && m.entries[2].font == 1);
+    EXPECT_TRUE(m.entries[1].vectorised && m.entries[2].vectorised);
+    EXPECT_TRUE(m.entries[0].xOffset < m.entries[1].xOffset &&
+                m.entries[1].xOffset < m.entries[2].xOffset);
+    const Text greek = shaped(VYR_TEST_FONT_DEJAVU, "\xCE\xA9\xCE\xBC\xCE\xAD \xD0\x96\xD0\xB8");
+    for (const TextMeshEntry& e : greek.mesh().entries)
+        EXPECT_EQ(e.font, 0);
+}
