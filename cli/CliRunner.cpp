@@ -162,8 +162,12 @@ void warnOfOtherFonts(const Text& text, std::ostream& err) {
             continue;
         std::string named;
         size_t count = 0;
+        long last = -1;  // the glyphs of one character name it once
         for (const TextMeshEntry& e : m.entries) {
-            if (e.font != font || ++count > 10)
+            if (e.font != font || e.source == last)
+                continue;
+            last = e.source;
+            if (++count > 10)
                 continue;
             char code[16];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(e.code));

@@ -246,16 +246,21 @@ Layout shapeLines(std::u32string_view codes, const TextParameters& p, const std:
         if (last > begin && codes[last - 1] == U'\r')
             --last;
         std::vector<Run>& runs = lines.emplace_back();
-        TextDirection direction = TextDirection::kLeftToRight;
+        // Runs of one font and one direction; a direction chosen by the user holds for all.
+        std::vector<TextDirection> directions = scriptDirections(codes, begin, last);
+        if (p.direction != TextDirection::kAuto)
+            std::fill(directions.begin(), directions.end(), p.direction);
+        const auto directionAt = [&](size_t i) { return directions[i - begin]; };
+        const TextDirection direction =
+            directions.empty() ? TextDirection::kLeftToRight : directions.front();
         for (size_t from = begin, to = begin; from < last; from = to) {
-            while (to < last && fonts[to] == fonts[from])
+            while (to < last && fonts[to] == fonts[from] && directionAt(to) == directionAt(from))
                 ++to;
             if (fonts[from] < 0)
                 continue;
             const FontSource& source = sources[fonts[from]];
-            runs.push_back({fonts[from],
-                            source.shaper->shape(codes, from, to, p.direction, p.language,
-                                                 p.features, runs.empty() ? &direction : nullptr)});
+            runs.push_back({fonts[from], source.shaper->shape(codes, from, to, directionAt(from),
+                                                              p.language, p.features)});
             for (const ShapedGlyph& g : runs.back().glyphs)
                 indices[fonts[from]].push_back(g.index);
         }

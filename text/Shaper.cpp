@@ -66,7 +66,7 @@ bool Shaper::open(const std::string& path, int faceIndex) {
 
 std::vector<ShapedGlyph> Shaper::shape(std::u32string_view codes, size_t begin, size_t end,
                                        TextDirection direction, const std::string& language,
-                                       const std::string& features, TextDirection* found) {
+                                       const std::string& features) {
     std::vector<ShapedGlyph> out;
     if (handles_->font == nullptr || begin >= end)
         return out;
@@ -82,9 +82,6 @@ std::vector<ShapedGlyph> Shaper::shape(std::u32string_view codes, size_t begin, 
     if (!language.empty())
         hb_buffer_set_language(buffer, hb_language_from_string(language.c_str(), -1));
     hb_buffer_guess_segment_properties(buffer);
-    if (found != nullptr)
-        *found = hb_buffer_get_direction(buffer) == HB_DIRECTION_RTL ? TextDirection::kRightToLeft
-                                                                     : TextDirection::kLeftToRight;
 
     std::vector<hb_feature_t> list;
     for (const std::string& item : featureItems(features)) {
@@ -102,6 +99,29 @@ std::vector<ShapedGlyph> Shaper::shape(std::u32string_view codes, size_t begin, 
     for (unsigned i = 0; i < count; ++i)
         out.push_back({info[i].codepoint, info[i].cluster, static_cast<double>(at[i].x_advance),
                        static_cast<double>(at[i].x_offset), static_cast<double>(at[i].y_offset)});
+    return out;
+}
+
+std::vector<TextDirection> scriptDirections(std::u32string_view codes, size_t begin, size_t end) {
+    hb_unicode_funcs_t* unicode = hb_unicode_funcs_get_default();
+    std::vector<TextDirection> out(end - begin, TextDirection::kAuto);
+    TextDirection last = TextDirection::kAuto;
+    for (size_t i = begin; i < end; ++i) {
+        const hb_direction_t d =
+            hb_script_get_horizontal_direction(hb_unicode_script(unicode, codes[i]));
+        if (d == HB_DIRECTION_RTL || d == HB_DIRECTION_LTR)
+            last =
+                d == HB_DIRECTION_RTL ? TextDirection::kRightToLeft : TextDirection::kLeftToRight;
+        out[i - begin] = last;
+    }
+    // Leading characters of no direction take the first direction that follows.
+    TextDirection next = TextDirection::kLeftToRight;
+    for (size_t k = out.size(); k-- > 0;) {
+        if (out[k] == TextDirection::kAuto)
+            out[k] = next;
+        else
+            next = out[k];
+    }
     return out;
 }
 

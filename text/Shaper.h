@@ -36,11 +36,10 @@ class Shaper {
 
     /// Shapes codes[begin, end) as one line, in visual order from left to right; a glyph's
     /// cluster indexes `codes`. The script and the direction are found from the characters
-    /// unless `direction` gives it; `features` are valid (see featureProblem). `found` is the
-    /// direction used.
+    /// unless `direction` gives it; `features` are valid (see featureProblem).
     std::vector<ShapedGlyph> shape(std::u32string_view codes, size_t begin, size_t end,
                                    TextDirection direction, const std::string& language,
-                                   const std::string& features, TextDirection* found = nullptr);
+                                   const std::string& features);
 
   private:
     struct Handles;
@@ -48,6 +47,13 @@ class Shaper {
     std::string path_;
     int faceIndex_ = -1;
 };
+
+/// Each character's writing direction in codes[begin, end): that of its script, and for a
+/// character of no direction (a space, a digit, punctuation, a mark) that of the character
+/// before it (at the start: of the first one that has a direction; left to right for none).
+/// Runs of one direction are shaped apart and placed in the line's direction, the one of its
+/// first character.
+std::vector<TextDirection> scriptDirections(std::u32string_view codes, size_t begin, size_t end);
 
 /// What is wrong with a feature list ("-liga,+smcp,kern=0"), naming the item; nothing when
 /// HarfBuzz reads every item (and the list is at most 4,096 bytes).
