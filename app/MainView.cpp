@@ -26,6 +26,7 @@
 #include "app/dialogs/Artwork.h"
 #include "app/dialogs/Dialogs.h"
 #include "app/dialogs/Platform.h"
+#include "app/dialogs/SystemFonts.h"
 #include "export/OutputFormats.h"
 #include "export/SolidMesh.h"
 #include "render/ImageFile.h"
@@ -52,8 +53,7 @@ const QString kGeometryKey = QStringLiteral("WindowGeometry");
 const QString kStateKey = QStringLiteral("WindowState");
 
 bool isFontFile(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("ttf") || suffix == QLatin1String("otf");
+    return QDir::match(fontFilePatterns(), QFileInfo(path).fileName());
 }
 
 // The first local file a drag carries that the window takes, a scene or a font; empty when

@@ -31,6 +31,11 @@ QString stringOf(FcPattern* p, const char* object) {
 
 }  // namespace
 
+QStringList fontFilePatterns() {
+    return {QStringLiteral("*.ttf"), QStringLiteral("*.otf"), QStringLiteral("*.ttc"),
+            QStringLiteral("*.otc")};
+}
+
 std::vector<InstalledFont> installedFonts() {
     std::vector<InstalledFont> fonts;
     if (FcInit() == FcFalse)
@@ -38,29 +43,33 @@ std::vector<InstalledFont> installedFonts() {
     std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> pattern(FcPatternCreate(),
                                                                     FcPatternDestroy);
     std::unique_ptr<FcObjectSet, decltype(&FcObjectSetDestroy)> objects(
-        FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FILE, nullptr), FcObjectSetDestroy);
+        FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FILE, FC_INDEX, nullptr), FcObjectSetDestroy);
     std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)> set(
         FcFontList(nullptr, pattern.get(), objects.get()), FcFontSetDestroy);
     if (!set)
         return fonts;
 
-    // family -> (path, regular?)
-    std::map<QString, std::pair<QString, bool>, decltype(&lessIgnoringCase)> byFamily(
+    // family -> (font, regular?)
+    std::map<QString, std::pair<InstalledFont, bool>, decltype(&lessIgnoringCase)> byFamily(
         &lessIgnoringCase);
+    const QStringList patterns = fontFilePatterns();
     for (int i = 0; i < set->nfont; ++i) {
         const QString file = stringOf(set->fonts[i], FC_FILE);
         const QString family = stringOf(set->fonts[i], FC_FAMILY);
-        if (family.isEmpty() || !file.endsWith(QStringLiteral(".ttf"), Qt::CaseInsensitive))
+        if (family.isEmpty() || !QDir::match(patterns, QFileInfo(file).fileName()))
             continue;
+        int face = 0;
+        FcPatternGetInteger(set->fonts[i], FC_INDEX, 0, &face);
+        const InstalledFont font{family, file, face & 0xFFFF};
         const bool regular = isRegularStyle(stringOf(set->fonts[i], FC_STYLE));
         auto it = byFamily.find(family);
         if (it == byFamily.end())
-            byFamily.emplace(family, std::make_pair(file, regular));
+            byFamily.emplace(family, std::make_pair(font, regular));
         else if (regular && !it->second.second)
-            it->second = {file, true};
+            it->second = {font, true};
     }
     for (const auto& [family, entry] : byFamily)
-        fonts.push_back({family, entry.first});
+        fonts.push_back(entry.first);
     return fonts;
 }
 
@@ -68,7 +77,7 @@ QStringList fontChoices(const QString& folder, const QString& currentName, int* 
     QStringList names;
     const QDir dir(folder);
     if (!folder.isEmpty() && dir.exists()) {
-        names = dir.entryList({QStringLiteral("*.ttf")}, QDir::Files | QDir::Hidden, QDir::NoSort);
+        names = dir.entryList(fontFilePatterns(), QDir::Files | QDir::Hidden, QDir::NoSort);
     }
     names << currentName;
     std::stable_sort(names.begin(), names.end(), lessIgnoringCase);

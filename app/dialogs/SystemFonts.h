@@ -10,10 +10,15 @@ namespace vyr {
 struct InstalledFont {
     QString family;
     QString path;
+    int face = 0;  ///< in a font collection
 };
 
-/// The installed TrueType (*.ttf) families that fontconfig knows, sorted by family name,
-/// one entry each (the regular face when there is one).
+/// The file patterns of the fonts the text takes: TrueType, OpenType (TrueType or CFF
+/// outlines) and their collections.
+QStringList fontFilePatterns();
+
+/// The installed font families (of fontFilePatterns()) that fontconfig knows, sorted by family
+/// name, one entry each (the regular face when there is one).
 std::vector<InstalledFont> installedFonts();
 
 /// The font box's entries: the "*.ttf" files of `folder` (names only; none when the folder

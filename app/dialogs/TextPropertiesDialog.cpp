@@ -106,7 +106,7 @@ void TextPropertiesDialog::makeFontBoxes(const TextParameters& text) {
     installed_->setObjectName(QStringLiteral("installedFont"));
     installed_->addItem(QStringLiteral("(choose an installed family)"));
     for (const InstalledFont& f : installedFonts())
-        installed_->addItem(f.family, f.path);
+        installed_->addItem(f.family, QStringList{f.path, QString::number(f.face)});
     connect(installed_, &QComboBox::activated, this, &TextPropertiesDialog::pickInstalledFont);
 }
 
@@ -209,12 +209,13 @@ void TextPropertiesDialog::layOut() {
 }
 
 void TextPropertiesDialog::pickInstalledFont(int index) {
-    const QString path = installed_->itemData(index).toString();
-    if (path.isEmpty())
+    const QStringList pathAndFace = installed_->itemData(index).toStringList();
+    if (pathAndFace.size() != 2)
         return;
-    const QFileInfo file(path);
+    const QFileInfo file(pathAndFace[0]);
     folder_ = file.absolutePath();
     font_->setEditText(file.fileName());
+    faceIndex_->setText(pathAndFace[1]);
 }
 
 void TextPropertiesDialog::apply(TextParameters& text) const {

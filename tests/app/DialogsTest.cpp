@@ -189,15 +189,28 @@ class DialogsTest : public QObject {
     // with the first entry that starts with the current name selected.
     void fontBoxListsTheFolderWithTheCurrentFontSelected() {
         QTemporaryDir dir;
-        for (const char* name : {"b.ttf", "a.ttf", "notes.txt", "d.TTF"})
+        for (const char* name : {"b.ttf", "a.otf", "notes.txt", "d.TTF", "e.ttc"})
             QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
         int selected = -1;
         QCOMPARE(fontChoices("/no/such/folder", "ARIAL.TTF", &selected), QStringList{"ARIAL.TTF"});
         QCOMPARE(selected, 0);
-        QCOMPARE(fontChoices(dir.path(), "c.ttf", &selected).join(' '), "a.ttf b.ttf c.ttf d.TTF");
+        QCOMPARE(fontChoices(dir.path(), "c.ttf", &selected).join(' '),
+                 "a.otf b.ttf c.ttf d.TTF e.ttc");
         QCOMPARE(selected, 2);
-        QCOMPARE(fontChoices(dir.path(), "D", &selected).join(' '), "a.ttf b.ttf D d.TTF");
+        QCOMPARE(fontChoices(dir.path(), "D", &selected).join(' '), "a.otf b.ttf D d.TTF e.ttc");
         QCOMPARE(selected, 2);
+    }
+
+    // An installed family that is a face of a collection sets the file and the face.
+    void installedFamilyOfACollectionSetsItsFace() {
+        TextPropertiesDialog dialog(nullptr, TextParameters());
+        auto* installed = dialog.findChild<QComboBox*>("installedFont");
+        const int mono = installed->findText("WenQuanYi Micro Hei Mono");
+        QVERIFY(mono > 0);
+        emit installed->activated(mono);
+        TextParameters chosen;
+        dialog.apply(chosen);
+        QVERIFY(chosen.fontFile == "wqy-microhei.ttc" && chosen.faceIndex == 1);
     }
 
     // A picked colour lands in its group's component as bytes / 255, the shininess as
