@@ -60,8 +60,8 @@ struct TextMeshEntry {
 struct TextMesh {
     std::vector<TextMeshEntry> entries;
     int entryCount = 0;
-    /// Sum of the advances of the vectorised characters (shaped: of all glyphs) of the widest
-    /// line.
+    /// One line: the sum of the advances of its vectorised characters (shaped: of all its
+    /// glyphs). Several lines: the longest line's sum of all its advances.
     float width = 0.0f;
     /// Lines of text: one more than the line breaks.
     int lineCount = 1;
