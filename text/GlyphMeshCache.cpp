@@ -30,13 +30,15 @@ std::unique_ptr<GlyphShape>& GlyphMeshCache::slot(char32_t code) {
     return code < shapes_.size() ? shapes_[code] : others_[code];
 }
 
+bool GlyphMeshCache::fill(std::unique_ptr<GlyphShape>& slot, const FontGlyph* glyph) {
+    slot = std::make_unique<GlyphShape>();
+    slot->glyph = glyph;
+    return glyph != nullptr;
+}
+
 const GlyphShape& GlyphMeshCache::shape(int code, GlyphListFont& font) {
     std::unique_ptr<GlyphShape>& s = slot(static_cast<char32_t>(code));
-    if (s)
-        return *s;
-    s = std::make_unique<GlyphShape>();
-    s->glyph = font.glyph(code);
-    if (s->glyph != nullptr)
+    if (!s && fill(s, font.glyph(code)))
         complete(*s, precision_);
     return *s;
 }
@@ -48,11 +50,7 @@ void GlyphMeshCache::prepare(std::u32string_view codes, GlyphListFont& font) {
     std::array<bool, 256> seen{};
     const auto add = [&](char32_t code) {
         std::unique_ptr<GlyphShape>& s = slot(code);
-        if (s)
-            return;
-        s = std::make_unique<GlyphShape>();
-        s->glyph = font.glyph(static_cast<int>(code));
-        if (s->glyph != nullptr)
+        if (!s && fill(s, font.glyph(static_cast<int>(code))))
             fresh.push_back(s.get());
     };
     for (const char32_t c : codes) {
@@ -81,11 +79,7 @@ void GlyphMeshCache::prepareGlyphs(const std::vector<uint32_t>& indices, GlyphLi
     std::vector<GlyphShape*> fresh;
     for (const uint32_t index : indices) {
         std::unique_ptr<GlyphShape>& s = byIndex_[index];
-        if (s)
-            continue;
-        s = std::make_unique<GlyphShape>();
-        s->glyph = font.glyphAt(index);
-        if (s->glyph != nullptr)
+        if (!s && fill(s, font.glyphAt(index)))
             fresh.push_back(s.get());
     }
     completeAll(fresh);
@@ -93,12 +87,8 @@ void GlyphMeshCache::prepareGlyphs(const std::vector<uint32_t>& indices, GlyphLi
 
 const GlyphShape& GlyphMeshCache::glyphShape(uint32_t index, GlyphListFont& font) {
     std::unique_ptr<GlyphShape>& s = byIndex_[index];
-    if (!s) {
-        s = std::make_unique<GlyphShape>();
-        s->glyph = font.glyphAt(index);
-        if (s->glyph != nullptr)
-            complete(*s, precision_);
-    }
+    if (!s && fill(s, font.glyphAt(index)))
+        complete(*s, precision_);
     return *s;
 }
 

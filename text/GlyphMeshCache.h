@@ -54,6 +54,8 @@ class GlyphMeshCache {
   private:
     // Flattens and triangulates the outline of a shape whose glyph is set.
     static void complete(GlyphShape& s, double precision);
+    // Puts a new shape of `glyph` in an empty slot; whether it has a glyph to complete.
+    static bool fill(std::unique_ptr<GlyphShape>& slot, const FontGlyph* glyph);
     // Completes new shapes, over the cores when there are many.
     void completeAll(const std::vector<GlyphShape*>& fresh) const;
 
