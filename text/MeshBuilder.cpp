@@ -190,7 +190,15 @@ bool endsLine(std::u32string_view codes, size_t i) {
 // is a character no font has.
 Layout placeSimply(std::u32string_view codes, const std::vector<int>& fonts,
                    const std::vector<FontSource>& sources) {
+    // Each font's new shapes are computed over the cores before the characters are placed.
+    std::vector<std::u32string> ofFont(sources.size());
+    for (size_t i = 0; i < codes.size(); ++i) {
+        if (fonts[i] > 0)
+            ofFont[fonts[i]] += codes[i];
+    }
     sources[0].shapes->prepare(codes, *sources[0].font);
+    for (size_t f = 1; f < sources.size(); ++f)
+        sources[f].shapes->prepare(ofFont[f], *sources[f].font);
     Layout out;
     out.glyphs.reserve(codes.size());
     float width = 0.0f;
@@ -311,12 +319,10 @@ std::vector<int> Text::chooseFonts(std::u32string_view codes, GlyphListFont& fon
             choice->second = fallbackIndex(c);
         fonts[i] = choice->second < 0 ? -1 : choice->second + 1;
     }
-    usedFallbacks_.clear();
     for (const auto& fallback : fallbacks_) {
         GlyphListFont* opened = fallback->fonts.fontFor(fallback->file, kPointSize, fallback->face);
         fallback->shapes.use(fallback->fonts.generation(), parameters.precision);
         sources.push_back({opened, &fallback->shapes, &fallback->shaper});
-        usedFallbacks_.push_back(fallback->file);
     }
     return fonts;
 }

@@ -12,6 +12,13 @@ Text::Text(std::string folder) {
 }
 
 Text::~Text() = default;
+
+std::vector<std::string> Text::fallbackFonts() const {
+    std::vector<std::string> files;
+    for (const auto& fallback : fallbacks_)
+        files.push_back(fallback->file);
+    return files;
+}
 Text::Text(Text&&) noexcept = default;
 Text& Text::operator=(Text&&) noexcept = default;
 

@@ -60,9 +60,9 @@ class Text {
     const std::string& openedFontFile() const { return openedFontFile_; }
     /// Increments at every successful build; the renderer recompiles its lists when it moves.
     unsigned buildGeneration() const { return buildGeneration_; }
-    /// The font files the last build took characters from that the text's font lacks
-    /// (TextMeshEntry::font counts from 1 into them).
-    const std::vector<std::string>& fallbackFonts() const { return usedFallbacks_; }
+    /// The font files opened for characters the text's font lacks (TextMeshEntry::font counts
+    /// from 1 into them).
+    std::vector<std::string> fallbackFonts() const;
     /// How long the last successful build took, in milliseconds.
     double lastBuildMs() const { return lastBuildMs_; }
 
@@ -90,12 +90,11 @@ class Text {
     std::unique_ptr<GlyphMeshCache> glyphCache_;
     std::unique_ptr<Shaper> shaper_;
     // Fonts for the characters the text's font lacks, as fontconfig chose them: the fonts
-    // opened so far, each character's choice (an index into them, -1 for none) while the
-    // text's font stays the one of `fallbackGeneration_`, and the files the last build used.
+    // opened so far, and each character's choice (an index into them, -1 for none) while the
+    // text's font stays the one of `fallbackGeneration_`.
     std::vector<std::unique_ptr<FallbackFont>> fallbacks_;
     std::unordered_map<char32_t, int> fallbackFor_;
     unsigned fallbackGeneration_ = 0;
-    std::vector<std::string> usedFallbacks_;
 };
 
 }  // namespace vyr
