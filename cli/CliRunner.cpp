@@ -153,27 +153,38 @@ bool missingGlyph(const TextMeshEntry& e) {
     return e.font < 0;
 }
 
+// Calls `use` once for each character (by its index in the text) that `pick` chooses an
+// entry of: the glyphs of one shaped character come one after another and name it once.
+template <class Pick, class Use>
+void eachCharacter(const TextMesh& m, Pick pick, Use use) {
+    long last = -1;
+    for (const TextMeshEntry& e : m.entries) {
+        if (pick(e) && e.source != last) {
+            last = e.source;
+            use(e);
+        }
+    }
+}
+
 // One warning for the characters of each fallback font and one for those no font has: the
 // first ten of them, by code point and place.
 void warnOfOtherFonts(const Text& text, std::ostream& err) {
-    const TextMesh& m = text.mesh();
-    for (int font = -1; font <= static_cast<int>(text.fallbackFonts().size()); ++font) {
+    const std::vector<std::string> fallbacks = text.fallbackFonts();
+    for (int font = -1; font <= static_cast<int>(fallbacks.size()); ++font) {
         if (font == 0)
             continue;
         std::string named;
         size_t count = 0;
-        long last = -1;  // the glyphs of one character name it once
-        for (const TextMeshEntry& e : m.entries) {
-            if (e.font != font || e.source == last)
-                continue;
-            last = e.source;
-            if (++count > 10)
-                continue;
-            char code[16];
-            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(e.code));
-            named += (named.empty() ? "" : ", ") + utf8Of(e.code) + " (" + code + ", character " +
-                     std::to_string(e.source + 1) + ")";
-        }
+        eachCharacter(
+            text.mesh(), [font](const TextMeshEntry& e) { return e.font == font; },
+            [&](const TextMeshEntry& e) {
+                if (++count > 10)
+                    return;
+                char code[16];
+                std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(e.code));
+                named += (named.empty() ? "" : ", ") + utf8Of(e.code) + " (" + code +
+                         ", character " + std::to_string(e.source + 1) + ")";
+            });
         if (count == 0)
             continue;
         const std::string chars =
@@ -184,7 +195,7 @@ void warnOfOtherFonts(const Text& text, std::ostream& err) {
                 << "; they take no room\n";
         else
             err << "vyr-cli: warning: " << chars << " the font lacks come from "
-                << text.fallbackFonts()[font - 1] << ": " << list << "\n";
+                << fallbacks[font - 1] << ": " << list << "\n";
     }
 }
 
@@ -233,13 +244,11 @@ void printStats(std::ostream& out, const Text& text, const BuildTimes& times,
     // glyphs a shaped character became name it once).
     auto list = [&](const char* name, auto&& pick) {
         out << ", \"" << name << "\": [";
-        long last = -1;
-        for (const TextMeshEntry& e : m.entries) {
-            if (pick(e) && e.source != last) {
-                out << (last < 0 ? "" : ", ") << e.source;
-                last = e.source;
-            }
-        }
+        const char* separator = "";
+        eachCharacter(m, pick, [&](const TextMeshEntry& e) {
+            out << separator << e.source;
+            separator = ", ";
+        });
         out << "]";
     };
     list("narrowedBevelCharacters",
@@ -250,10 +259,11 @@ void printStats(std::ostream& out, const Text& text, const BuildTimes& times,
     list("missingCharacters", missingGlyph);
     // The fallback fonts that gave this build a glyph.
     out << ", \"fallbackFonts\": [";
-    for (size_t k = 0, listed = 0; k < text.fallbackFonts().size(); ++k) {
+    const std::vector<std::string> fallbacks = text.fallbackFonts();
+    for (size_t k = 0, listed = 0; k < fallbacks.size(); ++k) {
         const auto from = [k](const TextMeshEntry& e) { return e.font == static_cast<int>(k + 1); };
         if (std::any_of(m.entries.begin(), m.entries.end(), from))
-            out << (listed++ ? ", " : "") << jsonString(text.fallbackFonts()[k]);
+            out << (listed++ ? ", " : "") << jsonString(fallbacks[k]);
     }
     out << "]";
     if (solid != nullptr) {
